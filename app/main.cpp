@@ -1,0 +1,19 @@
+// The program entry: start-up settings, engine start, the game's main program, the end.
+#include <string>
+
+#include "game/flow/main_program.h"
+#include "runtime/core/engine.h"
+#include "runtime/core/errors.h"
+
+int main(int argc, char** argv) {
+    std::string command_line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) command_line += ' ';
+        command_line += argv[i];
+    }
+    Startup() = StartupSettings{};
+    EngineInit(command_line, 1, "");
+    ClearErrorState();
+    MainProgram();
+    EndProgram();
+}

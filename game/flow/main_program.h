@@ -1,0 +1,4 @@
+// The game's main program, run by the entry between EngineInit and EndProgram.
+#pragma once
+
+void MainProgram();

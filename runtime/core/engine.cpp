@@ -1,0 +1,236 @@
+#include "runtime/core/engine.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "runtime/core/draw2d.h"
+#include "runtime/core/errors.h"
+#include "runtime/core/input.h"
+#include "runtime/core/log.h"
+#include "runtime/core/platform/clock.h"
+#include "runtime/core/platform/folders.h"
+#include "runtime/core/platform/window.h"
+
+namespace {
+StartupSettings g_startup;
+bool g_started = false;
+bool g_paused = false;
+bool g_ending = false;
+bool g_software_warned = false;
+double g_start_time = 0;
+double g_previous_frame = 0;
+double g_current_frame = 0;
+double g_due = 0;
+double g_interval = 1000.0 / 60.0;
+int g_screen_w = 0;
+int g_screen_h = 0;
+std::string g_title;
+std::string g_command_line;
+std::vector<void (*)()> g_shutdown_steps;
+
+double IntervalFor(double fps) {
+    const int whole = static_cast<int>(fps);
+    return whole <= 0 ? 2.0 : 1000.0 / whole;
+}
+
+void OnClose() { EndProgram(); }
+
+void OnFocus(bool gained) {
+    if (!g_started || g_startup.debug_build != 0) return;
+    g_paused = !gained;
+    PlatformWindowSetTitle(gained ? g_title : g_title + " <pause>");
+}
+
+[[noreturn]] void FailStart(const std::string& why) {
+    AppendLog(why);
+    std::fprintf(stderr, "zolv: %s\n", why.c_str());
+    std::fflush(stderr);
+    PlatformWindowClose();
+    std::_Exit(1);
+}
+
+// Opens the window and the logical screen; checks for a software renderer.
+void CreateGLWindow(int width, int height, double fps) {
+    g_interval = IntervalFor(fps);
+    std::string error;
+    if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
+    const std::string renderer = PlatformRenderer();
+    if (!g_software_warned &&
+        (renderer.find("llvmpipe") != std::string::npos ||
+         renderer.find("softpipe") != std::string::npos)) {
+        // Mesa's software renderers are the normal case on machines without a GPU (and
+        // under Xvfb): log it, show no box.
+        g_software_warned = true;
+        AppendLog("OpenGL Software Emulation");
+    }
+    ClearFrame();
+    g_screen_w = width;
+    g_screen_h = height;
+    g_due = PlatformNowMs();
+}
+}  // namespace
+
+StartupSettings& Startup() { return g_startup; }
+bool EngineStarted() { return g_started; }
+bool Paused() { return g_paused; }
+const std::string& WindowTitle() { return g_title; }
+
+void SetWindowTitle(const std::string& title) {
+    g_title = title;
+    PlatformWindowSetTitle(title);
+}
+
+double NowMs() { return PlatformNowMs(); }
+double TimerNow() { return PlatformNowMs() - g_start_time; }
+void SleepMs(double ms) { PlatformSleepMs(static_cast<int>(ms)); }
+
+void AddShutdownStep(void (*step)()) { g_shutdown_steps.push_back(step); }
+
+int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
+    g_command_line = command_line;
+    DeleteLog();
+
+    g_started = true;
+    AppendLog("Init GFX");
+    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
+    CreateGLWindow(g_startup.width, g_startup.height, g_startup.fps);
+
+    SetWindowTitle(title.empty() ? std::string("Zolv") : title);
+
+    AppendLog("Init Input");
+    InputCreate();
+
+    AppendLog("Init Sound");
+
+    // Networking and the 3D engine are not part of this program; the stage is kept so the
+    // log reads the same.
+    AppendLog("Init Network");
+
+    AppendLog("Init Window");
+    PlatformSetFullscreen(g_startup.fullscreen != 0);
+
+    InputInitDevices(g_startup.hide_mouse);
+
+    PlatformSetCurrentFolder(PlatformProgramFolder());
+
+    ClearFrame();
+    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+    FrameWait();
+    ResetViewport();
+    g_screen_w = PlatformLogicalWidth();
+    g_screen_h = PlatformLogicalHeight();
+
+    g_paused = false;
+    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+
+    if (show_command == 0) PlatformWindowShow(false);
+
+    AppendLog("Init Finalized");
+    return 0;
+}
+
+double AdvanceDueTime(double due, double interval, double now) {
+    due += interval;
+    while (due < now) due += interval;
+    return due;
+}
+
+double FrameWait() {
+    PlatformBindLogicalScreen();
+    PlatformPresent();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    const double t0 = PlatformNowMs();
+    for (;;) {
+        if (PlatformPumpOne()) continue;
+        const double now = PlatformNowMs();
+        const double remaining = g_due - now;
+        // Sleep until about 1 ms before the due time, then spin: the sleep here wakes
+        // within a fraction of a millisecond, so the spin stays short.
+        if (remaining > 2.0) {
+            PlatformSleepMs(static_cast<int>(remaining) - 1);
+            continue;
+        }
+        if (g_due >= now) continue;
+        break;
+    }
+    const double now = PlatformNowMs();
+    g_due = AdvanceDueTime(g_due, g_interval, now);
+    return now - t0 + 1.0;
+}
+
+void ShowFrame(std::source_location where) {
+    NoteLine(where);
+    g_previous_frame = g_current_frame;
+    g_current_frame = PlatformNowMs();
+
+    while (g_paused) {
+        PlatformPumpAll();
+        PlatformSleepMs(100);
+    }
+
+    InputNewFrame();
+    const bool escape = EscapeEnds() && (KeyDown(129) || KeyDown(1));
+    if (escape || (KeyDown(56) && KeyDown(62))) {
+        Errors().number = 0;
+        Errors().line = Errors().current_line;
+        EndProgram();
+    }
+
+    PlatformPumpAll();
+    FrameWait();
+
+    glDisable(GL_BLEND);
+    glColor4f(1, 1, 1, 1);
+    DrawBackground();
+    ResetViewport();
+}
+
+void SetFrameLimit(double fps) { g_interval = IntervalFor(fps); }
+double FrameInterval() { return g_interval; }
+double NextFrameDue() { return g_due; }
+
+void SetDisplayMode(int width, int height, int fullscreen) {
+    if (width <= 0) width = g_screen_w;
+    if (height <= 0) height = g_screen_h;
+    PlatformResizeLogicalScreen(width, height);
+    PlatformSetFullscreen(fullscreen != 0);
+    g_screen_w = PlatformLogicalWidth();
+    g_screen_h = PlatformLogicalHeight();
+    ResetViewport();
+    for (int i = 0; i < 5; ++i) ShowFrame();
+}
+
+int ScreenWidth() { return g_screen_w; }
+int ScreenHeight() { return g_screen_h; }
+
+void EndProgram() {
+    if (g_ending) std::_Exit(Errors().number != 0 ? 1 : 0);
+    g_ending = true;
+    const ErrorState e = Errors();
+    char report[4][32];
+    std::snprintf(report[0], sizeof report[0], "%d", static_cast<int>(e.number));
+    std::snprintf(report[1], sizeof report[1], "%d", static_cast<int>(e.line - 1));
+    std::snprintf(report[2], sizeof report[2], "%d", static_cast<int>(e.current_line));
+    std::snprintf(report[3], sizeof report[3], "%d", static_cast<int>(e.file));
+    if (g_startup.debug_build) {
+        AppendLog("-End On Line");
+        for (const auto& r : report) AppendLog(r);
+    }
+    for (auto step : g_shutdown_steps) step();
+    PlatformSetCurrentFolder(PlatformProgramFolder());
+    InputShutdown();
+    PlatformWindowClose();
+    const int status = e.number != 0 ? 1 : 0;
+    if (status != 0) {
+        std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],
+                     report[0], report[1], report[2], report[3]);
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}

@@ -1,0 +1,298 @@
+#include "runtime/core/platform/window.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "runtime/core/platform/gl_ext.h"
+#include "runtime/core/platform/keyboard.h"
+
+namespace {
+SDL_Window* g_window = nullptr;
+SDL_GLContext g_context = nullptr;
+GlExt g_gl;
+PlatformEventHandlers g_handlers;
+bool g_has_focus = true;
+
+struct LogicalScreen {
+    GLuint fbo = 0;
+    GLuint colour = 0;
+    GLuint depth = 0;
+    int width = 0;
+    int height = 0;
+} g_screen;
+
+template <typename T>
+bool Load(T& fn, const char* name) {
+    fn = reinterpret_cast<T>(SDL_GL_GetProcAddress(name));
+    return fn != nullptr;
+}
+
+void LoadGlExt() {
+    g_gl = GlExt{};
+    bool ok = true;
+    ok &= Load(g_gl.GenFramebuffers, "glGenFramebuffers");
+    ok &= Load(g_gl.DeleteFramebuffers, "glDeleteFramebuffers");
+    ok &= Load(g_gl.BindFramebuffer, "glBindFramebuffer");
+    ok &= Load(g_gl.FramebufferTexture2D, "glFramebufferTexture2D");
+    ok &= Load(g_gl.FramebufferRenderbuffer, "glFramebufferRenderbuffer");
+    ok &= Load(g_gl.CheckFramebufferStatus, "glCheckFramebufferStatus");
+    ok &= Load(g_gl.GenRenderbuffers, "glGenRenderbuffers");
+    ok &= Load(g_gl.DeleteRenderbuffers, "glDeleteRenderbuffers");
+    ok &= Load(g_gl.BindRenderbuffer, "glBindRenderbuffer");
+    ok &= Load(g_gl.RenderbufferStorage, "glRenderbufferStorage");
+    ok &= Load(g_gl.BlitFramebuffer, "glBlitFramebuffer");
+    g_gl.framebuffer_objects = ok;
+}
+
+void DestroyScreen() {
+    if (!g_screen.fbo) return;
+    g_gl.DeleteFramebuffers(1, &g_screen.fbo);
+    g_gl.DeleteRenderbuffers(1, &g_screen.colour);
+    g_gl.DeleteRenderbuffers(1, &g_screen.depth);
+    g_screen = LogicalScreen{};
+}
+
+bool CreateScreen(int width, int height) {
+    DestroyScreen();
+    g_gl.GenRenderbuffers(1, &g_screen.colour);
+    g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.colour);
+    g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
+    g_gl.GenRenderbuffers(1, &g_screen.depth);
+    g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.depth);
+    g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    g_gl.GenFramebuffers(1, &g_screen.fbo);
+    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
+    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                 g_screen.colour);
+    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                                 g_screen.depth);
+    if (g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+    g_screen.width = width;
+    g_screen.height = height;
+    glViewport(0, 0, width, height);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    return true;
+}
+
+// The largest whole multiple of the logical size that fits in 90 % of the usable desktop.
+void FitWindowTo(int width, int height) {
+    if (!g_window || PlatformIsFullscreen()) return;
+    SDL_Rect usable{0, 0, 1280, 1024};
+    int display = SDL_GetWindowDisplayIndex(g_window);
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0) {
+        usable = SDL_Rect{0, 0, 1280, 1024};
+    }
+    int factor = std::min(usable.w * 9 / 10 / width, usable.h * 9 / 10 / height);
+    factor = std::max(factor, 1);
+    SDL_SetWindowSize(g_window, width * factor, height * factor);
+    SDL_SetWindowPosition(g_window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void HandleEvent(const SDL_Event& e) {
+    switch (e.type) {
+        case SDL_QUIT:
+            if (g_handlers.on_close) g_handlers.on_close();
+            break;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+                if (g_handlers.on_close) g_handlers.on_close();
+            } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                g_has_focus = true;
+                if (g_handlers.on_focus) g_handlers.on_focus(true);
+            } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                g_has_focus = false;
+                PlatformClearKeyboard();
+                if (g_handlers.on_focus) g_handlers.on_focus(false);
+            }
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const bool down = e.type == SDL_KEYDOWN;
+            const SDL_Scancode sc = e.key.keysym.scancode;
+            const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0;
+            if (down && !e.key.repeat) {
+                // Without a window manager nobody turns Alt+F4 into a close request.
+                if (sc == SDL_SCANCODE_F4 && alt) {
+                    if (g_handlers.on_close) g_handlers.on_close();
+                    break;
+                }
+                if (sc == SDL_SCANCODE_F11 || (sc == SDL_SCANCODE_RETURN && alt)) {
+                    PlatformSetFullscreen(!PlatformIsFullscreen());
+                    break;
+                }
+            }
+            if (!g_has_focus) break;
+            int code = PlatformKeyCodeFromScancode(sc);
+            if (code) {
+                PlatformSetKey(code, down);
+                if (g_handlers.on_key) g_handlers.on_key(code, down);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+}  // namespace
+
+const GlExt& Gl() { return g_gl; }
+
+void PlatformSetEventHandlers(const PlatformEventHandlers& handlers) { g_handlers = handlers; }
+
+bool PlatformWindowOpen(int width, int height, const std::string& title, std::string* error) {
+    if (g_window) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        if (error) *error = std::string("video start failed: ") + SDL_GetError();
+        return false;
+    }
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    g_window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                width, height,
+                                SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    if (!g_window) {
+        if (error) *error = std::string("the window could not be created: ") + SDL_GetError();
+        return false;
+    }
+    g_context = SDL_GL_CreateContext(g_window);
+    if (!g_context || SDL_GL_MakeCurrent(g_window, g_context) != 0) {
+        if (error) *error = std::string("no OpenGL context: ") + SDL_GetError();
+        PlatformWindowClose();
+        return false;
+    }
+    SDL_GL_SetSwapInterval(0);  // the runtime paces frames itself
+    LoadGlExt();
+    if (!g_gl.framebuffer_objects || !CreateScreen(width, height)) {
+        if (error) *error = "the OpenGL context offers no framebuffer objects";
+        PlatformWindowClose();
+        return false;
+    }
+    FitWindowTo(width, height);
+    SDL_ShowWindow(g_window);
+    g_has_focus = true;
+    return true;
+}
+
+void PlatformWindowClose() {
+    if (g_context) {
+        DestroyScreen();
+        SDL_GL_DeleteContext(g_context);
+        g_context = nullptr;
+    }
+    if (g_window) {
+        SDL_DestroyWindow(g_window);
+        g_window = nullptr;
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+bool PlatformWindowIsOpen() { return g_window != nullptr; }
+
+void PlatformWindowSetTitle(const std::string& title) {
+    if (g_window) SDL_SetWindowTitle(g_window, title.c_str());
+}
+
+void PlatformWindowShow(bool visible) {
+    if (!g_window) return;
+    if (visible)
+        SDL_ShowWindow(g_window);
+    else
+        SDL_HideWindow(g_window);
+}
+
+void PlatformWindowRaise() {
+    if (g_window) SDL_RaiseWindow(g_window);
+}
+
+void PlatformSetFullscreen(bool fullscreen) {
+    if (!g_window) return;
+    SDL_SetWindowFullscreen(g_window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!fullscreen) FitWindowTo(g_screen.width, g_screen.height);
+}
+
+bool PlatformIsFullscreen() {
+    return g_window && (SDL_GetWindowFlags(g_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+bool PlatformResizeLogicalScreen(int width, int height) {
+    if (!g_window || width <= 0 || height <= 0) return false;
+    if (width == g_screen.width && height == g_screen.height) return true;
+    if (!CreateScreen(width, height)) return false;
+    FitWindowTo(width, height);
+    return true;
+}
+
+int PlatformLogicalWidth() { return g_screen.width; }
+int PlatformLogicalHeight() { return g_screen.height; }
+
+void PlatformBindLogicalScreen() {
+    if (g_screen.fbo) g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
+}
+
+unsigned PlatformLogicalFramebuffer() { return g_screen.fbo; }
+
+PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h) {
+    if (logical_w <= 0 || logical_h <= 0 || window_w <= 0 || window_h <= 0) return {0, 0, 0, 0};
+    int factor = std::min(window_w / logical_w, window_h / logical_h);
+    int w, h;
+    if (factor >= 1) {
+        w = logical_w * factor;
+        h = logical_h * factor;
+    } else {
+        // A window smaller than the logical screen: shrink it, keeping the proportions.
+        double s = std::min(double(window_w) / logical_w, double(window_h) / logical_h);
+        w = std::max(1, int(logical_w * s));
+        h = std::max(1, int(logical_h * s));
+    }
+    return {(window_w - w) / 2, (window_h - h) / 2, w, h};
+}
+
+void PlatformPresent() {
+    if (!g_window || !g_screen.fbo) return;
+    int ww = 0, wh = 0;
+    SDL_GL_GetDrawableSize(g_window, &ww, &wh);
+    PresentRect r = PlatformPresentRect(ww, wh, g_screen.width, g_screen.height);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo);
+    g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+    if (scissor) glDisable(GL_SCISSOR_TEST);
+    glViewport(0, 0, ww, wh);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, r.x, r.y, r.x + r.width,
+                         r.y + r.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    SDL_GL_SwapWindow(g_window);
+    if (scissor) glEnable(GL_SCISSOR_TEST);
+    PlatformBindLogicalScreen();
+    glViewport(0, 0, g_screen.width, g_screen.height);
+}
+
+bool PlatformPumpOne() {
+    SDL_Event e;
+    if (!SDL_PollEvent(&e)) return false;
+    HandleEvent(e);
+    return true;
+}
+
+void PlatformPumpAll() {
+    while (PlatformPumpOne()) {
+    }
+}
+
+std::string PlatformRenderer() {
+    if (!g_context) return "";
+    const GLubyte* r = glGetString(GL_RENDERER);
+    return r ? reinterpret_cast<const char*>(r) : "";
+}
+
+void PlatformMessageBox(const std::string& caption, const std::string& text) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    if (std::getenv("ZOLV_TEST")) return;  // a modal box would hang an unattended run
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(), g_window);
+}

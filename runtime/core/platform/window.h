@@ -1,0 +1,57 @@
+// The window, its OpenGL context and the logical screen, and event pumping.
+//
+// The game draws into the logical screen: an off-screen framebuffer of exactly the client
+// size it asked for (RGB colour, no alpha channel, depth and stencil). Presenting scales it
+// to the real window by the largest whole factor that fits, nearest-neighbour, centred on
+// black. The window may be resized and toggled to full-screen desktop (Alt+Enter, F11).
+#pragma once
+#include <string>
+
+struct PlatformEventHandlers {
+    void (*on_close)() = nullptr;                 // close button, Alt+F4, quit request
+    void (*on_focus)(bool gained) = nullptr;      // keyboard focus gained or lost
+    void (*on_key)(int code, bool down) = nullptr;  // game key code, after the table update
+};
+void PlatformSetEventHandlers(const PlatformEventHandlers& handlers);
+
+// Opens the window with a compatibility-profile context and the logical screen of
+// width x height. On failure returns false and fills `error`.
+bool PlatformWindowOpen(int width, int height, const std::string& title, std::string* error);
+void PlatformWindowClose();
+bool PlatformWindowIsOpen();
+void PlatformWindowSetTitle(const std::string& title);
+void PlatformWindowShow(bool visible);
+void PlatformWindowRaise();
+
+// Windowed or full-screen desktop.
+void PlatformSetFullscreen(bool fullscreen);
+bool PlatformIsFullscreen();
+
+// Changes the logical screen's size; the window is resized to fit it when windowed.
+bool PlatformResizeLogicalScreen(int width, int height);
+int PlatformLogicalWidth();
+int PlatformLogicalHeight();
+
+// Makes the logical screen the draw and read target again.
+void PlatformBindLogicalScreen();
+unsigned PlatformLogicalFramebuffer();
+
+// Scales the logical screen into the window, swaps buffers and rebinds the logical screen.
+void PlatformPresent();
+
+// The real window's drawable size in pixels and where the logical screen lands in it.
+struct PresentRect {
+    int x, y, width, height;
+};
+PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h);
+
+// Dispatches one pending event; false when none was pending.
+bool PlatformPumpOne();
+// Dispatches every pending event.
+void PlatformPumpAll();
+
+// GL_RENDERER of the context, or "" without one.
+std::string PlatformRenderer();
+
+// A message box; under tests (ZOLV_TEST set) or without a display only logged to stderr.
+void PlatformMessageBox(const std::string& caption, const std::string& text);

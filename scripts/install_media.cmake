@@ -1,0 +1,16 @@
+# Puts the shipped media set beside the program: Media/ from media/Media, and the readme
+# files. Existing files are kept, so saves written while playing survive a rebuild.
+if(NOT EXISTS "${SRC}")
+  return()
+endif()
+file(GLOB_RECURSE files RELATIVE "${SRC}" "${SRC}/*")
+foreach(f IN LISTS files)
+  if(f MATCHES "(^|/)\\.")
+    continue()
+  endif()
+  if(NOT EXISTS "${DST}/${f}")
+    get_filename_component(dir "${DST}/${f}" DIRECTORY)
+    file(MAKE_DIRECTORY "${dir}")
+    file(COPY_FILE "${SRC}/${f}" "${DST}/${f}")
+  endif()
+endforeach()

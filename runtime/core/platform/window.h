@@ -8,8 +8,8 @@
 #include <string>
 
 struct PlatformEventHandlers {
-    void (*on_close)() = nullptr;                 // close button, Alt+F4, quit request
-    void (*on_focus)(bool gained) = nullptr;      // keyboard focus gained or lost
+    void (*on_close)() = nullptr;                   // close button, Alt+F4, quit request
+    void (*on_focus)(bool gained) = nullptr;        // keyboard focus gained or lost
     void (*on_key)(int code, bool down) = nullptr;  // game key code, after the table update
 };
 void PlatformSetEventHandlers(const PlatformEventHandlers& handlers);
@@ -49,6 +49,9 @@ PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int l
 bool PlatformPumpOne();
 // Dispatches every pending event.
 void PlatformPumpAll();
+
+// Asks the window to close, as its close button does (scripted input and tests).
+void PlatformRequestClose();
 
 // GL_RENDERER of the context, or "" without one.
 std::string PlatformRenderer();

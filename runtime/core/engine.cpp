@@ -73,6 +73,12 @@ void CreateGLWindow(int width, int height, double fps) {
     g_screen_h = height;
     g_due = PlatformNowMs();
 }
+// Full-screen desktop or windowed; a refused full-screen switch stays windowed.
+void SwitchDisplay(bool fullscreen) {
+    if (PlatformSetFullscreen(fullscreen) || !fullscreen) return;
+    AppendLog("No Fullscreen Mode available");
+    PlatformSetFullscreen(false);
+}
 }  // namespace
 
 StartupSettings& Startup() {
@@ -128,7 +134,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     AppendLog("Init Network");
 
     AppendLog("Init Window");
-    PlatformSetFullscreen(g_startup.fullscreen != 0);
+    SwitchDisplay(g_startup.fullscreen != 0);
 
     InputInitDevices(g_startup.hide_mouse);
 
@@ -221,7 +227,7 @@ void SetDisplayMode(int width, int height, int fullscreen) {
     if (width <= 0) width = g_screen_w;
     if (height <= 0) height = g_screen_h;
     PlatformResizeLogicalScreen(width, height);
-    PlatformSetFullscreen(fullscreen != 0);
+    SwitchDisplay(fullscreen != 0);
     g_screen_w = PlatformLogicalWidth();
     g_screen_h = PlatformLogicalHeight();
     ResetViewport();

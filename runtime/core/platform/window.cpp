@@ -216,10 +216,12 @@ void PlatformWindowRaise() {
     if (g_window) SDL_RaiseWindow(g_window);
 }
 
-void PlatformSetFullscreen(bool fullscreen) {
-    if (!g_window) return;
-    SDL_SetWindowFullscreen(g_window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+bool PlatformSetFullscreen(bool fullscreen) {
+    if (!g_window) return false;
+    if (SDL_SetWindowFullscreen(g_window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
+        return false;
     if (!fullscreen) FitWindowTo(g_screen.width, g_screen.height);
+    return true;
 }
 
 bool PlatformIsFullscreen() {

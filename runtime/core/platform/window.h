@@ -23,8 +23,8 @@ void PlatformWindowSetTitle(const std::string& title);
 void PlatformWindowShow(bool visible);
 void PlatformWindowRaise();
 
-// Windowed or full-screen desktop.
-void PlatformSetFullscreen(bool fullscreen);
+// Windowed or full-screen desktop; false when the switch was refused.
+bool PlatformSetFullscreen(bool fullscreen);
 bool PlatformIsFullscreen();
 
 // Changes the logical screen's size; the window is resized to fit it when windowed.

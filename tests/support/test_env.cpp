@@ -3,8 +3,6 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "runtime/core/log.h"
@@ -26,18 +24,6 @@ std::string UsePrivateTempFolder() {
 
 void UseOffscreenVideo() {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteWholeFile(const std::string& path, const std::string& contents) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << contents;
 }
 
 std::vector<std::string> ReadLogEntries() {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch_files.h"
+
 // A new empty folder under the system's temporary folder, ending in '/'.
 std::string MakeTempFolder(const std::string& prefix);
 
@@ -12,9 +14,6 @@ std::string UsePrivateTempFolder();
 
 // Uses SDL's offscreen video driver (EGL on Mesa) unless a test asks for the X display.
 void UseOffscreenVideo();
-
-std::string ReadWholeFile(const std::string& path);
-void WriteWholeFile(const std::string& path, const std::string& contents);
 
 // The log's entries (split on CR LF) in the current $TMPDIR.
 std::vector<std::string> ReadLogEntries();

@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
-#include "runtime/core/log.h"
 #include "runtime/core/platform/audio.h"
 #include "runtime/core/sound.h"
+#include "support/test_env.h"
 #include "support/wave_file.h"
 
 namespace {
@@ -126,7 +124,7 @@ TEST(WaveConversion, DoubleRateStereoHalvesTheLength) {
 }
 
 TEST(WaveLoading, AFloatFileLeavesTheSlotEmptyWithALogLine) {
-    DeleteLog();
+    UsePrivateTempFolder();
     SoundCreate();
     ASSERT_TRUE(SoundInitDevice(SoundOutput::kPulled));
     const auto path = WriteTestFile(
@@ -135,10 +133,9 @@ TEST(WaveLoading, AFloatFileLeavesTheSlotEmptyWithALogLine) {
     EXPECT_EQ(SoundSlotBuffers(6), 0);
     EXPECT_EQ(PlaySoundSlot(6, 0, 1), -1);
     SoundShutdown();
-    std::ifstream log(LogFilePath());
-    std::stringstream text;
-    text << log.rdbuf();
-    EXPECT_NE(text.str().find("float.wav"), std::string::npos);
-    EXPECT_NE(text.str().find("not PCM"), std::string::npos);
+    const auto log = ReadLogEntries();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find("float.wav"), std::string::npos);
+    EXPECT_NE(log[0].find("not PCM"), std::string::npos);
 }
 }  // namespace

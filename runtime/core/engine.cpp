@@ -14,6 +14,9 @@
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/values/line_file.h"
+#include "runtime/values/media_lookup.h"
+#include "runtime/values/random.h"
 
 namespace {
 StartupSettings g_startup;
@@ -109,6 +112,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     // Networking and the 3D engine are not part of this program; the stage is kept so the
     // log reads the same.
     AppendLog("Init Network");
+    SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
 
     AppendLog("Init Window");
     PlatformSetFullscreen(g_startup.fullscreen != 0);
@@ -116,6 +120,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     InputInitDevices(g_startup.hide_mouse);
 
     PlatformSetCurrentFolder(PlatformProgramFolder());
+    StartMediaLookup();
+    AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();

@@ -162,11 +162,4 @@ TEST_F(Keys, EscapeEndsTheProgramInsideTheIdleWaitOnlyWhenAsked) {
     SetEscapeEnds(0);
 }
 
-TEST(Joysticks, AbsentOnesReadAsCentred) {
-    const JoystickState j = ReadJoystick(3);
-    EXPECT_EQ(j.x, 0);
-    EXPECT_EQ(j.pov[0], -1);
-    EXPECT_EQ(j.buttons[0], 0);
-    EXPECT_EQ(ReadJoystick(-1).pov[3], -1);
-}
 }  // namespace

@@ -76,3 +76,19 @@ void PlatformWindowToLogical(int wx, int wy, int points_w, int points_h, int pix
     *x = static_cast<int>(std::floor((px - r.x) * logical_w / r.width));
     *y = static_cast<int>(std::floor((py - r.y) * logical_h / r.height));
 }
+
+void PlatformMouseWarp(int x, int y) {
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    const int lw = PlatformLogicalWidth(), lh = PlatformLogicalHeight();
+    if (!window || lw <= 0 || lh <= 0) return;
+    int points_w = 0, points_h = 0, pixels_w = 0, pixels_h = 0;
+    SDL_GetWindowSize(window, &points_w, &points_h);
+    SDL_GL_GetDrawableSize(window, &pixels_w, &pixels_h);
+    const PresentRect r = PlatformPresentRect(pixels_w, pixels_h, lw, lh);
+    if (r.width <= 0 || r.height <= 0 || pixels_w <= 0 || pixels_h <= 0) return;
+    // The middle of the logical pixel, back to window points.
+    const double px = r.x + (x + 0.5) * r.width / lw;
+    const double py = r.y + (y + 0.5) * r.height / lh;
+    SDL_WarpMouseInWindow(window, static_cast<int>(px * points_w / pixels_w),
+                          static_cast<int>(py * points_h / pixels_h));
+}

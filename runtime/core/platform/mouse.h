@@ -15,6 +15,8 @@ void PlatformMouseInit();
 // capture cannot be had.
 bool PlatformMouseCapture(bool captured);
 PlatformMouse PlatformMouseRead();
+// Puts the system pointer over logical-screen pixel (x, y) of the window.
+void PlatformMouseWarp(int x, int y);
 
 // A pointer position in window points to logical-screen pixels, through where the logical
 // screen is shown in the window (points and drawable pixels differ on high-density screens).

@@ -5,6 +5,7 @@
 #include <compare>
 #include <concepts>
 #include <cstdint>
+#include <iosfwd>
 #include <source_location>
 #include <string>
 #include <string_view>
@@ -152,6 +153,9 @@ TextValue UpperCase(const TextValue& text);
 TextValue LowerCase(const TextValue& text);
 // The byte at position p as 0 to 255; 0 for an empty text. Positions past the end also give 0.
 int CharAt(const TextValue& text, int p);
+
+// Writes the characters (test output and logs).
+std::ostream& operator<<(std::ostream& out, const TextValue& text);
 
 // The text forms of the runtime's calls that take a name or message.
 int CallByName(const TextValue& name);

@@ -4,6 +4,7 @@
 #pragma once
 #include <compare>
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <source_location>
@@ -39,6 +40,8 @@ class TextValue {
   public:
     TextValue() noexcept;
     TextValue(const char* text);
+    // `TextValue t = 0;` would otherwise take 0 as a null character pointer and give "".
+    TextValue(std::nullptr_t) = delete;
     TextValue(std::string_view text);
     TextValue(const std::string& text) : TextValue(std::string_view(text)) {}
     TextValue(const TextValue& other);

@@ -13,10 +13,13 @@
 #include "runtime/core/gl_engine.h"
 #include "runtime/core/input.h"
 #include "runtime/core/log.h"
-#include "runtime/core/media_path.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/sound.h"
+#include "runtime/values/line_file.h"
+#include "runtime/values/media_lookup.h"
+#include "runtime/values/random.h"
 
 namespace {
 StartupSettings g_startup;
@@ -40,7 +43,9 @@ double IntervalFor(double fps) {
     return whole <= 0 ? 2.0 : 1000.0 / whole;
 }
 
-void OnClose() { EndProgram(); }
+void OnClose() {
+    EndProgram();
+}
 
 void OnFocus(bool gained) {
     if (!g_started || g_startup.debug_build != 0) return;
@@ -62,9 +67,8 @@ void CreateGLWindow(int width, int height, double fps) {
     std::string error;
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
     const std::string renderer = PlatformRenderer();
-    if (!g_software_warned &&
-        (renderer.find("llvmpipe") != std::string::npos ||
-         renderer.find("softpipe") != std::string::npos)) {
+    if (!g_software_warned && (renderer.find("llvmpipe") != std::string::npos ||
+                               renderer.find("softpipe") != std::string::npos)) {
         // Mesa's software renderers are the normal case on machines without a GPU (and
         // under Xvfb): log it, show no box.
         g_software_warned = true;
@@ -75,23 +79,45 @@ void CreateGLWindow(int width, int height, double fps) {
     g_screen_h = height;
     g_due = PlatformNowMs();
 }
+// Full-screen desktop or windowed; a refused full-screen switch stays windowed.
+void SwitchDisplay(bool fullscreen) {
+    if (PlatformSetFullscreen(fullscreen) || !fullscreen) return;
+    AppendLog("No Fullscreen Mode available");
+    PlatformSetFullscreen(false);
+}
 }  // namespace
 
-StartupSettings& Startup() { return g_startup; }
-bool EngineStarted() { return g_started; }
-bool Paused() { return g_paused; }
-const std::string& WindowTitle() { return g_title; }
+StartupSettings& Startup() {
+    return g_startup;
+}
+bool EngineStarted() {
+    return g_started;
+}
+bool Paused() {
+    return g_paused;
+}
+const std::string& WindowTitle() {
+    return g_title;
+}
 
 void SetWindowTitle(const std::string& title) {
     g_title = title;
     PlatformWindowSetTitle(title);
 }
 
-double NowMs() { return PlatformNowMs(); }
-double TimerNow() { return PlatformNowMs() - g_start_time; }
-void SleepMs(double ms) { PlatformSleepMs(static_cast<int>(ms)); }
+double NowMs() {
+    return PlatformNowMs();
+}
+double TimerNow() {
+    return PlatformNowMs() - g_start_time;
+}
+void SleepMs(double ms) {
+    PlatformSleepMs(static_cast<int>(ms));
+}
 
-void AddShutdownStep(void (*step)()) { g_shutdown_steps.push_back(step); }
+void AddShutdownStep(void (*step)()) {
+    g_shutdown_steps.push_back(step);
+}
 
 int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
     g_command_line = command_line;
@@ -110,18 +136,24 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     InputCreate();
 
     AppendLog("Init Sound");
+    SoundCreate();
+    AddShutdownStep(&SoundShutdown);
 
     // Networking and the 3D engine are not part of this program; the stage is kept so the
     // log reads the same.
     AppendLog("Init Network");
+    SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
 
     AppendLog("Init Window");
-    PlatformSetFullscreen(g_startup.fullscreen != 0);
+    SwitchDisplay(g_startup.fullscreen != 0);
 
     InputInitDevices(g_startup.hide_mouse);
+    SoundInitDevice();
     SetFont(0);
 
     PlatformSetCurrentFolder(PlatformProgramFolder());
+    StartMediaLookup();
+    AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
@@ -141,10 +173,11 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     g_paused = false;
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
 
-    LoadFont(ResolveMediaPath("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
+    LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
     SetFont(0);
 
     if (show_command == 0) PlatformWindowShow(false);
+    InputMouseSetup(g_startup.hide_mouse);
 
     AppendLog("Init Finalized");
     return 0;
@@ -207,23 +240,34 @@ void ShowFrame(std::source_location where) {
     ResetViewport();
 }
 
-void SetFrameLimit(double fps) { g_interval = IntervalFor(fps); }
-double FrameInterval() { return g_interval; }
-double NextFrameDue() { return g_due; }
+void SetFrameLimit(double fps) {
+    g_interval = IntervalFor(fps);
+}
+double FrameInterval() {
+    return g_interval;
+}
+double NextFrameDue() {
+    return g_due;
+}
 
 void SetDisplayMode(int width, int height, int fullscreen) {
     if (width <= 0) width = g_screen_w;
     if (height <= 0) height = g_screen_h;
     PlatformResizeLogicalScreen(width, height);
-    PlatformSetFullscreen(fullscreen != 0);
+    SwitchDisplay(fullscreen != 0);
     g_screen_w = PlatformLogicalWidth();
     g_screen_h = PlatformLogicalHeight();
     ResetViewport();
+    InputMouseSetup(g_startup.hide_mouse);
     for (int i = 0; i < 5; ++i) ShowFrame();
 }
 
-int ScreenWidth() { return g_screen_w; }
-int ScreenHeight() { return g_screen_h; }
+int ScreenWidth() {
+    return g_screen_w;
+}
+int ScreenHeight() {
+    return g_screen_h;
+}
 
 void EndProgram() {
     if (g_ending) std::_Exit(Errors().number != 0 ? 1 : 0);

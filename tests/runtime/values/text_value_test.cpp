@@ -1,0 +1,142 @@
+#include "runtime/values/text_value.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+TEST(NumberToText, NumbersTheGameUsesPrintAsTheyRead) {
+    const double values[] = {5, -999, 1280, 2.5, 0, 35, -5, 0.1, 1.5, 33023};
+    const char* texts[] = {"5", "-999", "1280", "2.5", "0", "35", "-5", "0.1", "1.5", "33023"};
+    for (size_t i = 0; i < std::size(values); ++i) {
+        EXPECT_STREQ(NumberToText(values[i]).c_str(), texts[i]) << values[i];
+        EXPECT_EQ(TextToNumber(NumberToText(values[i])), values[i]);
+    }
+}
+
+TEST(NumberToText, TenSignificantDigitsThenExponent) {
+    EXPECT_STREQ(NumberToText(1.0 / 3).c_str(), "0.3333333333");
+    EXPECT_STREQ(NumberToText(9999999999.0).c_str(), "9999999999");
+    EXPECT_STREQ(NumberToText(12345678901.0).c_str(), "1.23456789e+10");
+    EXPECT_STREQ(NumberToText(-0.25).c_str(), "-0.25");
+    EXPECT_STREQ(NumberToText(16.6666666666667).c_str(), "16.66666667");
+}
+
+TEST(TextToNumber, FollowsAtofAndAtoi) {
+    EXPECT_EQ(TextToNumber("12abc"), 12);
+    EXPECT_EQ(TextToNumber("abc"), 0);
+    EXPECT_EQ(TextToNumber(" 0-1"), 0);
+    EXPECT_EQ(TextToNumber("-1 0"), -1);
+    EXPECT_EQ(TextToNumber("  2.5e2x"), 250);
+    EXPECT_EQ(TextToNumber(TextValue("")), 0);
+    EXPECT_EQ(TextToInteger(" 7"), 7);
+    EXPECT_EQ(TextToInteger("-12.9"), -12);
+    EXPECT_EQ(TextToInteger("x1"), 0);
+    EXPECT_EQ(TextToInteger("99999999999"), 2147483647);
+}
+
+TEST(TextValue, StartsOnTheSharedEmptyTextAndGrowsInStepsOf16) {
+    TextValue a, b;
+    EXPECT_EQ(a.capacity(), 0u);
+    EXPECT_EQ(a.c_str(), b.c_str());
+    EXPECT_STREQ(a.c_str(), "");
+    a = "x";
+    EXPECT_EQ(a.capacity(), 16u);
+    for (int i = 0; i < 14; ++i) a.AppendChar('y');
+    EXPECT_EQ(a.length(), 15u);
+    EXPECT_EQ(a.capacity(), 16u);
+    a.AppendChar('z');
+    EXPECT_EQ(a.capacity(), 32u);
+    a = "";
+    EXPECT_EQ(a.capacity(), 32u) << "capacity never shrinks";
+    EXPECT_EQ(a.length(), 0u);
+}
+
+TEST(TextValue, CopiesOwnTheirCharacters) {
+    TextValue a("abc");
+    TextValue b = a;
+    b += "d";
+    EXPECT_STREQ(a.c_str(), "abc");
+    EXPECT_STREQ(b.c_str(), "abcd");
+    EXPECT_NE(a.c_str(), b.c_str());
+    a = a;
+    EXPECT_STREQ(a.c_str(), "abc");
+    a = a.c_str() + 1;
+    EXPECT_STREQ(a.c_str(), "bc");
+    a += a.c_str();
+    EXPECT_STREQ(a.c_str(), "bcbc");
+}
+
+TEST(TextValue, ConcatenatesEveryOperandMix) {
+    const TextValue t("n=");
+    EXPECT_STREQ((t + 5).c_str(), "n=5");
+    EXPECT_STREQ((t + 2.5).c_str(), "n=2.5");
+    EXPECT_STREQ((t + 1.5f).c_str(), "n=1.5");
+    EXPECT_STREQ((t + "x").c_str(), "n=x");
+    EXPECT_STREQ(("x" + t).c_str(), "xn=");
+    EXPECT_STREQ((-3 + t).c_str(), "-3n=");
+    EXPECT_STREQ((t + t).c_str(), "n=n=");
+    EXPECT_STREQ((t + std::string("s")).c_str(), "n=s");
+    TextValue u;
+    u = 1280.0;
+    u += -999;
+    u += 0.1;
+    EXPECT_STREQ(u.c_str(), "1280-9990.1");
+    u = 35;
+    EXPECT_STREQ(u.c_str(), "35");
+}
+
+TEST(TextValue, ComparesBytesUnsignedAndLengthsFirst) {
+    EXPECT_LT(TextValue("0012"), TextValue("0100"));
+    EXPECT_GT(TextValue("DATA"), TextValue("0012"));
+    EXPECT_LT(TextValue(""), TextValue("a"));
+    EXPECT_GT(TextValue("\xE0"), TextValue("z")) << "bytes compare as unsigned";
+    EXPECT_LE(TextValue("ab"), "ab");
+    EXPECT_GE(TextValue("ab"), "aa");
+    EXPECT_NE(TextValue("ab"), TextValue("abc"));
+    EXPECT_EQ(TextValue("ab"), "ab");
+    EXPECT_TRUE("ab" == TextValue("ab"));
+    EXPECT_TRUE("aa" < TextValue("ab"));
+}
+
+TEST(TextValue, ComparesWithNumbersByNumericValue) {
+    EXPECT_TRUE(TextValue("12abc") == 12);
+    EXPECT_TRUE(TextValue("2.5") == 2.5);
+    EXPECT_TRUE(TextValue("abc") == 0);
+    EXPECT_TRUE(TextValue("9") < 10);
+    EXPECT_TRUE(TextValue("10") > 9.5);
+    EXPECT_FALSE(TextValue("10") == 9);
+}
+
+TEST(TextValue, SubstringClampsToTheText) {
+    const TextValue t("ABCDEF");
+    EXPECT_STREQ(Substring(t, 4, 5).c_str(), "EF");
+    EXPECT_STREQ(Substring(t, 6, 1).c_str(), "");
+    EXPECT_STREQ(Substring(t, 2, -1).c_str(), "CDEF");
+    EXPECT_STREQ(Substring(t, 0, 6).c_str(), "ABCDEF");
+    EXPECT_STREQ(Substring(t, 1, 0).c_str(), "");
+    EXPECT_STREQ(Substring(t, -1, 3).c_str(), "");
+    EXPECT_STREQ(Substring(t, 7, -1).c_str(), "");
+    EXPECT_STREQ(Substring(TextValue(), 0, -1).c_str(), "");
+    EXPECT_STREQ(Substring(t, 3, 2147483647).c_str(), "DEF");
+}
+
+TEST(TextValue, CodesCaseAndCharacters) {
+    EXPECT_EQ(CharCode(TextValue()), 0);
+    EXPECT_EQ(CharCode(TextValue("\xE8x")), 0xE8);
+    EXPECT_EQ(CharCode(TextValue("#")), 35);
+    EXPECT_STREQ(CharText(65).c_str(), "A");
+    EXPECT_EQ(CharText(0).length(), 0u);
+    EXPECT_EQ(CharCode(CharText(200)), 200);
+    EXPECT_STREQ(UpperCase(TextValue("ab\xE8z-Q")).c_str(), "AB\xE8Z-Q");
+    EXPECT_STREQ(LowerCase(TextValue("AB\xC8Z-q")).c_str(), "ab\xC8z-q");
+    const TextValue t("abc");
+    EXPECT_EQ(CharAt(t, 1), 'b');
+    EXPECT_EQ(CharAt(TextValue(), 0), 0);
+    EXPECT_EQ(CharAt(t, 3), 0);
+    EXPECT_EQ(CharAt(t, -1), 0);
+    EXPECT_EQ(Len(t), 3);
+}
+
+}  // namespace

@@ -36,10 +36,13 @@ void Floor(Canvas& c, int x, int y, int g) {
 }
 
 void Water(Canvas& c, int x, int y) {
-    c.Gradient(x, y, 20, 16, kWater, kWaterDeep);
-    c.Fill(x + 3, y + 3, 5, 1, kWaterLight);
-    c.Fill(x + 12, y + 8, 4, 1, Mix(kWater, kWaterLight, 0.6));
-    c.Fill(x + 6, y + 12, 3, 1, Mix(kWater, kWaterLight, 0.4));
+    // Flat and quiet: the same sprite fills every empty cell, so strong marks would form a grid.
+    c.Fill(x, y, 20, 16, kWater);
+    Rgb ripple = Mix(kWater, kWaterLight, 0.35), trough = Mix(kWater, kWaterDeep, 0.5);
+    c.Fill(x + 3, y + 3, 4, 1, ripple);
+    c.Fill(x + 4, y + 4, 3, 1, trough);
+    c.Fill(x + 13, y + 8, 3, 1, ripple);
+    c.Fill(x + 13, y + 9, 2, 1, trough);
 }
 
 void Hole(Canvas& c, int x, int y) {

@@ -24,9 +24,9 @@ const std::vector<Level> kLevels = {
     // 2: gems and the star for points; rocks in the way.
     {{W16, W16, W16, "$$$$&&')&&&&$$$$", "$$$$0#R##Q#,$$$$", "$$$$##R##R##$$$$", "$$$$#%######$$$$",
       "$$$$0####0#5$$$$", W16, W16, W16, W16, W16, W16, W16, W16}},
-    // 3: ice melts behind you.
-    {{W16, W16, W16, W16, "$$$$#,#.#,#$$$$$", "$$$$.$$.$$.$$$$$", "$$$$%..#...5$$$$", W16, W16, W16,
-      W16, W16, W16, W16, W16, W16}},
+    // 3: ice melts behind you: only one way round takes all three eggs.
+    {{W16, W16, W16, W16, "$$$$&&)&&&$$$$$$", "$$$$#.,..#$$$$$$", "$$$$%..,.5$$$$$$",
+      "$$$$#..,.#$$$$$$", W16, W16, W16, W16, W16, W16, W16, W16}},
     // 4: slides carry you along.
     {{W16, W16, W16, "$$,44444#$$$$$$$", "$$3$$$$$1$$$$$$$", "$$3$$$$$1$$$$$$$", "$%22222,#5$$$$$$",
       W16, W16, W16, W16, W16, W16, W16, W16, W16}},
@@ -51,6 +51,12 @@ const std::vector<Level> kLevels = {
     // 11: ice, a switch, a slide and a cabin together.
     {{W16, W16, W16, W16, W16, "$$%#.,.#A#C#,$$$", "$$$$$$$$$$$$3$$$", "$$$$$$$$$$$$3$$$",
       "$$$$$$$$5#-?#$$$", W16, W16, W16, W16, W16, W16, W16}},
+    // 12: press red, take the egg, then press red again to pass.
+    {{W16, W16, W16, W16, "$$$$$$&(&&$$$$$$", "$$$$$$$,$$$$$$$$", "$$%#A#C#A#D#5$$$", W16, W16, W16,
+      W16, W16, W16, W16, W16, W16}},
+    // 13: the white switch turns the cabin as well as the gate.
+    {{W16, W16, W16, "$$$$$$&&$$$$$$$$", "$$$$$$,$$$$$$$$$", "$$$$$$##U$$$$$$$", "$$%###?#7#9-$$$$",
+      "$$$$$$#$$$$$$$$$", "$$$$$$5$$$$$$$$$", W16, W16, W16, W16, W16, W16, W16}},
 };
 #undef W16
 }  // namespace

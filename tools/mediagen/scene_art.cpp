@@ -148,12 +148,15 @@ Canvas TitlePicture() {
     Player(c, 150, 158, 16);
     Gem(c, 120, 168);
     Saucer(c, 210, 70, 0);
-    Ray(c, 219, 100, 0);
-    // The title, each letter in its own colour as in the menu.
-    TitleLetter(c, 40, 20, 48, 80, 'Z');
-    TitleLetter(c, 86, 20, 58, 82, 'O');
-    TitleLetter(c, 140, 24, 44, 72, 'L');
-    TitleLetter(c, 180, 20, 50, 80, 'V');
+    for (int r = 0; r < 4; ++r) Ray(c, 219, 96 + r * 14, r);  // the beam reaches the ground
+    // The title, each letter in its own colour as in the menu. Drawn apart first so the
+    // transparent middle of the O shows the sky, as it does over the menu.
+    Canvas letters(320, 120);
+    TitleLetter(letters, 40, 20, 48, 80, 'Z');
+    TitleLetter(letters, 86, 20, 58, 82, 'O');
+    TitleLetter(letters, 140, 24, 44, 72, 'L');
+    TitleLetter(letters, 180, 20, 50, 80, 'V');
+    c.Blit(letters, 0, 0, 320, 120, 0, 0);
     return c;
 }
 

@@ -92,22 +92,22 @@ void Player(Canvas& c, int x, int y, int frame) {
 }
 
 void Partner(Canvas& c, int x, int y, int frame) {
-    // A pink companion; frames 0..3 walk, 4..7 wave.
-    Rgb body = {236, 130, 176};
-    int top = y + 4 - ((frame & 1) ? 1 : 0);
+    // Frames 0..3: Zolv's partner walking right; 4..7: their little one walking left.
+    const bool kid = frame >= 4;
+    const Rgb body = kid ? Rgb{120, 200, 236} : Rgb{236, 130, 176};
+    const int dir = kid ? -1 : 1, step = frame & 3;
+    const double size = kid ? 0.75 : 1.0;
+    int top = y + (kid ? 8 : 4) - ((step & 1) ? 1 : 0);
     int cx = x + 10;
-    c.Fill(cx - 4, y + 18, 3, 2, Shade(body, 0.6));
-    c.Fill(cx + 1, y + 18, 3, 2, Shade(body, 0.6));
-    c.Line(cx, top + 2, cx + 2, top - 2, Shade(body, 0.6));
-    c.ShadedEllipse(cx + 2, top - 3, 1.6, 1.6, kYellow);
-    c.ShadedEllipse(cx, top + 7, 6, 7, body);
-    c.Ellipse(cx + 0.5, top + 5.5, 2.6, 2.6, kWhite);
-    c.Fill(cx, top + 5, 1, 2, kInk);
-    c.Fill(cx - 1, top + 10, 3, 1, Shade(body, 0.6));
-    if (frame >= 4) {
-        int up = (frame & 1) ? 4 : 2;
-        c.Line(cx + 6, top + 7, cx + 9, top + 7 - up, Shade(body, 0.75));
-    }
+    int stride = step == 1 ? 1 : step == 3 ? -1 : 0;
+    c.Fill(cx - 4 + stride, y + 18, 3, 2, Shade(body, 0.6));
+    c.Fill(cx + 1 - stride, y + 18, 3, 2, Shade(body, 0.6));
+    c.Line(cx, top + 2, cx - 2 * dir, top - 2, Shade(body, 0.6));
+    c.ShadedEllipse(cx - 2 * dir, top - 3, 1.6, 1.6, kid ? kGreen : kYellow);
+    c.ShadedEllipse(cx, top + 7 * size, 6 * size, 7 * size, body);
+    int ex = cx + 2 * dir;
+    c.Ellipse(ex + 0.5, top + 5.5 * size, 2.6 * size, 2.6 * size, kWhite);
+    c.Fill(ex + (dir > 0 ? 1 : -1), int(top + 5 * size), 1, 2, kInk);
     c.Outline(x, y, 20, 22);
 }
 

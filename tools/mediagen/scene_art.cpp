@@ -98,9 +98,10 @@ void TitleLetter(Canvas& c, int x, int y, int w, int h, char letter) {
 }
 
 void Saucer(Canvas& c, int x, int y, int frame) {
-    c.ShadedEllipse(x + 31, y + 10, 11, 8, {170, 220, 240});  // the dome
+    // The disc only: the dome is the separate part the final scene draws on top and opens.
     c.ShadedEllipse(x + 31, y + 18, 29, 7, kMetal);
     c.Fill(x + 6, y + 18, 50, 1, kMetalLight);
+    c.Ellipse(x + 31, y + 13, 12, 2.5, kMetalDark);
     for (int k = 0; k < 6; ++k) {
         bool on = (k + frame) % 4 == 0;
         c.Ellipse(x + 10 + k * 8.4, y + 21, 2, 1.5, on ? kFlameHot : kOrange);
@@ -109,8 +110,20 @@ void Saucer(Canvas& c, int x, int y, int frame) {
 }
 
 void SaucerPart(Canvas& c, int x, int y, int frame) {
-    c.ShadedEllipse(x + 11, y + 6, 8, 4, kMetalDark);
-    c.Ellipse(x + 11, y + 12, 5 + frame, 2, frame ? kFlameHot : kFlame);
+    // The glass dome, drawn 20 right of the disc and 7 above it: 0 shut, 1 lifted open.
+    int lift = frame ? 5 : 0;
+    for (int j = 0; j < 17; ++j)
+        for (int i = 0; i < 22; ++i) {
+            double u = (i + 0.5 - 11) / 10, v = (j + 0.5 - 17 + lift) / 12;
+            if (u * u + v * v <= 1 && j < 17 - lift) {
+                bool shine = u < -0.2 && v < -0.4 && v > -0.8;
+                c.Put(x + i, y + j, shine ? pal::kWhite : Rgb{150, 210, 236});
+            }
+        }
+    if (frame) {
+        c.Fill(x + 3, y + 13, 16, 4, kFlameHot);  // light spilling from the open hatch
+        c.Fill(x + 9, y + 13, 4, 2, kAlien);
+    }
     c.Outline(x, y, 22, 17);
 }
 
@@ -127,36 +140,31 @@ void Ray(Canvas& c, int x, int y, int index) {
 
 Canvas TitlePicture() {
     Canvas c(320, 240);
-    c.Gradient(0, 0, 320, 160, {12, 16, 48}, {70, 50, 120});
+    c.Gradient(0, 0, 320, 172, {12, 16, 48}, {70, 50, 120});
     Dice d(1234);
     for (int k = 0; k < 90; ++k) {
         int sx = d.Below(320), sy = d.Below(140);
         c.Put(sx, sy, k % 7 ? Rgb{200, 200, 230} : kWhite);
     }
-    c.ShadedEllipse(262, 36, 16, 16, {230, 210, 160});  // a pale moon
-    // The hills and the paved island where the game takes place.
-    c.Gradient(0, 150, 320, 90, kLeaf, kLeafDark);
-    c.Ellipse(70, 160, 110, 22, kLeaf);
-    c.Ellipse(260, 162, 120, 20, Shade(kLeaf, 0.9));
-    for (int row = 0; row < 4; ++row)
-        for (int col = 0; col < 8; ++col) Floor(c, 80 + col * 20, 176 + row * 12);
-    c.Fill(80, 224, 160, 4, kSandEdge);
-    Egg(c, 100, 160);
-    Egg(c, 190, 172);
-    Chick(c, 140, 172, 5);
-    Chick(c, 212, 160, 0);
-    Player(c, 150, 158, 16);
-    Gem(c, 120, 168);
-    Saucer(c, 210, 70, 0);
-    for (int r = 0; r < 4; ++r) Ray(c, 219, 96 + r * 14, r);  // the beam reaches the ground
-    // The title, each letter in its own colour as in the menu. Drawn apart first so the
-    // transparent middle of the O shows the sky, as it does over the menu.
-    Canvas letters(320, 120);
-    TitleLetter(letters, 40, 20, 48, 80, 'Z');
-    TitleLetter(letters, 86, 20, 58, 82, 'O');
-    TitleLetter(letters, 140, 24, 44, 72, 'L');
-    TitleLetter(letters, 180, 20, 50, 80, 'V');
-    c.Blit(letters, 0, 0, 320, 120, 0, 0);
+    // The menu draws the four title letters over the top of this picture, so the sky stays
+    // clear there; the scene sits below them.
+    c.ShadedEllipse(26, 146, 9, 9, {230, 210, 160});  // a pale moon
+    c.Gradient(0, 165, 320, 75, kLeaf, kLeafDark);
+    c.Ellipse(70, 172, 110, 16, kLeaf);
+    c.Ellipse(260, 174, 120, 14, Shade(kLeaf, 0.9));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 8; ++col) Floor(c, 60 + col * 20, 192 + row * 12);
+    c.Fill(60, 228, 160, 4, kSandEdge);
+    Egg(c, 80, 176);
+    Egg(c, 170, 188);
+    Chick(c, 120, 188, 5);
+    Chick(c, 192, 176, 0);
+    Player(c, 130, 174, 16);
+    Gem(c, 100, 184);
+    const int ux = 236, uy = 130;
+    Saucer(c, ux, uy, 0);
+    SaucerPart(c, ux + 20, uy - 7, 1);
+    for (int r = 0; r < 4; ++r) Ray(c, ux + 9, uy + 26 + r * 14, r);  // the beam reaches the ground
     return c;
 }
 

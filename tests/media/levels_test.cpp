@@ -120,3 +120,45 @@ TEST(NewPlayerFiles, ReadmesEndWithTheMarkerAndFitTheViewer) {
         }
     }
 }
+
+TEST(LevelChecker, AppliesTheMoveRules) {
+    // Tiny one-row boards played by the checker with the shipped piece table: each pair is a
+    // board row and a replay line, with the verdict the game's rules give.
+    struct Case {
+        const char* row;
+        const char* replay;
+        bool finishes;
+    };
+    const Case cases[] = {
+        {"%,5", "11", true},       // egg, then the exit
+        {"%,5", "1", false},       // not on the exit
+        {"%?,5", "111", true},     // cabin open left and right
+        {"%;,5", "111", false},    // cabin closed on the left refuses the way in
+        {"%=,5", "111", false},    // cabin closed on the right refuses the way out
+        {"%2,5", "111", true},     // the slide's own move is recorded in the line
+        {"%2,5", "11", false},     // so without it the line falls short
+        {"%A,C5", "1111", true},   // the red switch lowers the barrier
+        {"%#,C5", "1111", false},  // a raised barrier stops the player
+        {",#%5", "33111", true},   // there and back over floor
+        {",.%5", "33111", false},  // ice melts behind the player: no way back
+    };
+    std::string dir = MakeScratchFolder("levelcheck_rules");
+    std::string maps, lines;
+    for (const auto& c : cases) {
+        std::string map = c.row;
+        map.resize(256, '$');
+        maps += map + "\r\n";
+        lines += std::string(c.replay) + "\n";
+    }
+    ASSERT_EQ(RunProgram("mkdir -p " + dir + "Media"), 0);
+    ASSERT_TRUE(WriteWholeFile(dir + "Media/Zolv-sch1-mappe.txt", maps));
+    ASSERT_TRUE(WriteWholeFile(dir + "Media/Zolv-dat1.txt",
+                               ReadWholeFile(MediaDir() + kMedia + "Zolv-dat1.txt")));
+    ASSERT_TRUE(WriteWholeFile(dir + "lines.txt", lines));
+    RunProgram(ToolPath("levelcheck") + " " + dir + " " + dir + "lines.txt > " + dir + "out.txt");
+    auto report = ReadLines(dir + "out.txt");
+    ASSERT_EQ(report.size(), std::size(cases));
+    for (size_t i = 0; i < report.size(); ++i)
+        EXPECT_EQ(report[i].find(": finished") != std::string::npos, cases[i].finishes)
+            << cases[i].row << " with " << cases[i].replay << ": " << report[i];
+}

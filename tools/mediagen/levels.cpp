@@ -57,6 +57,13 @@ const std::vector<Level> kLevels = {
     // 13: the white switch turns the cabin as well as the gate.
     {{W16, W16, W16, "$$$$$$&&$$$$$$$$", "$$$$$$,$$$$$$$$$", "$$$$$$##U$$$$$$$", "$$%###?#7#9-$$$$",
       "$$$$$$#$$$$$$$$$", "$$$$$$5$$$$$$$$$", W16, W16, W16, W16, W16, W16, W16}},
+    // 14: eggs between four ice cells, chicks in the corners, the exit behind a yellow block.
+    {{W16, W16, W16, "$$$$&&(&&*&&$$$$", "$$$$#-#..#-#$$$$", "$$$$#SS,,SS#$$$$", "$$$$#%#..#P#$$$$",
+      "$$$$#####M##$$$$", "$$$$$$$$$5$$$$$$", W16, W16, W16, W16, W16, W16, W16}},
+    // 15: round the island: the slides first, or the ice and the red barrier trap you.
+    {{W16, W16, W16, "$$&&&(&&&&*&&&$$", "$$%,22222227-#$$", "$$5$$$$$$$$$$#$$", "$$.$$$$$$$$$$?$$",
+      "$$,$$$STS$$$$#$$", "$$.$$$$$$$$$$#$$", "$$.$$$$$$$$$$A$$", "$$#######C##,#$$", W16, W16, W16,
+      W16, W16}},
 };
 #undef W16
 }  // namespace

@@ -86,6 +86,13 @@ int main(int argc, char** argv) {
     if (argc >= 4 && std::strcmp(argv[2], "--preview") == 0) {
         std::string dir = argv[3];
         Check(WriteBmp(dir + "/contact.bmp", ContactSheet(sheets)), "contact sheet");
+        // Every piece on one board, for judging them side by side.
+        std::string all = "$$$$$$$$$$$$$$$$";
+        for (char c : std::string("#&')(*+,-./0Q") + "RSTUV^812345679:" + ";<=>?@WX{}" +
+                          "ABOPCcDd" + "EeFfGgHhIJKLMN%")
+            all += c, all += (all.size() % 16 == 15) ? "" : "#";
+        all.resize(256, '#');
+        Check(WriteBmp(dir + "/pieces.bmp", LevelPicture(sheets, all)), "piece board");
         for (size_t m = 0; m < levels.size(); ++m)
             Check(WriteBmp(dir + "/level" + Num2(int(m)) + ".bmp",
                            LevelPicture(sheets, MapLine(levels[m]))),

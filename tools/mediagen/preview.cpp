@@ -106,6 +106,22 @@ Canvas LevelPicture(const Sheets& s, const std::string& map) {
             } else {
                 DrawSprite(out, s, e.sprite, zx, zy + diff);
             }
+            if (e.k1 == 'C') {  // glass panes round the cabin, as the board drawing lays them
+                static const char* kPanes = "1650123002340654014026350650010002300040";
+                int glass = entries['Y'].sprite;
+                for (int k = 0; k < 4; ++k) {
+                    int lc = kPanes[(e.k2 - '0') * 4 + k] - '0';
+                    if (lc > 0) {
+                        Canvas tmp(20, 28);
+                        DrawSprite(tmp, s, glass + lc - 1, 0, 0);
+                        for (int j = 0; j < 28; ++j)
+                            for (int i = 0; i < 20; ++i)
+                                if (!tmp.IsKey(i, j))
+                                    out.Put(zx + i, zy - 13 + j,
+                                            Mix(out.Get(zx + i, zy - 13 + j), tmp.Get(i, j), 0.45));
+                    }
+                }
+            }
             if (start) DrawSprite(out, s, playerSprite + 16, zx, zy - 14);
         }
     return out;

@@ -23,10 +23,9 @@ std::vector<std::string> SettingsTexts(const std::string& demo, int mapmax) {
     l.push_back("Menu entries: 0 play ... 11 exit (always the last one).");
     l.push_back(Directive("MENUT", "", "11"));
     const char* menu[12][2] = {
-        {"GIOCA", "PLAY"},       {"RECORD", "RECORDS"},     {"RIVEDI", "REPLAY"},
-        {"ENGLISH", "ITALIANO"}, {"DIMOSTRAZIONE", "DEMO"}, {"LEGGIMI", "READ ME"},
-        {"NOME", "NAME"},        {"SUONI", "SOUND"},        {"MURI", "WALLS"},
-        {"VETRI", "GLASS"},      {"TURBO", "TURBO"},        {"ESCI", "EXIT"},
+        {"GIOCA", "PLAY"}, {"RECORD", "RECORDS"},  {"RIVEDI", "REPLAY"}, {"ENGLISH", "ITALIANO"},
+        {"DEMO", "DEMO"},  {"LEGGIMI", "READ ME"}, {"NOME", "NAME"},     {"SUONI", "SOUND"},
+        {"MURI", "WALLS"}, {"VETRI", "GLASS"},     {"TURBO", "TURBO"},   {"ESCI", "EXIT"},
     };
     for (int i = 0; i < 12; ++i) {
         l.push_back(Directive("MENU0", "", Num2(i), menu[i][0]));
@@ -35,20 +34,23 @@ std::vector<std::string> SettingsTexts(const std::string& demo, int mapmax) {
     l.push_back("");
     l.push_back("Texts: 0 eggs, 1 level, 2 time, 3 points, 4 steps, 5 name, 6 and 7 the ending,");
     l.push_back("8 beside the saucer, 9 editor, 10 to 12 failures, 13 off, 14 on.");
+    l.push_back(
+        "Keep 6 and 7 to 16 letters, 10 to 12 to 12 letters, 2 to 4 to 5: the game writes them");
+    l.push_back("large, and longer ones run off the screen.");
     const char* texts[15][2] = {
         {"UOVA", "EGGS"},
         {"LIVELLO", "LEVEL"},
         {"TEMPO", "TIME"},
-        {"PUNTI", "POINTS"},
+        {"PUNTI", "SCORE"},
         {"PASSI", "STEPS"},
         {"NOME", "NAME"},
-        {"TUTTI I PULCINI SONO SALVI", "EVERY CHICK IS SAFE"},
-        {"SI TORNA A CASA", "TIME TO GO HOME"},
-        {"ZOLV!", "ZOLV!"},
+        {"PULCINI SALVI", "ALL CHICKS SAFE"},
+        {"SI TORNA A CASA", "HOME AT LAST"},
+        {"TUTTI A BORDO!", "ALL ABOARD!"},
         {"EDITOR DI MAPPE", "MAP EDITOR"},
-        {"TEMPO SCADUTO!", "OUT OF TIME!"},
-        {"TROPPI POCHI PUNTI!", "TOO FEW POINTS!"},
-        {"TROPPI PASSI!", "TOO MANY STEPS!"},
+        {"TEMPO FINITO", "TIME IS UP!"},
+        {"PUNTI FINITI", "SCORE SUNK!"},
+        {"PASSI FINITI", "STEPS USED!"},
         {"NO", "OFF"},
         {"SI", "ON"},
     };

@@ -146,3 +146,17 @@ void Text(Canvas& c, int x, int y, const char* s, int scale, Rgb top, Rgb bottom
 }
 
 }  // namespace mediagen::art
+
+namespace mediagen::art {
+
+Canvas SmallFont() {
+    // 16 columns by 8 rows of 8 x 12 cells, codes 0 to 127; the runtime finds the layout from
+    // the picture's size. Codes below 32 and 127 stay empty.
+    Canvas c(128, 96);
+    for (int code = kFirstChar; code <= kLastChar; ++code)
+        GlyphScaled(c, (code % 16) * 8 + 1, (code / 16) * 12 + 1, char(code), 1, pal::kWhite,
+                    Rgb{200, 208, 228}, false);
+    return c;
+}
+
+}  // namespace mediagen::art

@@ -12,5 +12,7 @@ void Glyph(Canvas& c, int x, int y, char ch);
 void GlyphScaled(Canvas& c, int x, int y, char ch, int scale, Rgb top, Rgb bottom, bool rim);
 int TextWidth(const char* s, int scale);  // 6 × scale per character
 void Text(Canvas& c, int x, int y, const char* s, int scale, Rgb top, Rgb bottom, bool rim);
+// The runtime's own small font (its start-up line), in the same design at 1x.
+Canvas SmallFont();
 
 }  // namespace mediagen::art

@@ -7,6 +7,7 @@
 
 #include "bmp_writer.h"
 #include "file_out.h"
+#include "font_art.h"
 #include "media_set.h"
 #include "preview.h"
 #include "scene_art.h"
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
     // New player: name, progress at level 0, options stored inverted (0 = on), English.
     Check(WriteTextLines(media + "Zolv-gioc.txt", {"PL1", "A", "A", "0", "0", "0", "0", "0"}),
           "player file");
+    Check(WriteBmp(out + "/smalfont.bmp", art::SmallFont()), "smalfont.bmp");
     Check(WriteTextLines(out + "/Leggimi.txt", Readme(0)), "Leggimi.txt");
     Check(WriteTextLines(out + "/Read_Me.txt", Readme(1)), "Read_Me.txt");
 

@@ -9,6 +9,8 @@
 
 #include "runtime/core/draw2d.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/fonts.h"
+#include "runtime/core/gl_engine.h"
 #include "runtime/core/input.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
@@ -77,6 +79,19 @@ void CreateGLWindow(int width, int height, double fps) {
     g_screen_h = height;
     g_due = PlatformNowMs();
 }
+// Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
+// process exit that did not pass through EndProgram (a host program or test returning from
+// main), so the audio thread stops before static objects it reads are destroyed.
+void ShutDownRuntime() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    for (auto step : g_shutdown_steps) step();
+    PlatformSetCurrentFolder(PlatformProgramFolder());
+    InputShutdown();
+    PlatformWindowClose();
+}
+
 // Full-screen desktop or windowed; a refused full-screen switch stays windowed.
 void SwitchDisplay(bool fullscreen) {
     if (PlatformSetFullscreen(fullscreen) || !fullscreen) return;
@@ -122,8 +137,11 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     DeleteLog();
 
     g_started = true;
+    std::atexit(&ShutDownRuntime);
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
+    GfxCreate();
+    AddShutdownStep(&GfxDestroy);
     CreateGLWindow(g_startup.width, g_startup.height, g_startup.fps);
 
     SetWindowTitle(title.empty() ? std::string("Zolv") : title);
@@ -145,6 +163,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
 
     InputInitDevices(g_startup.hide_mouse);
     SoundInitDevice();
+    SetFont(0);
 
     PlatformSetCurrentFolder(PlatformProgramFolder());
     StartMediaLookup();
@@ -157,8 +176,19 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     g_screen_w = PlatformLogicalWidth();
     g_screen_h = PlatformLogicalHeight();
 
+    LoadFont("", 0);
+    const std::string loading = "Loading...";
+    double char_w = 0, char_h = 0;
+    FontCharSize(char_w, char_h);
+    PrintText(loading, (g_screen_w - double(loading.size()) * char_w) / 2,
+              (g_screen_h - char_h) / 2);
+    ShowFrame();
+
     g_paused = false;
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+
+    LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
+    SetFont(0);
 
     if (show_command == 0) PlatformWindowShow(false);
     InputMouseSetup(g_startup.hide_mouse);
@@ -174,7 +204,7 @@ double AdvanceDueTime(double due, double interval, double now) {
 }
 
 double FrameWait() {
-    PlatformBindLogicalScreen();
+    LeaveTarget();
     PlatformPresent();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
@@ -266,10 +296,7 @@ void EndProgram() {
         AppendLog("-End On Line");
         for (const auto& r : report) AppendLog(r);
     }
-    for (auto step : g_shutdown_steps) step();
-    PlatformSetCurrentFolder(PlatformProgramFolder());
-    InputShutdown();
-    PlatformWindowClose();
+    ShutDownRuntime();
     const int status = e.number != 0 ? 1 : 0;
     if (status != 0) {
         std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],

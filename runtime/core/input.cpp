@@ -162,6 +162,9 @@ void InputIdle() {
     MouseState m = ReadMouse();
     PlatformMouse first = PlatformMouseRead();
     ClampToScreen(&first.x, &first.y);
+    g_input.pending_dx += first.dx;
+    g_input.pending_dy += first.dy;
+    g_input.pending_wheel += first.wheel;
     for (int round = 0; round < kIdleRounds; ++round) {
         PlatformPumpAll();
         RefreshKeyboard();

@@ -12,6 +12,8 @@
 #include "runtime/core/engine.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/window.h"
+#include "support/scratch_files.h"
+#include "support/test_env.h"
 
 namespace {
 bool g_started = false;
@@ -21,7 +23,7 @@ void StartTestEngine(int width, int height) {
     if (g_started) return;
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     // The log goes to a folder of this test program's own, not the shared temporary folder.
-    setenv("TMPDIR", TestScratchFolder("tmp").c_str(), 1);
+    UsePrivateTempFolder();
     Startup() = StartupSettings{};
     Startup().width = width;
     Startup().height = height;
@@ -96,8 +98,8 @@ std::string CompareWithGolden(const std::string& name, const RgbImage& image) {
 }
 
 std::string TestScratchFolder(const std::string& name) {
-    const std::string folder = std::string(ZOLV_BINARY_DIR) + "/test_scratch/" + name;
-    std::filesystem::create_directories(folder);
+    std::string folder = MakeScratchFolder(name);
+    if (!folder.empty() && folder.back() == '/') folder.pop_back();
     return folder;
 }
 

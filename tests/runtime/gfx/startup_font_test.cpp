@@ -68,18 +68,15 @@ class StartupFontTest : public ::testing::Test {
     }
 };
 
-TEST_F(StartupFontTest, PngIsPreferred) {
+// One test for the three cases: they share the files beside the program, so they must not run
+// side by side.
+TEST_F(StartupFontTest, PngBeforeBmpBeforeTheBuiltinFont) {
     WriteFontPng(256, 128);
     WriteFontBmp(128, 256);
-    EXPECT_EXIT(StartAndCheckFont(256, 128), ::testing::ExitedWithCode(0), "");
-}
-
-TEST_F(StartupFontTest, BmpIsTakenWithoutPng) {
-    WriteFontBmp(128, 256);
-    EXPECT_EXIT(StartAndCheckFont(128, 256), ::testing::ExitedWithCode(0), "");
-}
-
-TEST_F(StartupFontTest, WithoutEitherTheBuiltinFontStays) {
-    EXPECT_EXIT(StartAndCheckFont(128, 64), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(StartAndCheckFont(256, 128), ::testing::ExitedWithCode(0), "") << "png and bmp";
+    std::remove(kPng.c_str());
+    EXPECT_EXIT(StartAndCheckFont(128, 256), ::testing::ExitedWithCode(0), "") << "bmp only";
+    std::remove(kBmp.c_str());
+    EXPECT_EXIT(StartAndCheckFont(128, 64), ::testing::ExitedWithCode(0), "") << "neither";
 }
 }  // namespace

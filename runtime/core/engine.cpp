@@ -79,6 +79,19 @@ void CreateGLWindow(int width, int height, double fps) {
     g_screen_h = height;
     g_due = PlatformNowMs();
 }
+// Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
+// process exit that did not pass through EndProgram (a host program or test returning from
+// main), so the audio thread stops before static objects it reads are destroyed.
+void ShutDownRuntime() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    for (auto step : g_shutdown_steps) step();
+    PlatformSetCurrentFolder(PlatformProgramFolder());
+    InputShutdown();
+    PlatformWindowClose();
+}
+
 // Full-screen desktop or windowed; a refused full-screen switch stays windowed.
 void SwitchDisplay(bool fullscreen) {
     if (PlatformSetFullscreen(fullscreen) || !fullscreen) return;
@@ -124,6 +137,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     DeleteLog();
 
     g_started = true;
+    std::atexit(&ShutDownRuntime);
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
@@ -282,10 +296,7 @@ void EndProgram() {
         AppendLog("-End On Line");
         for (const auto& r : report) AppendLog(r);
     }
-    for (auto step : g_shutdown_steps) step();
-    PlatformSetCurrentFolder(PlatformProgramFolder());
-    InputShutdown();
-    PlatformWindowClose();
+    ShutDownRuntime();
     const int status = e.number != 0 ? 1 : 0;
     if (status != 0) {
         std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],

@@ -98,8 +98,8 @@ std::string CompareWithGolden(const std::string& name, const RgbImage& image) {
 }
 
 std::string TestScratchFolder(const std::string& name) {
-    const std::string folder = std::string(ZOLV_BINARY_DIR) + "/test_scratch/" + name;
-    std::filesystem::create_directories(folder);
+    std::string folder = MakeScratchFolder(name);
+    if (!folder.empty() && folder.back() == '/') folder.pop_back();
     return folder;
 }
 

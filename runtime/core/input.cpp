@@ -90,6 +90,8 @@ void InputInitDevices(int hide_mouse) {
 
 void InputMouseSetup(int hide_mouse) {
     const bool hide = hide_mouse != 0;
+    // Freed again, the system pointer appears where the game's hidden pointer was.
+    if (g_input.mouse_hidden && !hide) PlatformMouseWarp(g_input.mouse.x, g_input.mouse.y);
     if (!PlatformMouseCapture(hide)) {
         AppendLog("No DX_Mouse");
         PlatformMouseCapture(false);
@@ -102,6 +104,7 @@ void InputMouseSetup(int hide_mouse) {
 void InputShutdown() {
     if (g_input.devices) {
         PlatformMouseCapture(false);
+        if (g_input.mouse_hidden) PlatformMouseWarp(g_input.mouse.x, g_input.mouse.y);
         PlatformJoysticksClose();
         g_input.devices = false;
     }
@@ -147,6 +150,9 @@ void WaitAnyKey() {
     while (CharacterKey() == 0) {
         PlatformPumpAll();
         InputIdle();
+        // The idle wait returns at once while any key is held (an arrow, Shift): rest a
+        // moment so holding one does not spin a core.
+        if (AnyKeyDown()) PlatformSleepMs(1);
     }
     while (CharacterKey() != 0) {
     }

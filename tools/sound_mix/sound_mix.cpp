@@ -4,6 +4,8 @@
 //   sound_mix OUT.wav            renders the mixer straight into OUT.wav (22050 Hz stereo)
 //   sound_mix --device           plays through the audio device in real time; record it with
 //                                SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=OUT.raw
+//   sound_mix OUT.wav FILE...    instead of the fixed sequence, plays the given wave files one
+//                                a second, centred at full level (--device works too)
 //
 // The sounds are made here: a 440 Hz tone (16 bit, mono, 22050 Hz), a 660 Hz tone (8 bit,
 // mono, 11025 Hz) and a 880 Hz tone (16 bit, stereo, 44100 Hz), each half a second at half
@@ -12,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -112,11 +115,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sound_mix: no audio device\n");
         return 1;
     }
-    const int buffers[3] = {1, 1, 3};
-    for (int i = 0; i < 3; ++i) {
-        if (!LoadSoundSlot(files[i], i + 1, buffers[i])) {
-            std::fprintf(stderr, "sound_mix: %s not loaded\n", files[i].c_str());
-            return 1;
+    std::vector<Cue> cues(std::begin(kCues), std::end(kCues));
+    int length_ms = kLengthMs;
+    if (argc > 2) {
+        // The caller's files, slots 1 to 127, one a second.
+        cues.clear();
+        for (int i = 2; i < argc && i - 1 <= 127; ++i) {
+            if (!LoadSoundSlot(argv[i], i - 1, 1))
+                std::fprintf(stderr, "sound_mix: %s not loaded\n", argv[i]);
+            cues.push_back({(i - 2) * 1000, i - 1, 0.0, 1.0});
+        }
+        length_ms = static_cast<int>(cues.size()) * 1000;
+    } else {
+        const int buffers[3] = {1, 1, 3};
+        for (int i = 0; i < 3; ++i) {
+            if (!LoadSoundSlot(files[i], i + 1, buffers[i])) {
+                std::fprintf(stderr, "sound_mix: %s not loaded\n", files[i].c_str());
+                return 1;
+            }
         }
     }
 
@@ -133,13 +149,13 @@ int main(int argc, char** argv) {
         mix.resize(frames * 2);
         SoundRender(mix.data() + have * 2, static_cast<int>(frames - have));
     };
-    for (const Cue& c : kCues) {
+    for (const Cue& c : cues) {
         advance_to(c.at_ms);
         const int channel = PlaySoundSlot(c.slot, c.pan, c.volume);
         std::printf("%5d ms  slot %d  pan %+.1f  volume %.1f  -> channel %d\n", c.at_ms, c.slot,
                     c.pan, c.volume, channel);
     }
-    advance_to(kLengthMs);
+    advance_to(length_ms);
     SoundShutdown();
     if (device) return 0;
 

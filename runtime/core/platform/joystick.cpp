@@ -96,3 +96,37 @@ bool PlatformJoystickRead(int index, PlatformJoystick* out) {
     *out = s;
     return true;
 }
+
+int PlatformJoystickAttachVirtual(int axes, int buttons, int hats) {
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return -1;
+    // The subsystem reference taken here keeps the device until it is detached.
+    const int index =
+        SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, axes, buttons, hats);
+    if (index < 0) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    return index;
+}
+
+void PlatformJoystickDetachVirtual(int device_index) {
+    if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return;
+    if (SDL_JoystickDetachVirtual(device_index) == 0) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+void PlatformJoystickSetVirtualAxis(int index, int axis, int value) {
+    if (index < 0 || index >= PlatformJoystickCount()) return;
+    SDL_JoystickSetVirtualAxis(g_sticks[static_cast<size_t>(index)].device, axis,
+                               static_cast<Sint16>(std::clamp(value, -32768, 32767)));
+}
+
+void PlatformJoystickSetVirtualButton(int index, int button, bool down) {
+    if (index < 0 || index >= PlatformJoystickCount()) return;
+    SDL_JoystickSetVirtualButton(g_sticks[static_cast<size_t>(index)].device, button,
+                                 down ? SDL_PRESSED : SDL_RELEASED);
+}
+
+void PlatformJoystickSetVirtualPov(int index, int hat, int32_t pov) {
+    if (index < 0 || index >= PlatformJoystickCount()) return;
+    Uint8 value = SDL_HAT_CENTERED;
+    for (Uint8 h = 0; h < 16; ++h)
+        if (pov != -1 && PlatformPovFromHat(h) == pov) value = h;
+    SDL_JoystickSetVirtualHat(g_sticks[static_cast<size_t>(index)].device, hat, value);
+}

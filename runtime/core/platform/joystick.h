@@ -23,3 +23,13 @@ std::string PlatformJoystickName(int index);
 int32_t PlatformPovFromHat(int hat);
 // Reads one joystick; false (state left as given) for an index not open.
 bool PlatformJoystickRead(int index, PlatformJoystick* out);
+
+// A virtual joystick (tests and scripted input): attached before PlatformJoysticksOpen it is
+// opened like a real one. Returns its SDL device index, or -1.
+int PlatformJoystickAttachVirtual(int axes, int buttons, int hats);
+void PlatformJoystickDetachVirtual(int device_index);
+// Sets a control of the opened joystick `index`.
+void PlatformJoystickSetVirtualAxis(int index, int axis, int value);
+void PlatformJoystickSetVirtualButton(int index, int button, bool down);
+// POV in hundredths of a degree (multiples of 4500), -1 centred.
+void PlatformJoystickSetVirtualPov(int index, int hat, int32_t pov);

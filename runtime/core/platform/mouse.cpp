@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <atomic>
+#include <cmath>
 
 #include "runtime/core/platform/window.h"
 
@@ -59,12 +60,35 @@ PlatformMouse PlatformMouseRead() {
     int points_w = 0, points_h = 0, pixels_w = 0, pixels_h = 0;
     SDL_GetWindowSize(window, &points_w, &points_h);
     SDL_GL_GetDrawableSize(window, &pixels_w, &pixels_h);
-    if (points_w <= 0 || points_h <= 0) return m;
-    const PresentRect r = PlatformPresentRect(pixels_w, pixels_h, lw, lh);
-    if (r.width <= 0 || r.height <= 0) return m;
+    PlatformWindowToLogical(wx, wy, points_w, points_h, pixels_w, pixels_h, lw, lh, &m.x, &m.y);
+    return m;
+}
+
+void PlatformWindowToLogical(int wx, int wy, int points_w, int points_h, int pixels_w, int pixels_h,
+                             int logical_w, int logical_h, int* x, int* y) {
+    *x = wx;
+    *y = wy;
+    if (points_w <= 0 || points_h <= 0 || logical_w <= 0 || logical_h <= 0) return;
+    const PresentRect r = PlatformPresentRect(pixels_w, pixels_h, logical_w, logical_h);
+    if (r.width <= 0 || r.height <= 0) return;
     const double px = static_cast<double>(wx) * pixels_w / points_w;
     const double py = static_cast<double>(wy) * pixels_h / points_h;
-    m.x = static_cast<int>((px - r.x) * lw / r.width);
-    m.y = static_cast<int>((py - r.y) * lh / r.height);
-    return m;
+    *x = static_cast<int>(std::floor((px - r.x) * logical_w / r.width));
+    *y = static_cast<int>(std::floor((py - r.y) * logical_h / r.height));
+}
+
+void PlatformMouseWarp(int x, int y) {
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    const int lw = PlatformLogicalWidth(), lh = PlatformLogicalHeight();
+    if (!window || lw <= 0 || lh <= 0) return;
+    int points_w = 0, points_h = 0, pixels_w = 0, pixels_h = 0;
+    SDL_GetWindowSize(window, &points_w, &points_h);
+    SDL_GL_GetDrawableSize(window, &pixels_w, &pixels_h);
+    const PresentRect r = PlatformPresentRect(pixels_w, pixels_h, lw, lh);
+    if (r.width <= 0 || r.height <= 0 || pixels_w <= 0 || pixels_h <= 0) return;
+    // The middle of the logical pixel, back to window points.
+    const double px = r.x + (x + 0.5) * r.width / lw;
+    const double py = r.y + (y + 0.5) * r.height / lh;
+    SDL_WarpMouseInWindow(window, static_cast<int>(px * points_w / pixels_w),
+                          static_cast<int>(py * points_h / pixels_h));
 }

@@ -15,3 +15,11 @@ void PlatformMouseInit();
 // capture cannot be had.
 bool PlatformMouseCapture(bool captured);
 PlatformMouse PlatformMouseRead();
+// Puts the system pointer over logical-screen pixel (x, y) of the window.
+void PlatformMouseWarp(int x, int y);
+
+// A pointer position in window points to logical-screen pixels, through where the logical
+// screen is shown in the window (points and drawable pixels differ on high-density screens).
+// Positions on the black borders map outside 0 .. logical size - 1.
+void PlatformWindowToLogical(int wx, int wy, int points_w, int points_h, int pixels_w, int pixels_h,
+                             int logical_w, int logical_h, int* x, int* y);

@@ -121,6 +121,13 @@ TEST_F(SettingsData, RolesAndSpriteGroupsAreSet) {
         EXPECT_GT(OpaquePixels(settings->fontFirst + c - 32), 0) << "character " << char(c);
     ASSERT_GT(settings->titleFirst, 0);
     for (int f = 0; f < 4; ++f) EXPECT_GT(OpaquePixels(settings->titleFirst + f), 0);
+    // Final scene: saucer +0..+3 and its dome +4, +5; two figures of four frames; four rays.
+    ASSERT_GT(settings->saucerFirst, 0);
+    for (int f = 0; f < 6; ++f) EXPECT_GT(OpaquePixels(settings->saucerFirst + f), 0);
+    ASSERT_GT(settings->partnerFirst, 0);
+    for (int f = 0; f < 8; ++f) EXPECT_GT(OpaquePixels(settings->partnerFirst + f), 0);
+    ASSERT_GT(settings->rayFirst, 0);
+    for (int f = 0; f < 4; ++f) EXPECT_GT(OpaquePixels(settings->rayFirst + f), 0);
 }
 
 TEST_F(SettingsData, TextsAndMenusExistInBothLanguages) {

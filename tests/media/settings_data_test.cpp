@@ -145,11 +145,11 @@ TEST_F(SettingsData, TextsAndMenusExistInBothLanguages) {
 TEST_F(SettingsData, LargeTextsFitTheScreen) {
     // Widths where the game writes these texts large on the 320-pixel screen: failure messages
     // from x 20 at 24 pixels a character, the ending's "..." + text + "!!!" from x 10 at 14,
-    // "RECORD " + label + "!!!" from x 20 at 20, 1.5 times larger. A letter's ink ends at
-    // column 17 of its 20-pixel sprite, a "!" at column 11, before scaling.
+    // "RECORD " + label + "!!!" from x 20 at 20, 1.5 times larger. A letter's ink (with its rim)
+    // ends at column 15 of its 20-pixel sprite, a "!" at column 11, before scaling.
     for (int lang = 0; lang < 2; ++lang) {
         auto len = [&](int i) { return int(settings->texts[std::make_pair(i, lang)].size()); };
-        for (int i = 10; i <= 12; ++i) EXPECT_LE(20 + 24 * (len(i) - 1) + 17 * 2, 320) << i;
+        for (int i = 10; i <= 12; ++i) EXPECT_LE(20 + 24 * (len(i) - 1) + 15 * 2, 320) << i;
         for (int i = 6; i <= 7; ++i) EXPECT_LE(10 + 14 * (len(i) + 5) + 11, 320) << i;
         for (int i = 2; i <= 4; ++i) EXPECT_LE(20 + 20 * (len(i) + 9) + 11 * 1.5, 320) << i;
         EXPECT_LE(settings->menu[std::make_pair(settings->ttmenu, lang)].size(), 6u)

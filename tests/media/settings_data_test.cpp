@@ -130,6 +130,21 @@ TEST_F(SettingsData, RolesAndSpriteGroupsAreSet) {
     for (int f = 0; f < 4; ++f) EXPECT_GT(OpaquePixels(settings->rayFirst + f), 0);
 }
 
+TEST_F(SettingsData, FontLettersStayNarrowEnoughForTheGamesSpacing) {
+    // Panel texts go 8 pixels apart at scale 0.75 and commentary 9 apart at 0.8: a letter's ink
+    // and rim must stay within 12 of the sprite's 20 columns or neighbours run together.
+    ASSERT_GT(settings->fontFirst, 0);
+    for (int c = 33; c <= 126; ++c) {
+        const Sprite& s = settings->sprites[settings->fontFirst + c - 32];
+        const Image& img = Sheet(s.sheet);
+        int lo = s.w, hi = -1;
+        for (int y = 0; y < s.h; ++y)
+            for (int x = 0; x < s.w; ++x)
+                if (img.Opaque(s.x + x, s.y + y)) lo = std::min(lo, x), hi = std::max(hi, x);
+        EXPECT_LE(hi - lo + 1, 12) << "character " << char(c);
+    }
+}
+
 TEST_F(SettingsData, TextsAndMenusExistInBothLanguages) {
     ASSERT_EQ(settings->ttmenu, 11);
     for (int lang = 0; lang < 2; ++lang) {

@@ -14,6 +14,7 @@
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/sound.h"
 
 namespace {
 StartupSettings g_startup;
@@ -105,6 +106,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     InputCreate();
 
     AppendLog("Init Sound");
+    SoundCreate();
+    AddShutdownStep(&SoundShutdown);
 
     // Networking and the 3D engine are not part of this program; the stage is kept so the
     // log reads the same.
@@ -114,6 +117,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     PlatformSetFullscreen(g_startup.fullscreen != 0);
 
     InputInitDevices(g_startup.hide_mouse);
+    SoundInitDevice();
 
     PlatformSetCurrentFolder(PlatformProgramFolder());
 
@@ -128,6 +132,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
 
     if (show_command == 0) PlatformWindowShow(false);
+    InputMouseSetup(g_startup.hide_mouse);
 
     AppendLog("Init Finalized");
     return 0;
@@ -202,6 +207,7 @@ void SetDisplayMode(int width, int height, int fullscreen) {
     g_screen_w = PlatformLogicalWidth();
     g_screen_h = PlatformLogicalHeight();
     ResetViewport();
+    InputMouseSetup(g_startup.hide_mouse);
     for (int i = 0; i < 5; ++i) ShowFrame();
 }
 

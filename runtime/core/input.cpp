@@ -1,23 +1,230 @@
 #include "runtime/core/input.h"
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstring>
 
+#include "runtime/core/engine.h"
+#include "runtime/core/errors.h"
+#include "runtime/core/log.h"
+#include "runtime/core/platform/clock.h"
+#include "runtime/core/platform/joystick.h"
 #include "runtime/core/platform/keyboard.h"
+#include "runtime/core/platform/mouse.h"
+#include "runtime/core/platform/window.h"
 
 namespace {
-std::array<uint8_t, 256> g_keys{};
-int g_escape_ends = 0;
+constexpr int kIdleRounds = 15;
+constexpr int kIdleSleepMs = 5;
+// A stick pushed past a tenth of its travel counts as activity.
+constexpr double kStickThreshold = 0.1;
+
+struct Input {
+    std::array<uint8_t, 256> keys{};
+    int escape_ends = 0;
+    int previous_character = 0;
+    bool devices = false;
+    bool mouse_hidden = false;
+    bool new_frame = false;
+    MouseState mouse;
+    // Motion read since the last new frame, taken by the first mouse read after it.
+    int pending_dx = 0, pending_dy = 0, pending_wheel = 0;
+} g_input;
+
+void RefreshKeyboard() {
+    PlatformKeyboardRefresh();
+    std::memcpy(g_input.keys.data(), PlatformKeyboardState(), g_input.keys.size());
+}
+
+bool Down(int code) {
+    return (g_input.keys[static_cast<size_t>(code & 0xFF)] & 0x80) != 0;
+}
+
+// Clamps a position to the screen the game draws on (nothing to clamp to before start-up).
+void ClampToScreen(int* x, int* y) {
+    const int w = ScreenWidth(), h = ScreenHeight();
+    if (w > 0) *x = std::clamp(*x, 0, w - 1);
+    if (h > 0) *y = std::clamp(*y, 0, h - 1);
+}
+
+void EndOnEscape() {
+    if (g_input.escape_ends && (Down(129) || Down(1))) {
+        Errors().number = 0;
+        Errors().line = Errors().current_line;
+        EndProgram();
+    }
+}
+
+bool AnyKeyDown() {
+    for (int code = 0; code < 255; ++code)
+        if (Down(code)) return true;
+    return false;
+}
+
+bool JoystickActive(int index) {
+    const JoystickState j = ReadJoystick(index);
+    for (uint8_t b : j.buttons)
+        if (b & 0x80) return true;
+    for (int32_t axis : {j.x, j.y, j.z}) {
+        const double v = std::clamp(axis / 32767.0, -1.0, 1.0);
+        if (std::fabs(v) > kStickThreshold) return true;
+    }
+    const int32_t pov = j.pov[0];
+    return pov == 0 || pov == 9000 || pov == 18000 || pov == 27000;
+}
 }  // namespace
 
-void InputCreate() { g_keys.fill(0); }
-void InputInitDevices(int) {}
-void InputShutdown() { g_keys.fill(0); }
+void InputCreate() {
+    g_input = Input{};
+}
 
-void InputNewFrame() { std::memcpy(g_keys.data(), PlatformKeyboardState(), g_keys.size()); }
+void InputInitDevices(int hide_mouse) {
+    PlatformMouseInit();
+    InputMouseSetup(hide_mouse);
+    bool started = false;
+    PlatformJoysticksOpen(&started);
+    if (!started) AppendLog("No DX_Input");
+    g_input.devices = true;
+}
 
-int KeyDown(int code) { return (g_keys[static_cast<size_t>(code & 0xFF)] & 0x80) ? 1 : 0; }
+void InputMouseSetup(int hide_mouse) {
+    const bool hide = hide_mouse != 0;
+    if (!PlatformMouseCapture(hide)) {
+        AppendLog("No DX_Mouse");
+        PlatformMouseCapture(false);
+        g_input.mouse_hidden = false;
+        return;
+    }
+    g_input.mouse_hidden = hide;
+}
 
-void SetEscapeEnds(int on) { g_escape_ends = on; }
-int EscapeEnds() { return g_escape_ends; }
+void InputShutdown() {
+    if (g_input.devices) {
+        PlatformMouseCapture(false);
+        PlatformJoysticksClose();
+        g_input.devices = false;
+    }
+    g_input.keys.fill(0);
+}
+
+void InputNewFrame() {
+    RefreshKeyboard();
+    g_input.new_frame = true;
+}
+
+int KeyDown(int code) {
+    RefreshKeyboard();
+    return Down(code) ? 1 : 0;
+}
+
+void SetEscapeEnds(int on) {
+    g_input.escape_ends = on;
+}
+int EscapeEnds() {
+    return g_input.escape_ends;
+}
+
+int CharacterKey() {
+    RefreshKeyboard();
+    int c = 0;
+    for (int code = 0; code < 255 && c == 0; ++code) {
+        if (Down(code)) c = PlatformKeyCharacter(code);
+    }
+    if (std::isalpha(c)) {
+        const bool shift = Down(42) || Down(54);
+        if (shift != PlatformCapsLock()) c = std::toupper(c);
+    }
+    const int lower = std::tolower(c);
+    if (lower == g_input.previous_character) return 0;
+    g_input.previous_character = lower;
+    return c;
+}
+
+void WaitAnyKey() {
+    while (CharacterKey() != 0) {
+    }
+    while (CharacterKey() == 0) {
+        PlatformPumpAll();
+        InputIdle();
+    }
+    while (CharacterKey() != 0) {
+    }
+}
+
+void InputIdle() {
+    MouseState m = ReadMouse();
+    PlatformMouse first = PlatformMouseRead();
+    ClampToScreen(&first.x, &first.y);
+    for (int round = 0; round < kIdleRounds; ++round) {
+        PlatformPumpAll();
+        RefreshKeyboard();
+        EndOnEscape();
+        if (AnyKeyDown()) return;
+        PlatformMouse now = PlatformMouseRead();
+        ClampToScreen(&now.x, &now.y);
+        const bool moved = g_input.mouse_hidden ? (now.dx != 0 || now.dy != 0)
+                                                : (now.x != first.x || now.y != first.y);
+        if (moved || now.left != (m.left != 0) || now.right != (m.right != 0)) {
+            // Keep the motion for the game's next mouse read.
+            g_input.pending_dx += now.dx;
+            g_input.pending_dy += now.dy;
+            g_input.pending_wheel += now.wheel;
+            return;
+        }
+        g_input.pending_wheel += now.wheel;
+        for (int j = JoystickCount() - 1; j >= 0; --j)
+            if (JoystickActive(j)) return;
+        PlatformSleepMs(kIdleSleepMs);
+    }
+}
+
+MouseState ReadMouse() {
+    const PlatformMouse p = PlatformMouseRead();
+    g_input.pending_dx += p.dx;
+    g_input.pending_dy += p.dy;
+    g_input.pending_wheel += p.wheel;
+    MouseState& m = g_input.mouse;
+    if (g_input.new_frame) {
+        g_input.new_frame = false;
+        m.dx = g_input.pending_dx;
+        m.dy = g_input.pending_dy;
+        m.wheel = (g_input.pending_wheel > 0) - (g_input.pending_wheel < 0);
+        g_input.pending_dx = g_input.pending_dy = g_input.pending_wheel = 0;
+        if (g_input.mouse_hidden) {
+            m.x += m.dx;
+            m.y += m.dy;
+        } else {
+            m.x = p.x;
+            m.y = p.y;
+        }
+        ClampToScreen(&m.x, &m.y);
+    }
+    m.left = p.left ? 1 : 0;
+    m.right = p.right ? 1 : 0;
+    m.middle = p.middle ? 1 : 0;
+    return m;
+}
+
+int JoystickCount() {
+    return PlatformJoystickCount();
+}
+std::string JoystickName(int index) {
+    return PlatformJoystickName(index);
+}
+
+JoystickState ReadJoystick(int index) {
+    JoystickState s;
+    PlatformJoystick p;
+    if (!PlatformJoystickRead(index, &p)) return s;
+    s.x = p.axes[0];
+    s.y = p.axes[1];
+    s.z = p.axes[2];
+    s.rx = p.axes[3];
+    s.ry = p.axes[4];
+    s.rz = p.axes[5];
+    s.sliders = p.sliders;
+    s.pov = p.pov;
+    s.buttons = p.buttons;
+    return s;
+}

@@ -2,6 +2,7 @@
 // 128 added for the extended keys: arrows 200/203/205/208, Home 199, End 207 and so on).
 #pragma once
 #include <cstdint>
+#include <vector>
 
 // The game key code of an SDL scancode, 0 when the key has none.
 int PlatformKeyCodeFromScancode(int sdl_scancode);
@@ -13,3 +14,25 @@ const uint8_t* PlatformKeyboardState();
 // Sets one key's state directly (tests and scripted input use this; pumping does too).
 void PlatformSetKey(int code, bool down);
 void PlatformClearKeyboard();
+
+// The character the key with this game code gives under the current keyboard layout, with
+// no modifier held (letters lower case), or 0 for a key that gives none. Backspace is 8,
+// Enter and keypad Enter 10; keypad digits give digits only while Num Lock is on.
+int PlatformKeyCharacter(int code);
+
+// Brings the keyboard state up to date for a read. With a key script set (tests), applies
+// its next step first.
+void PlatformKeyboardRefresh();
+
+// A scripted keyboard for tests: each refresh applies the next step's key changes (code,
+// down) to the state; once the script runs out the state stays as it is.
+struct ScriptedKey {
+    int code;
+    bool down;
+};
+void PlatformSetKeyScript(std::vector<std::vector<ScriptedKey>> steps);
+// Steps applied since the script was set.
+int PlatformKeyScriptStepsUsed();
+
+// True while Caps Lock is on.
+bool PlatformCapsLock();

@@ -1,0 +1,23 @@
+// Reads a RIFF/WAVE file held in memory: the "fmt " and "data" chunks of an uncompressed
+// (PCM) sound, 8 or 16 bit, mono or stereo, any rate. Everything else is refused with a
+// reason; nothing is read outside the given bytes.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+struct WaveFormat {
+    int channels = 0;  // 1 or 2
+    int samples_per_second = 0;
+    int bits_per_sample = 0;  // 8 (unsigned) or 16 (signed, little-endian)
+    int block_align = 0;      // bytes per frame
+};
+
+struct WaveData {
+    WaveFormat format;
+    const uint8_t* data = nullptr;  // points into the file's bytes
+    size_t size = 0;                // bytes, a whole number of frames
+};
+
+// Fills `out` and returns true for a readable PCM wave file; else false with `why` set.
+bool ReadWave(const uint8_t* bytes, size_t size, WaveData* out, std::string* why);

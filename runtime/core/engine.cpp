@@ -15,6 +15,9 @@
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/window.h"
 #include "runtime/core/sound.h"
+#include "runtime/values/line_file.h"
+#include "runtime/values/media_lookup.h"
+#include "runtime/values/random.h"
 
 namespace {
 StartupSettings g_startup;
@@ -112,6 +115,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     // Networking and the 3D engine are not part of this program; the stage is kept so the
     // log reads the same.
     AppendLog("Init Network");
+    SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
 
     AppendLog("Init Window");
     PlatformSetFullscreen(g_startup.fullscreen != 0);
@@ -120,6 +124,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SoundInitDevice();
 
     PlatformSetCurrentFolder(PlatformProgramFolder());
+    StartMediaLookup();
+    AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();

@@ -1,0 +1,82 @@
+// Text files read and written by line number (0 to 255) through one cache that holds a single
+// file. Touching another file writes the cached one back if it changed, then loads the other.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <source_location>
+#include <string>
+
+#include "runtime/values/text_value.h"
+
+// Splits file bytes into lines as the cache loads them: LF ends a line, a CR right before it
+// is dropped, the last line may end without LF. Lines past kLines are not kept; a line longer
+// than kMaxLineLength keeps its first kMaxLineLength characters.
+class LineSplitter {
+  public:
+    static constexpr int kLines = 256;
+    static constexpr size_t kMaxLineLength = 16383;
+
+    explicit LineSplitter(std::array<std::string, kLines>& slots) : slots_(slots) {}
+    // Feeds the next piece of the file; false once every slot is filled (the rest is ignored).
+    bool Feed(const char* bytes, size_t n);
+    // The end of the file: a last line without LF still counts.
+    void Finish();
+    // Lines loaded so far; the highest line is this minus one.
+    int lines() const { return lines_; }
+    // Lines that were longer than kMaxLineLength and were cut.
+    int cut_lines() const { return cut_lines_; }
+
+  private:
+    void EndLine();
+
+    std::array<std::string, kLines>& slots_;
+    std::string current_;
+    bool in_line_ = false;
+    bool cut_ = false;
+    int lines_ = 0;
+    int cut_lines_ = 0;
+};
+
+class LineFileCache {
+  public:
+    static constexpr int kLines = LineSplitter::kLines;
+    static constexpr size_t kMaxLineLength = LineSplitter::kMaxLineLength;
+
+    // Line n of `file`: "NO_DATA" for an empty or missing line (and n outside 0 to 255, error
+    // 7), "NO_FILE" when the file cannot be opened on first access (error 3).
+    TextValue Read(const std::string& file, int n, std::source_location where);
+    // Replaces line n of `file` in the cache; n outside 0 to 255 sets error 7 and changes
+    // nothing. The file on disk changes at the next flush.
+    void Write(const std::string& file, int n, const TextValue& text, std::source_location where);
+    // Writes the cached file back if it changed, then empties the cache. A file that cannot be
+    // written stays as it was on disk and stays in the cache, marked changed; returns false.
+    bool Flush();
+
+    const std::string& name() const { return name_; }
+    bool changed() const { return changed_; }
+    int highest_line() const { return highest_; }
+
+  private:
+    // Makes `file` the cached file; false when it could not be loaded.
+    bool SwitchTo(const std::string& file, std::source_location where);
+    void Reset(const std::string& file);
+    bool Load(const std::string& path);
+    bool WriteBack() const;
+
+    std::string name_;
+    std::array<std::string, kLines> slots_;
+    int highest_ = 0;
+    bool changed_ = false;
+};
+
+// The runtime's one cache.
+LineFileCache& LineFiles();
+
+TextValue ReadFileLine(const TextValue& file, double n,
+                       std::source_location where = std::source_location::current());
+void WriteFileLine(const TextValue& file, double n, const TextValue& text,
+                   std::source_location where = std::source_location::current());
+void FlushLineFile();
+
+// Forward slashes and backslashes both become this platform's separator.
+std::string PlatformFileName(const std::string& name);

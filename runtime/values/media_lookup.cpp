@@ -1,0 +1,251 @@
+#include "runtime/values/media_lookup.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "runtime/core/engine.h"
+#include "runtime/core/log.h"
+#include "runtime/core/platform/folders.h"
+#include "runtime/values/line_file.h"
+
+namespace {
+MediaLookup g_file_lookup;
+MediaLookup g_music_lookup;
+
+// No media file of ours comes near this; a larger entry is taken as damage, not unpacked.
+constexpr uint64_t kMaxUnpackedSize = 256ull * 1024 * 1024;
+
+bool ReadAt(int fd, int64_t offset, void* out, size_t n) {
+    char* p = static_cast<char*>(out);
+    while (n > 0) {
+        const ssize_t done = pread(fd, p, n, offset);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        p += done;
+        offset += done;
+        n -= static_cast<size_t>(done);
+    }
+    return true;
+}
+
+int32_t LittleEndian32(const unsigned char* b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+                                static_cast<uint32_t>(b[2]) << 16 |
+                                static_cast<uint32_t>(b[3]) << 24);
+}
+
+// A signed offset as stored: negative ones count back from the end of the file.
+int64_t Absolute(int32_t stored, int64_t file_size) {
+    return stored < 0 ? file_size + stored : stored;
+}
+
+std::string Normalised(const std::string& name) {
+    std::string out;
+    out.reserve(name.size());
+    for (char c : name) {
+        if (c == '\\') c = '/';
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c == '/' && !out.empty() && out.back() == '/') continue;
+        out.push_back(c);
+    }
+    while (out.compare(0, 2, "./") == 0) out.erase(0, 2);
+    return out;
+}
+
+bool IsReadableFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    close(fd);
+    return regular;
+}
+
+std::string ExtensionOf(const std::string& name) {
+    const size_t dot = name.find_last_of('.');
+    const size_t slash = name.find_last_of("/\\");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    std::string ext = name.substr(dot);
+    // Only plain extensions go into the temporary name.
+    for (char c : ext)
+        if (!(c == '.' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+              (c >= '0' && c <= '9')))
+            return {};
+    return ext.size() <= 8 ? ext : std::string();
+}
+
+// Inflates `size` compressed bytes at `offset` of `in` into `out`.
+bool Inflate(int in, int64_t offset, uint32_t size, int out) {
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) return false;
+    std::vector<unsigned char> src(64 * 1024), dst(64 * 1024);
+    uint64_t left = size, written = 0;
+    int status = Z_OK;
+    while (status != Z_STREAM_END) {
+        if (z.avail_in == 0) {
+            if (left == 0) break;
+            const size_t n = static_cast<size_t>(std::min<uint64_t>(left, src.size()));
+            if (!ReadAt(in, offset, src.data(), n)) break;
+            offset += static_cast<int64_t>(n);
+            left -= n;
+            z.next_in = src.data();
+            z.avail_in = static_cast<uInt>(n);
+        }
+        z.next_out = dst.data();
+        z.avail_out = static_cast<uInt>(dst.size());
+        status = inflate(&z, Z_NO_FLUSH);
+        if (status != Z_OK && status != Z_STREAM_END) break;
+        const size_t produced = dst.size() - z.avail_out;
+        written += produced;
+        if (written > kMaxUnpackedSize) break;
+        for (size_t done = 0; done < produced;) {
+            const ssize_t w = write(out, dst.data() + done, produced - done);
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) {
+                inflateEnd(&z);
+                return false;
+            }
+            done += static_cast<size_t>(w);
+        }
+    }
+    inflateEnd(&z);
+    return status == Z_STREAM_END;
+}
+
+void RemoveTemporaryFiles() {
+    g_file_lookup.RemoveTemporary();
+    g_music_lookup.RemoveTemporary();
+}
+}  // namespace
+
+std::vector<ArchiveEntry> ReadArchiveDirectory(const std::string& path, int64_t* archive_start) {
+    std::vector<ArchiveEntry> entries;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return entries;
+    struct stat st;
+    unsigned char trailer[kArchiveTrailerSize];
+    if (fstat(fd, &st) != 0 || st.st_size < kArchiveTrailerSize ||
+        !ReadAt(fd, st.st_size - kArchiveTrailerSize, trailer, sizeof trailer) ||
+        std::memcmp(trailer, kArchiveMarker, 3) != 0) {
+        close(fd);
+        return entries;
+    }
+    const int64_t size = st.st_size;
+    const int64_t directory = Absolute(LittleEndian32(trailer + 3), size);
+    const int64_t directory_end = size - kArchiveTrailerSize;
+    bool damaged = directory < 0 || directory > directory_end;
+    int64_t first = directory;
+    int64_t at = directory;
+    while (!damaged) {
+        unsigned char length = 0;
+        if (at >= directory_end || !ReadAt(fd, at, &length, 1)) {
+            damaged = true;
+            break;
+        }
+        ++at;
+        if (length == 0) break;
+        unsigned char fields[255 + 8];
+        if (at + length + 8 > directory_end || !ReadAt(fd, at, fields, length + 8u)) {
+            damaged = true;
+            break;
+        }
+        at += length + 8;
+        ArchiveEntry e;
+        e.name.assign(reinterpret_cast<const char*>(fields), length);
+        e.offset = Absolute(LittleEndian32(fields + length), size);
+        e.size = static_cast<uint32_t>(LittleEndian32(fields + length + 4));
+        if (e.offset < 0 || e.offset + e.size > directory) {
+            damaged = true;
+            break;
+        }
+        first = std::min(first, e.offset);
+        entries.push_back(std::move(e));
+    }
+    close(fd);
+    if (damaged) {
+        AppendLog("Attached media archive damaged: " + path);
+        entries.clear();
+        return entries;
+    }
+    if (archive_start) *archive_start = first;
+    return entries;
+}
+
+bool ArchiveNameMatches(const std::string& requested, const std::string& stored) {
+    return Normalised(requested) == Normalised(stored);
+}
+
+void MediaLookup::SetArchive(const std::string& path) {
+    archive_ = path;
+    directory_read_ = false;
+    directory_.clear();
+}
+
+std::string MediaLookup::Resolve(const std::string& name) {
+    RemoveTemporary();
+    const std::string path = PlatformFileName(name);
+    if (path.empty()) return {};
+    if (IsReadableFile(path)) return path;
+    if (archive_.empty()) return {};
+    if (!directory_read_) {
+        directory_ = ReadArchiveDirectory(archive_);
+        directory_read_ = true;
+    }
+    for (const ArchiveEntry& e : directory_)
+        if (ArchiveNameMatches(path, e.name)) return Unpack(e, path);
+    return {};
+}
+
+std::string MediaLookup::Unpack(const ArchiveEntry& entry, const std::string& name) {
+    const std::string ext = ExtensionOf(name);
+    std::string pattern = PlatformTempFolder() + "zolv-media-XXXXXX" + ext;
+    std::vector<char> temp(pattern.begin(), pattern.end());
+    temp.push_back('\0');
+    const int out = mkstemps(temp.data(), static_cast<int>(ext.size()));
+    if (out < 0) {
+        AppendLog("No temporary file for " + name + ": " + std::strerror(errno));
+        return {};
+    }
+    const int in = open(archive_.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool ok = in >= 0 && Inflate(in, entry.offset, entry.size, out);
+    if (in >= 0) close(in);
+    if (close(out) != 0 || !ok) {
+        unlink(temp.data());
+        AppendLog("Attached media entry unreadable: " + entry.name);
+        return {};
+    }
+    temporary_ = temp.data();
+    return temporary_;
+}
+
+void MediaLookup::RemoveTemporary() {
+    if (temporary_.empty()) return;
+    unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+MediaLookup& FileLookup() {
+    return g_file_lookup;
+}
+MediaLookup& MusicLookup() {
+    return g_music_lookup;
+}
+
+std::string ResolveMediaName(const std::string& name) {
+    return g_file_lookup.Resolve(name);
+}
+
+void StartMediaLookup() {
+    std::vector<char> buf(4096);
+    const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+    const std::string program = n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : "";
+    g_file_lookup.SetArchive(program);
+    g_music_lookup.SetArchive(program);
+    AddShutdownStep(&RemoveTemporaryFiles);
+}

@@ -1,0 +1,203 @@
+#include "runtime/values/line_file.h"
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "runtime/core/errors.h"
+#include "runtime/core/log.h"
+#include "support/scratch_files.h"
+
+namespace {
+
+class LineFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        LineFiles().Flush();
+        ClearErrorState();
+        folder_ = MakeScratchFolder("line_file");
+        setenv("TMPDIR", folder_.c_str(), 1);
+    }
+    void TearDown() override { LineFiles().Flush(); }
+
+    std::string Path(const std::string& name) const { return folder_ + name; }
+    TextValue Read(const std::string& name, double n) {
+        return ReadFileLine(TextValue(Path(name)), n);
+    }
+    void Write(const std::string& name, double n, const char* text) {
+        WriteFileLine(TextValue(Path(name)), n, TextValue(text));
+    }
+    // Files in the scratch folder apart from the log: temporary files left behind show here.
+    int FilesIn() const {
+        int n = 0;
+        if (DIR* d = opendir(folder_.c_str())) {
+            while (dirent* e = readdir(d)) {
+                const std::string name = e->d_name;
+                if (name != "." && name != ".." && name != "ErrorLog.txt") ++n;
+            }
+            closedir(d);
+        }
+        return n;
+    }
+
+    std::string folder_;
+};
+
+TEST_F(LineFile, ReadsLinesEndedByLfOrCrLf) {
+    for (const char* bytes : {"abc\n\nx\n", "abc\r\n\r\nx\r\n", "abc\n\r\nx"}) {
+        ASSERT_TRUE(WriteWholeFile(Path("three.txt"), bytes));
+        EXPECT_STREQ(Read("three.txt", 0).c_str(), "abc");
+        EXPECT_STREQ(Read("three.txt", 1).c_str(), "NO_DATA");
+        EXPECT_STREQ(Read("three.txt", 2).c_str(), "x");
+        EXPECT_STREQ(Read("three.txt", 3).c_str(), "NO_DATA");
+        EXPECT_STREQ(Read("three.txt", 2.7).c_str(), "x");
+        EXPECT_EQ(LineFiles().highest_line(), 2);
+        LineFiles().Flush();
+    }
+    EXPECT_EQ(Errors().number, 0);
+}
+
+TEST_F(LineFile, TrailingControlAndHighCharactersAreDropped) {
+    ASSERT_TRUE(WriteWholeFile(Path("t.txt"), "tab\t\r\ncitt\xE0\nmid\xE0x \n\t\x01\n"));
+    EXPECT_STREQ(Read("t.txt", 0).c_str(), "tab");
+    EXPECT_STREQ(Read("t.txt", 1).c_str(), "citt");
+    EXPECT_STREQ(Read("t.txt", 2).c_str(), "mid\xE0x ");
+    EXPECT_STREQ(Read("t.txt", 3).c_str(), "NO_DATA");
+}
+
+TEST_F(LineFile, WritingPastTheEndPadsWithEmptyLinesOnTheNextSwitch) {
+    ASSERT_TRUE(WriteWholeFile(Path("two.txt"), "a\nb\n"));
+    ASSERT_TRUE(WriteWholeFile(Path("other.txt"), "o\n"));
+    Write("two.txt", 5, "new");
+    EXPECT_EQ(ReadWholeFile(Path("two.txt")), "a\nb\n") << "nothing is written before the switch";
+    EXPECT_STREQ(Read("other.txt", 0).c_str(), "o");
+    EXPECT_EQ(ReadWholeFile(Path("two.txt")), "a\r\nb\r\n\r\n\r\n\r\nnew\r\n");
+}
+
+TEST_F(LineFile, OnlyTheFirst256LinesSurviveAChange) {
+    std::string bytes;
+    for (int i = 0; i < 300; ++i) bytes += "line" + std::to_string(i) + "\n";
+    ASSERT_TRUE(WriteWholeFile(Path("long.txt"), bytes));
+    EXPECT_STREQ(Read("long.txt", 255).c_str(), "line255");
+    Write("long.txt", 0, "first");
+    FlushLineFile();
+    const std::string after = ReadWholeFile(Path("long.txt"));
+    std::string expected = "first\r\n";
+    for (int i = 1; i < 256; ++i) expected += "line" + std::to_string(i) + "\r\n";
+    EXPECT_EQ(after, expected);
+}
+
+TEST_F(LineFile, LineNumbersOutside0To255SetError7AndChangeNothing) {
+    ASSERT_TRUE(WriteWholeFile(Path("f.txt"), "keep\n"));
+    for (double n : {256.0, -1.0, 1e12}) {
+        ClearErrorState();
+        Write("f.txt", n, "bad");
+        EXPECT_EQ(Errors().number, kErrorRange) << n;
+        ClearErrorState();
+        EXPECT_STREQ(Read("f.txt", n).c_str(), "NO_DATA");
+        EXPECT_EQ(Errors().number, kErrorRange) << n;
+    }
+    EXPECT_FALSE(LineFiles().changed());
+    FlushLineFile();
+    EXPECT_EQ(ReadWholeFile(Path("f.txt")), "keep\n");
+}
+
+TEST_F(LineFile, MissingFileReadsNoFileOnceThenNoDataAndIsCreatedByAWrite) {
+    EXPECT_STREQ(Read("missing.txt", 0).c_str(), "NO_FILE");
+    EXPECT_EQ(Errors().number, kErrorFile);
+    ClearErrorState();
+    EXPECT_STREQ(Read("missing.txt", 0).c_str(), "NO_DATA");
+    EXPECT_EQ(Errors().number, 0);
+    Write("missing.txt", 2, "c");
+    FlushLineFile();
+    EXPECT_EQ(ReadWholeFile(Path("missing.txt")), "\r\n\r\nc\r\n");
+    EXPECT_STREQ(Read("missing.txt", 2).c_str(), "c");
+    EXPECT_EQ(FilesIn(), 1) << "no temporary file is left behind";
+}
+
+TEST_F(LineFile, LongLinesStayWholeUpTo16383Characters) {
+    const std::string full(16383, 'r');
+    ASSERT_TRUE(WriteWholeFile(Path("replay.txt"), full + "\r\n" + full + "xyz\nnext\n"));
+    EXPECT_EQ(Read("replay.txt", 0).str(), full);
+    EXPECT_EQ(Read("replay.txt", 1).str(), full) << "a longer line is cut, not split";
+    EXPECT_STREQ(Read("replay.txt", 2).c_str(), "next");
+    Write("replay.txt", 3, (full + "tail").c_str());
+    FlushLineFile();
+    EXPECT_EQ(ReadWholeFile(Path("replay.txt")),
+              full + "\r\n" + full + "\r\nnext\r\n" + full + "\r\n");
+    const std::string log = ReadWholeFile(LogFilePath());
+    EXPECT_NE(log.find("replay.txt line 3"), std::string::npos) << log;
+    EXPECT_NE(log.find("replay.txt (1)"), std::string::npos) << log;
+}
+
+TEST_F(LineFile, NamesAreCaseSensitiveAndSwitchingReloads) {
+    ASSERT_TRUE(WriteWholeFile(Path("a.txt"), "one\n"));
+    ASSERT_TRUE(WriteWholeFile(Path("b.txt"), "two\n"));
+    EXPECT_STREQ(Read("a.txt", 0).c_str(), "one");
+    ASSERT_TRUE(WriteWholeFile(Path("a.txt"), "changed\n"));
+    EXPECT_STREQ(Read("a.txt", 0).c_str(), "one") << "the cache holds the file";
+    EXPECT_STREQ(Read("b.txt", 0).c_str(), "two");
+    EXPECT_STREQ(Read("a.txt", 0).c_str(), "changed");
+    EXPECT_STREQ(Read("A.txt", 0).c_str(), "NO_FILE");
+}
+
+// A flush that dies part-way (the child is killed by the file-size limit in the middle of
+// writing) leaves the old file as it was.
+TEST_F(LineFile, KilledFlushLeavesTheOldFileIntact) {
+    const std::string old = "old line 0\r\nold line 1\r\n";
+    ASSERT_TRUE(WriteWholeFile(Path("progress.txt"), old));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit limit{4096, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, SIG_DFL);
+        for (int i = 0; i < 200; ++i) Write("progress.txt", i, std::string(100, 'n').c_str());
+        FlushLineFile();
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child should have died in the write";
+    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    EXPECT_EQ(ReadWholeFile(Path("progress.txt")), old);
+    EXPECT_STREQ(Read("progress.txt", 1).c_str(), "old line 1");
+}
+
+// A write that fails (file too large for the limit) keeps the old file, logs, and leaves the
+// changes in the cache so that a later flush can still save them.
+TEST_F(LineFile, FailedFlushKeepsOldFileAndTheChangedCache) {
+    const std::string old = "old\r\n";
+    ASSERT_TRUE(WriteWholeFile(Path("maps.txt"), old));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        for (int i = 0; i < 200; ++i) Write("maps.txt", i, std::string(100, 'm').c_str());
+        int code = 0;
+        if (LineFiles().Flush()) code |= 1;
+        if (!LineFiles().changed() || LineFiles().name() != Path("maps.txt")) code |= 2;
+        if (ReadWholeFile(Path("maps.txt")) != old) code |= 4;
+        if (FilesIn() != 1) code |= 8;
+        if (ReadWholeFile(LogFilePath()).find("Line file not written: " + Path("maps.txt")) ==
+            std::string::npos)
+            code |= 16;
+        limit.rlim_cur = RLIM_INFINITY;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        if (!LineFiles().Flush()) code |= 32;
+        _exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string saved = ReadWholeFile(Path("maps.txt"));
+    EXPECT_EQ(saved.size(), 200u * 102u) << "the retry saved every line";
+}
+
+}  // namespace

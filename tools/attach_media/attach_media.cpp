@@ -1,0 +1,162 @@
+// attach_media PROGRAM FOLDER [PREFIX]
+//   Appends every file below FOLDER to PROGRAM as its attached media archive; the game then
+//   finds "PREFIX" + the file's path inside FOLDER (PREFIX defaults to "Media/") even when no
+//   such file is on disk. An archive already attached is replaced.
+// attach_media --list PROGRAM
+//   Lists the entries of the attached archive with their compressed sizes.
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "runtime/values/media_lookup.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct PackedFile {
+    std::string name;
+    std::vector<unsigned char> data;  // zlib stream
+};
+
+void PutLittleEndian32(std::vector<unsigned char>& out, int64_t v) {
+    const uint32_t u = static_cast<uint32_t>(static_cast<int32_t>(v));
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(u >> (8 * i)));
+}
+
+bool ReadFile(const fs::path& path, std::vector<unsigned char>& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool Pack(const fs::path& folder, const std::string& prefix, std::vector<PackedFile>& files) {
+    std::vector<fs::path> paths;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(folder, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (it->is_regular_file()) paths.push_back(it->path());
+    }
+    if (ec) {
+        std::fprintf(stderr, "attach_media: cannot read %s: %s\n", folder.c_str(),
+                     ec.message().c_str());
+        return false;
+    }
+    std::sort(paths.begin(), paths.end());
+    for (const fs::path& p : paths) {
+        PackedFile f;
+        f.name = prefix + fs::relative(p, folder).generic_string();
+        if (f.name.empty() || f.name.size() > 255) {
+            std::fprintf(stderr, "attach_media: name too long, skipped: %s\n", f.name.c_str());
+            continue;
+        }
+        std::vector<unsigned char> raw;
+        if (!ReadFile(p, raw)) {
+            std::fprintf(stderr, "attach_media: cannot read %s\n", p.c_str());
+            return false;
+        }
+        uLongf size = compressBound(static_cast<uLong>(raw.size()));
+        f.data.resize(size);
+        if (compress2(f.data.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9) !=
+            Z_OK) {
+            std::fprintf(stderr, "attach_media: cannot compress %s\n", p.c_str());
+            return false;
+        }
+        f.data.resize(size);
+        files.push_back(std::move(f));
+    }
+    return true;
+}
+
+int List(const std::string& program) {
+    const std::vector<ArchiveEntry> entries = ReadArchiveDirectory(program);
+    if (entries.empty()) {
+        std::printf("no attached media\n");
+        return 1;
+    }
+    for (const ArchiveEntry& e : entries) std::printf("%10u  %s\n", e.size, e.name.c_str());
+    return 0;
+}
+
+int Attach(const std::string& program, const fs::path& folder, const std::string& prefix) {
+    std::vector<unsigned char> out;
+    if (!ReadFile(program, out)) {
+        std::fprintf(stderr, "attach_media: cannot read %s\n", program.c_str());
+        return 1;
+    }
+    int64_t start = 0;
+    if (!ReadArchiveDirectory(program, &start).empty()) {
+        out.resize(static_cast<size_t>(start));
+        std::printf("replacing the attached media\n");
+    }
+    std::vector<PackedFile> files;
+    if (!Pack(folder, prefix, files)) return 1;
+
+    // Offsets are stored counted back from the end, so the final size comes first.
+    int64_t total = static_cast<int64_t>(out.size()) + 1 + kArchiveTrailerSize;
+    for (const PackedFile& f : files)
+        total += static_cast<int64_t>(f.data.size()) + 1 + static_cast<int64_t>(f.name.size()) + 8;
+    if (total - static_cast<int64_t>(out.size()) > INT32_MAX) {
+        std::fprintf(stderr, "attach_media: media too large for one archive\n");
+        return 1;
+    }
+    std::vector<int64_t> offsets;
+    for (const PackedFile& f : files) {
+        offsets.push_back(static_cast<int64_t>(out.size()));
+        out.insert(out.end(), f.data.begin(), f.data.end());
+    }
+    const int64_t directory = static_cast<int64_t>(out.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        out.push_back(static_cast<unsigned char>(files[i].name.size()));
+        out.insert(out.end(), files[i].name.begin(), files[i].name.end());
+        PutLittleEndian32(out, offsets[i] - total);
+        PutLittleEndian32(out, static_cast<int64_t>(files[i].data.size()));
+    }
+    out.push_back(0);
+    out.insert(out.end(), kArchiveMarker, kArchiveMarker + 3);
+    PutLittleEndian32(out, directory - total);
+
+    // A new file renamed over the old one: an interrupted run never leaves half a program.
+    const std::string temp = program + ".attach";
+    {
+        std::ofstream o(temp, std::ios::binary | std::ios::trunc);
+        o.write(reinterpret_cast<const char*>(out.data()),
+                static_cast<std::streamsize>(out.size()));
+        if (!o) {
+            std::fprintf(stderr, "attach_media: cannot write %s\n", temp.c_str());
+            std::remove(temp.c_str());
+            return 1;
+        }
+    }
+    struct stat st;
+    if (stat(program.c_str(), &st) == 0) chmod(temp.c_str(), st.st_mode & 07777);
+    if (std::rename(temp.c_str(), program.c_str()) != 0) {
+        std::fprintf(stderr, "attach_media: cannot replace %s\n", program.c_str());
+        std::remove(temp.c_str());
+        return 1;
+    }
+    std::printf("%zu files attached to %s\n", files.size(), program.c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--list") return List(argv[2]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr,
+                     "usage: attach_media PROGRAM FOLDER [PREFIX]   (PREFIX defaults to Media/)\n"
+                     "       attach_media --list PROGRAM\n");
+        return 2;
+    }
+    return Attach(argv[1], argv[2], argc == 4 ? argv[3] : "Media/");
+}

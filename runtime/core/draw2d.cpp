@@ -1,11 +1,139 @@
+// Sprite, line and box drawing on the current target.
 #include "runtime/core/draw2d.h"
 
 #include <GL/gl.h>
 
-#include "runtime/core/platform/window.h"
+#include <cmath>
 
-void ClearFrame() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+#include "runtime/core/gl_draw.h"
 
-void ResetViewport() { glViewport(0, 0, PlatformLogicalWidth(), PlatformLogicalHeight()); }
+namespace {
+// Lines and boxes: untextured, no alpha test, the key colour written with alpha 0, and the
+// projection moved by 3/8 pixel so edges fall between pixel centres the same way everywhere.
+void BeginFlat(int rgb) {
+    const OpenGLDirezaze* g = Gfx();
+    glDisable(GL_ALPHA_TEST);
+    const GLubyte a = rgb == g->key_colour ? 0 : static_cast<GLubyte>(g->alpha * 255);
+    glColor4ub(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF, a);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glTranslatef(0.375f, 0.375f, 0);
+    glMatrixMode(GL_MODELVIEW);
+}
 
-void DrawBackground() {}
+void EndFlat() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_ALPHA_TEST);
+}
+}  // namespace
+
+void ClearFrame() {
+    if (OpenGLDirezaze* g = Gfx()) {
+        for (auto& t : g->backgrounds[0].texture) {
+            if (t) {
+                GLuint name = t;
+                glDeleteTextures(1, &name);
+            }
+        }
+        g->backgrounds[0] = BackgroundSlot{};
+    }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void DrawSprite(int n, int x, int y) {
+    const SpriteImage& s = SpriteAt(n);
+    if (!s.texture) return;
+    BindSprite(s);
+    const int w = s.image_width, h = s.image_height;
+    const float u = float(w) / s.texture_width, v = float(h) / s.texture_height;
+    glBegin(GL_QUADS);
+    glTexCoord2f(u, v);
+    glVertex2i(x + w, y);
+    glTexCoord2f(0, v);
+    glVertex2i(x, y);
+    glTexCoord2f(0, 0);
+    glVertex2i(x, y + h);
+    glTexCoord2f(u, 0);
+    glVertex2i(x + w, y + h);
+    glEnd();
+}
+
+void DrawSpriteStretched(int n, int x, int y, int w, int h) {
+    const SpriteImage& s = SpriteAt(n);
+    if (!s.texture) return;
+    BindSprite(s);
+    // A mirrored quad winds the other way; switch the front face so culling keeps it. With
+    // both w and h negative the winding is unchanged: the picture shows turned half a turn.
+    const bool flipped = (w < 0) != (h < 0);
+    if (flipped) glFrontFace(GL_CW);
+    DrawQuadFan(float(x), float(y), float(x + w), float(y + h), 0, 0,
+                float(s.image_width) / s.texture_width, float(s.image_height) / s.texture_height);
+    if (flipped) glFrontFace(GL_CCW);
+}
+
+void DrawSpriteZoomed(int n, int x, int y, double sx, double sy) {
+    const SpriteImage& s = SpriteAt(n);
+    const double w = s.image_width, h = s.image_height;
+    const int left = static_cast<int>(x - (sx * w - w) / 2);
+    const int top = static_cast<int>(y - (sy * h - h) / 2);
+    const int width = static_cast<int>(static_cast<float>(sx * w));
+    const int height = static_cast<int>(static_cast<float>(sy * h));
+    DrawSpriteStretched(n, left, top, width, height);
+}
+
+void DrawSpriteRotated(int n, int x, int y, double angle) {
+    DrawSpriteRotZoom(n, x, y, angle, 1);
+}
+
+void DrawSpriteRotZoom(int n, int x, int y, double angle, double zoom) {
+    const SpriteImage& s = SpriteAt(n);
+    if (!s.texture) return;
+    BindSprite(s);
+    const float hw = static_cast<float>(zoom * s.image_width / 2);
+    const float hh = static_cast<float>(zoom * s.image_height / 2);
+    const float tw = s.texture_width, th = s.texture_height;
+    glPushMatrix();
+    glTranslatef(float(x + (s.image_width >> 1)), float(y + (s.image_height >> 1)), 0);
+    glRotatef(static_cast<float>(angle), 0, 0, -1);
+    // Half a texel in from the edges so linear filtering never reaches the unused texels.
+    DrawQuadFan(-hw, -hh, hw, hh, 0.5f / tw, 0.5f / th, (s.image_width - 0.5f) / tw,
+                (s.image_height - 0.5f) / th);
+    glPopMatrix();
+}
+
+void DrawLine(int x1, int y1, int x2, int y2, int rgb) {
+    BeginFlat(rgb);
+    glBegin(GL_LINES);
+    glVertex2i(x1, y1);
+    glVertex2i(x2, y2);
+    glEnd();
+    glBegin(GL_POINTS);
+    glVertex2i(x2, y2);
+    glEnd();
+    glColor4ub(255, 255, 255, static_cast<GLubyte>(Gfx()->alpha * 255));
+    EndFlat();
+}
+
+void FillBox(int x, int y, int w, int h, int rgb) {
+    BeginFlat(rgb);
+    const int x0 = w >= 0 ? x : x + w + 1, x1 = w >= 0 ? x + w : x + 1;
+    const int y0 = h >= 0 ? y : y + h + 1, y1 = h >= 0 ? y + h : y + 1;
+    glBegin(GL_QUADS);
+    glVertex2i(x0, y1);
+    glVertex2i(x1, y1);
+    glVertex2i(x1, y0);
+    glVertex2i(x0, y0);
+    glEnd();
+    glColor4f(1, 1, 1, Gfx()->alpha);
+    EndFlat();
+}
+
+void SpriteSize(double n, double& w, double& h) {
+    const SpriteImage& s = SpriteAt(static_cast<int>(n));
+    w = s.image_width;
+    h = s.image_height;
+}

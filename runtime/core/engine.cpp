@@ -9,8 +9,11 @@
 
 #include "runtime/core/draw2d.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/fonts.h"
+#include "runtime/core/gl_engine.h"
 #include "runtime/core/input.h"
 #include "runtime/core/log.h"
+#include "runtime/core/media_path.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/window.h"
@@ -101,6 +104,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     g_started = true;
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
+    GfxCreate();
+    AddShutdownStep(&GfxDestroy);
     CreateGLWindow(g_startup.width, g_startup.height, g_startup.fps);
 
     SetWindowTitle(title.empty() ? std::string("Zolv") : title);
@@ -122,6 +127,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
 
     InputInitDevices(g_startup.hide_mouse);
     SoundInitDevice();
+    SetFont(0);
 
     PlatformSetCurrentFolder(PlatformProgramFolder());
     StartMediaLookup();
@@ -134,8 +140,19 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     g_screen_w = PlatformLogicalWidth();
     g_screen_h = PlatformLogicalHeight();
 
+    LoadFont("", 0);
+    const std::string loading = "Loading...";
+    double char_w = 0, char_h = 0;
+    FontCharSize(char_w, char_h);
+    PrintText(loading, (g_screen_w - double(loading.size()) * char_w) / 2,
+              (g_screen_h - char_h) / 2);
+    ShowFrame();
+
     g_paused = false;
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+
+    LoadFont(ResolveMediaPath("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
+    SetFont(0);
 
     if (show_command == 0) PlatformWindowShow(false);
     InputMouseSetup(g_startup.hide_mouse);
@@ -151,7 +168,7 @@ double AdvanceDueTime(double due, double interval, double now) {
 }
 
 double FrameWait() {
-    PlatformBindLogicalScreen();
+    LeaveTarget();
     PlatformPresent();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 

@@ -42,9 +42,9 @@ struct OffscreenTarget {
 };
 
 class OpenGLDirezaze {
-public:
+  public:
     static constexpr int kSpriteCount = 65536;
-    static constexpr int kScratchSprite = 65503;  // screen saved by the capture fallback
+    static constexpr int kScratchSprite = 65503;   // screen saved by the capture fallback
     static constexpr int kFontSpriteBase = 65504;  // font f is sprite 65504 + f
     static constexpr int kFontSlots = 32;
     static constexpr int kBackgroundSlots = 8;

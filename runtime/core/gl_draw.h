@@ -1,0 +1,33 @@
+// Helpers the drawing, capture, background and font files share (not for game code).
+#pragma once
+#include <cstdint>
+
+#include "runtime/core/gl_engine.h"
+
+// The engine's sprite n (the caller keeps n within the table).
+SpriteImage& SpriteAt(int n);
+
+// Binds the sprite's texture with the filtering flag's filters, GL_TEXTURE_2D on.
+void BindSprite(const SpriteImage& s);
+
+// A textured quad as a triangle fan: bottom-left, bottom-right, top-right, top-left in screen
+// terms, positions (x0, y1), (x1, y1), (x1, y0), (x0, y0) and texture coordinates (u0, v0),
+// (u1, v0), (u1, v1), (u0, v1); both texture axes clamped to the edge.
+void DrawQuadFan(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1);
+
+// The smallest power of two of at least `minimum` that holds `size`.
+int PowerOfTwoAtLeast(int size, int minimum);
+
+// Deletes both textures of a sprite and zeroes the entry.
+void FreeSprite(SpriteImage& s);
+
+// Replaces the sprite's texture by the picture (RGBA, rows from the top), in a texture of the
+// smallest power-of-two size of at least 2 that holds it; rows are stored bottom-up.
+void UploadSprite(SpriteImage& s, const uint8_t* rgba, int width, int height);
+
+// Height of the current target in pixels: the off-screen target's picture, else the screen.
+int CurrentTargetHeight();
+
+// Screen size in pixels (the logical screen).
+int ScreenPixelsWide();
+int ScreenPixelsHigh();

@@ -1,0 +1,202 @@
+// The graphics engine object, the drawing state commands and the helpers shared by drawing.
+#include "runtime/core/gl_engine.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <vector>
+
+#include "runtime/core/draw2d.h"
+#include "runtime/core/gl_draw.h"
+#include "runtime/core/platform/gl_ext.h"
+#include "runtime/core/platform/window.h"
+
+namespace {
+std::unique_ptr<OpenGLDirezaze> g_engine;
+bool g_fbo_allowed = true;
+
+void DeleteTexture(uint32_t& name) {
+    if (name) {
+        GLuint n = name;
+        glDeleteTextures(1, &n);
+    }
+    name = 0;
+}
+}  // namespace
+
+OpenGLDirezaze::OpenGLDirezaze() : sprites(kSpriteCount) {}
+
+OpenGLDirezaze::~OpenGLDirezaze() {
+    for (auto& s : sprites) FreeSprite(s);
+    for (auto& slot : backgrounds)
+        for (auto& t : slot.texture) DeleteTexture(t);
+    const GlExt& gl = Gl();
+    for (auto& t : targets) {
+        if (!gl.framebuffer_objects) break;
+        if (t.framebuffer) gl.DeleteFramebuffers(1, &t.framebuffer);
+        if (t.depth_renderbuffer) gl.DeleteRenderbuffers(1, &t.depth_renderbuffer);
+    }
+}
+
+OpenGLDirezaze* Gfx() {
+    return g_engine.get();
+}
+void GfxCreate() {
+    if (!g_engine) g_engine = std::make_unique<OpenGLDirezaze>();
+}
+void GfxDestroy() {
+    if (g_engine && g_engine->active_target >= 0) SelectTarget(-1);
+    g_engine.reset();
+}
+void GfxAllowFramebufferObjects(bool allowed) {
+    g_fbo_allowed = allowed;
+}
+bool GfxFramebufferObjectsAllowed() {
+    return g_fbo_allowed && Gl().framebuffer_objects;
+}
+
+SpriteImage& SpriteAt(int n) {
+    return g_engine->sprites[static_cast<uint16_t>(n)];
+}
+
+int ScreenPixelsWide() {
+    return PlatformLogicalWidth();
+}
+int ScreenPixelsHigh() {
+    return PlatformLogicalHeight();
+}
+
+int CurrentTargetHeight() {
+    const OpenGLDirezaze* g = Gfx();
+    if (g && g->active_target >= 0) {
+        const OffscreenTarget& t = g->targets[g->active_target];
+        if (t.renderbuffer_width != 0) return g->sprites[t.sprite].image_height;
+    }
+    return ScreenPixelsHigh();
+}
+
+void BindSprite(const SpriteImage& s) {
+    glBindTexture(GL_TEXTURE_2D, s.texture);
+    glEnable(GL_TEXTURE_2D);
+    const GLint filter = Gfx()->filtering ? GL_LINEAR : GL_NEAREST;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+}
+
+void DrawQuadFan(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1) {
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBegin(GL_TRIANGLE_FAN);
+    glTexCoord2f(u0, v0);
+    glVertex2f(x0, y1);
+    glTexCoord2f(u1, v0);
+    glVertex2f(x1, y1);
+    glTexCoord2f(u1, v1);
+    glVertex2f(x1, y0);
+    glTexCoord2f(u0, v1);
+    glVertex2f(x0, y0);
+    glEnd();
+}
+
+int PowerOfTwoAtLeast(int size, int minimum) {
+    int p = minimum;
+    while (p < size && p < (1 << 30)) p <<= 1;
+    return p;
+}
+
+void FreeSprite(SpriteImage& s) {
+    DeleteTexture(s.texture);
+    DeleteTexture(s.texture2);
+    s = SpriteImage{};
+}
+
+void UploadSprite(SpriteImage& s, const uint8_t* rgba, int width, int height) {
+    FreeSprite(s);
+    const int tw = PowerOfTwoAtLeast(width, 2);
+    const int th = PowerOfTwoAtLeast(height, 2);
+    std::vector<uint8_t> block(static_cast<size_t>(tw) * th * 4, 0);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* src = rgba + static_cast<size_t>(y) * width * 4;
+        std::copy(src, src + width * 4,
+                  block.data() + static_cast<size_t>(height - 1 - y) * tw * 4);
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    s.texture = name;
+    s.texture_width = static_cast<int16_t>(tw);
+    s.texture_height = static_cast<int16_t>(th);
+    s.image_width = static_cast<int16_t>(width);
+    s.image_height = static_cast<int16_t>(height);
+}
+
+void ResetViewport() {
+    ResetViewport(0, 0, 0, 0);
+}
+
+void ResetViewport(int x, int y, int w, int h) {
+    OpenGLDirezaze* g = Gfx();
+    const int screen_h = ScreenPixelsHigh();
+    if (w <= 0 || h <= 0) {
+        x = y = 0;
+        w = ScreenPixelsWide();
+        h = screen_h;
+    }
+    if (g) {
+        g->viewport_x = x;
+        g->viewport_y = y;
+        g->viewport_w = w;
+        g->viewport_h = h;
+        g->filtering = 1;
+    }
+    glViewport(x, screen_h - h - y, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, h, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CCW);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.05f);
+    for (GLenum cap : {GL_DEPTH_TEST, GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
+                       GL_STENCIL_TEST, GL_NORMALIZE, GL_LIGHTING, GL_COLOR_MATERIAL, GL_DITHER,
+                       GL_POLYGON_OFFSET_POINT, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T})
+        glDisable(cap);
+    glShadeModel(GL_FLAT);
+    glColor4f(1, 1, 1, 1);
+    glClearColor(0, 0, 0, 1);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+    glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void SetBlendAlpha(double x) {
+    OpenGLDirezaze* g = Gfx();
+    const float a = static_cast<float>(x);
+    if (a != 0) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    } else {
+        glDisable(GL_BLEND);
+    }
+    const float alpha = a == 0 ? 1.0f : std::fmin(std::fabs(a), 1.0f);
+    if (g) g->alpha = alpha;
+    glColor4f(1, 1, 1, alpha);
+}
+
+void SetFiltering(int on) {
+    if (OpenGLDirezaze* g = Gfx()) g->filtering = on != 0 ? 1 : 0;
+}
+
+void SetKeyColour(int rgb) {
+    if (OpenGLDirezaze* g = Gfx()) g->key_colour = g->load_key_colour = rgb;
+}

@@ -44,7 +44,9 @@ double IntervalFor(double fps) {
     return whole <= 0 ? 2.0 : 1000.0 / whole;
 }
 
-void OnClose() { EndProgram(); }
+void OnClose() {
+    EndProgram();
+}
 
 void OnFocus(bool gained) {
     if (!g_started || g_startup.debug_build != 0) return;
@@ -66,9 +68,8 @@ void CreateGLWindow(int width, int height, double fps) {
     std::string error;
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
     const std::string renderer = PlatformRenderer();
-    if (!g_software_warned &&
-        (renderer.find("llvmpipe") != std::string::npos ||
-         renderer.find("softpipe") != std::string::npos)) {
+    if (!g_software_warned && (renderer.find("llvmpipe") != std::string::npos ||
+                               renderer.find("softpipe") != std::string::npos)) {
         // Mesa's software renderers are the normal case on machines without a GPU (and
         // under Xvfb): log it, show no box.
         g_software_warned = true;
@@ -79,29 +80,65 @@ void CreateGLWindow(int width, int height, double fps) {
     g_screen_h = height;
     g_due = PlatformNowMs();
 }
+// Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
+// process exit that did not pass through EndProgram (a host program or test returning from
+// main), so the audio thread stops before static objects it reads are destroyed.
+void ShutDownRuntime() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    for (auto step : g_shutdown_steps) step();
+    PlatformSetCurrentFolder(PlatformProgramFolder());
+    InputShutdown();
+    PlatformWindowClose();
+}
+
+// Full-screen desktop or windowed; a refused full-screen switch stays windowed.
+void SwitchDisplay(bool fullscreen) {
+    if (PlatformSetFullscreen(fullscreen) || !fullscreen) return;
+    AppendLog("No Fullscreen Mode available");
+    PlatformSetFullscreen(false);
+}
 }  // namespace
 
-StartupSettings& Startup() { return g_startup; }
-bool EngineStarted() { return g_started; }
-bool Paused() { return g_paused; }
-const std::string& WindowTitle() { return g_title; }
+StartupSettings& Startup() {
+    return g_startup;
+}
+bool EngineStarted() {
+    return g_started;
+}
+bool Paused() {
+    return g_paused;
+}
+const std::string& WindowTitle() {
+    return g_title;
+}
 
 void SetWindowTitle(const std::string& title) {
     g_title = title;
     PlatformWindowSetTitle(title);
 }
 
-double NowMs() { return PlatformNowMs(); }
-double TimerNow() { return PlatformNowMs() - g_start_time; }
-void SleepMs(double ms) { PlatformSleepMs(static_cast<int>(ms)); }
+double NowMs() {
+    return PlatformNowMs();
+}
+double TimerNow() {
+    return PlatformNowMs() - g_start_time;
+}
+void SleepMs(double ms) {
+    PlatformSleepMs(static_cast<int>(ms));
+}
 
-void AddShutdownStep(void (*step)()) { g_shutdown_steps.push_back(step); }
+void AddShutdownStep(void (*step)()) {
+    g_shutdown_steps.push_back(step);
+}
 
 int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
     g_command_line = command_line;
     DeleteLog();
 
     g_started = true;
+    std::atexit(&ShutDownRuntime);
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
@@ -123,7 +160,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
 
     AppendLog("Init Window");
-    PlatformSetFullscreen(g_startup.fullscreen != 0);
+    SwitchDisplay(g_startup.fullscreen != 0);
 
     InputInitDevices(g_startup.hide_mouse);
     SoundInitDevice();
@@ -218,15 +255,21 @@ void ShowFrame(std::source_location where) {
     ResetViewport();
 }
 
-void SetFrameLimit(double fps) { g_interval = IntervalFor(fps); }
-double FrameInterval() { return g_interval; }
-double NextFrameDue() { return g_due; }
+void SetFrameLimit(double fps) {
+    g_interval = IntervalFor(fps);
+}
+double FrameInterval() {
+    return g_interval;
+}
+double NextFrameDue() {
+    return g_due;
+}
 
 void SetDisplayMode(int width, int height, int fullscreen) {
     if (width <= 0) width = g_screen_w;
     if (height <= 0) height = g_screen_h;
     PlatformResizeLogicalScreen(width, height);
-    PlatformSetFullscreen(fullscreen != 0);
+    SwitchDisplay(fullscreen != 0);
     g_screen_w = PlatformLogicalWidth();
     g_screen_h = PlatformLogicalHeight();
     ResetViewport();
@@ -234,8 +277,12 @@ void SetDisplayMode(int width, int height, int fullscreen) {
     for (int i = 0; i < 5; ++i) ShowFrame();
 }
 
-int ScreenWidth() { return g_screen_w; }
-int ScreenHeight() { return g_screen_h; }
+int ScreenWidth() {
+    return g_screen_w;
+}
+int ScreenHeight() {
+    return g_screen_h;
+}
 
 void EndProgram() {
     if (g_ending) std::_Exit(Errors().number != 0 ? 1 : 0);
@@ -250,10 +297,7 @@ void EndProgram() {
         AppendLog("-End On Line");
         for (const auto& r : report) AppendLog(r);
     }
-    for (auto step : g_shutdown_steps) step();
-    PlatformSetCurrentFolder(PlatformProgramFolder());
-    InputShutdown();
-    PlatformWindowClose();
+    ShutDownRuntime();
     const int status = e.number != 0 ? 1 : 0;
     if (status != 0) {
         std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],

@@ -15,10 +15,15 @@ std::array<int32_t, kMaxBreakpoints> g_bp_files{};
 std::array<int32_t, kMaxBreakpoints> g_bp_lines{};
 const NamedProcedure* g_procedures = nullptr;
 int g_procedure_count = 0;
+void (*g_debugger)(DebuggerRecord&) = nullptr;
 }  // namespace
 
-ErrorState& Errors() { return g_errors; }
-void ClearErrorState() { g_errors = ErrorState{}; }
+ErrorState& Errors() {
+    return g_errors;
+}
+void ClearErrorState() {
+    g_errors = ErrorState{};
+}
 
 void DebugVarTable::Register(const char* name, int32_t kind, void* address) {
     entries_.push_back({name, kind, address});
@@ -36,10 +41,18 @@ void DebugVarTable::Clear() {
     count_ = 0;
 }
 
-DebugVarTable& GlobalVarTable() { return g_globals; }
-DebuggerRecord& Debugger() { return g_record; }
-int32_t& DebuggerTargetDepth() { return g_target_depth; }
-int32_t& CallDepth() { return g_call_depth; }
+DebugVarTable& GlobalVarTable() {
+    return g_globals;
+}
+DebuggerRecord& Debugger() {
+    return g_record;
+}
+int32_t& DebuggerTargetDepth() {
+    return g_target_depth;
+}
+int32_t& CallDepth() {
+    return g_call_depth;
+}
 
 void ResetDebugger() {
     g_record = DebuggerRecord{};
@@ -60,8 +73,8 @@ void StatementHook(int file, int line, const DebugVarTable* locals) {
     g_errors.file = file;
     g_errors.current_line = line;
 
-    bool stop = g_record.break_request != 0 ||
-                (g_record.step_mode != 0 && g_call_depth <= g_target_depth);
+    bool stop =
+        g_record.break_request != 0 || (g_record.step_mode != 0 && g_call_depth <= g_target_depth);
     if (!stop) {
         for (int32_t i = 0; i < g_record.breakpoint_count; ++i) {
             if (g_bp_files[i] == file && g_bp_lines[i] == line) {
@@ -106,7 +119,10 @@ void StatementHook(int file, int line, const DebugVarTable* locals) {
 }
 
 void SetErrorNumber(double n, std::source_location where) {
-    StatementHook(0, static_cast<int>(where.line()));
+    // Only the line is recorded here, never a debugger stop: the stop request itself ends
+    // the program through this function.
+    g_errors.file = 0;
+    g_errors.current_line = static_cast<double>(where.line());
     g_errors.number = n;
     g_errors.line = g_errors.current_line;
 }
@@ -121,9 +137,15 @@ void RuntimeFail(double n, std::source_location where) {
     EndProgram();
 }
 
-// No debugger channel on this platform: the record is kept up to date for a debugger
-// that reads process memory, but nothing is announced and the program is never held.
-void DebuggerBreak(DebuggerRecord&) {}
+// No debugger channel on this platform: the record is kept up to date for a debugger that
+// reads process memory; only an in-process handler can hold the program.
+void DebuggerBreak(DebuggerRecord& record) {
+    if (g_debugger) g_debugger(record);
+}
+
+void AttachDebugger(void (*handler)(DebuggerRecord&)) {
+    g_debugger = handler;
+}
 void DebugOutput(const std::string&) {}
 
 void SetCallByNameTable(const NamedProcedure* table, int count) {

@@ -8,12 +8,12 @@
 
 // Error numbers the runtime sets.
 enum RuntimeError : int {
-    kErrorNone = 0,          // normal end
-    kErrorFile = 3,          // a file could not be opened or read
-    kErrorRange = 7,         // argument out of range, or no memory for an array
-    kErrorShape = 8,         // array operation the shape does not allow
-    kErrorIndex = 9,         // array index outside the array, or array never sized
-    kErrorDataExhausted = 20 // read from the data list past its end
+    kErrorNone = 0,           // normal end
+    kErrorFile = 3,           // a file could not be opened or read
+    kErrorRange = 7,          // argument out of range, or no memory for an array
+    kErrorShape = 8,          // array operation the shape does not allow
+    kErrorIndex = 9,          // array index outside the array, or array never sized
+    kErrorDataExhausted = 20  // read from the data list past its end
 };
 
 // Error state: all doubles, all 0 at start.
@@ -44,7 +44,7 @@ struct DebugVarEntry {
 // A table of variables the debugger can read: the globals, or one procedure activation's
 // parameters and locals. `count` mirrors entries.size() as the record's count word.
 class DebugVarTable {
-public:
+  public:
     void Register(const char* name, int32_t kind, void* address);
     const DebugVarEntry* Find(const char* name) const;
     int32_t count() const { return count_; }
@@ -53,7 +53,7 @@ public:
     const std::vector<DebugVarEntry>& entries() const { return entries_; }
     void Clear();
 
-private:
+  private:
     std::vector<DebugVarEntry> entries_;
     int32_t count_ = 0;
 };
@@ -87,7 +87,7 @@ bool AddBreakpoint(int32_t file, int32_t line);
 // Call depth: 1 while the main program runs; a procedure adds 1 for its activation.
 int32_t& CallDepth();
 class CallDepthScope {
-public:
+  public:
     CallDepthScope() { ++CallDepth(); }
     ~CallDepthScope() { --CallDepth(); }
     CallDepthScope(const CallDepthScope&) = delete;
@@ -109,10 +109,14 @@ void SetErrorNumber(double n, std::source_location where = std::source_location:
 [[noreturn]] void StopErrorZero(std::source_location where = std::source_location::current());
 
 // Sets error n at the caller's line and ends the program: the checked operations' failure.
-[[noreturn]] void RuntimeFail(double n, std::source_location where = std::source_location::current());
+[[noreturn]] void RuntimeFail(double n,
+                              std::source_location where = std::source_location::current());
 
-// The debug-output channel. This platform has none, so both do nothing.
+// The debug-output channel. This platform has none: without an attached handler both do
+// nothing. A handler (a debugger front end, or a test) may be attached in-process; it is
+// called with the record while the program is held, and may change the step mode.
 void DebuggerBreak(DebuggerRecord& record);
+void AttachDebugger(void (*handler)(DebuggerRecord& record));
 void DebugOutput(const std::string& text);
 
 // Call-by-name: a table of parameterless procedures in ascending byte order of the name.

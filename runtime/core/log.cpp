@@ -5,7 +5,9 @@
 
 #include "runtime/core/platform/folders.h"
 
-std::string LogFilePath() { return PlatformTempFolder() + "ErrorLog.txt"; }
+std::string LogFilePath() {
+    return PlatformTempFolder() + "ErrorLog.txt";
+}
 
 void AppendLog(std::string_view text) {
     std::string entry(text);
@@ -26,4 +28,6 @@ void AppendLog(std::string_view text) {
     }
 }
 
-void DeleteLog() { unlink(LogFilePath().c_str()); }
+void DeleteLog() {
+    unlink(LogFilePath().c_str());
+}

@@ -93,6 +93,8 @@ TextValue LineFileCache::Read(const std::string& file, int n, std::source_locati
     }
     if (!SwitchTo(file, where)) return TextValue(kNoFile);
     std::string_view line = slots_[static_cast<size_t>(n)];
+    // A text ends at its first NUL; the trim works on what the game will see.
+    line = line.substr(0, line.find('\0'));
     // Anything that is 31 or less as a signed byte goes: control characters, and also the
     // accented letters 128 to 255 at the very end of a line.
     while (!line.empty() && static_cast<signed char>(line.back()) <= 31) line.remove_suffix(1);

@@ -183,6 +183,8 @@ TextValue NumberToText(double value) {
     TextValue result;
     result.Reserve(64);
     char buffer[64];
+    // A zero that came out of a negation or a rounding prints as "0", never "-0".
+    if (value == 0) value = 0;
     std::snprintf(buffer, sizeof buffer, "%.10g", value);
     size_t n = std::strlen(buffer);
     if (std::strcmp(buffer, ".0") == 0) {

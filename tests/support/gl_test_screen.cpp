@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "runtime/core/engine.h"
+#include "runtime/core/log.h"
 #include "runtime/core/platform/window.h"
 
 namespace {
@@ -17,6 +20,8 @@ bool g_started = false;
 void StartTestEngine(int width, int height) {
     if (g_started) return;
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    // The log goes to a folder of this test program's own, not the shared temporary folder.
+    setenv("TMPDIR", TestScratchFolder("tmp").c_str(), 1);
     Startup() = StartupSettings{};
     Startup().width = width;
     Startup().height = height;
@@ -94,4 +99,11 @@ std::string TestScratchFolder(const std::string& name) {
     const std::string folder = std::string(ZOLV_BINARY_DIR) + "/test_scratch/" + name;
     std::filesystem::create_directories(folder);
     return folder;
+}
+
+std::string ReadLogText() {
+    std::ifstream in(LogFilePath(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 // Starts the engine once per test program on a width x height logical screen (Mesa's
-// off-screen driver unless SDL_VIDEODRIVER is set).
+// off-screen driver unless SDL_VIDEODRIVER is set). The log file goes to a scratch folder.
 void StartTestEngine(int width = 640, int height = 480);
 
 // An RGB picture, rows from the top.
@@ -34,5 +34,8 @@ bool ReadPngRgb(const std::string& path, RgbImage& out);
 // the build folder and the message says how many pixels differ. Empty string = equal.
 std::string CompareWithGolden(const std::string& name, const RgbImage& image);
 
-// A fresh folder for a test's files under the build folder.
+// A folder for a test's files under the build folder (made when missing).
 std::string TestScratchFolder(const std::string& name);
+
+// The whole log file as text.
+std::string ReadLogText();

@@ -1,7 +1,6 @@
 #include "support/wave_file.h"
 
-#include <cstdio>
-#include <cstring>
+#include "support/scratch_files.h"
 
 namespace {
 void Put16(std::vector<uint8_t>& v, int x) {
@@ -56,11 +55,7 @@ std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples) {
 }
 
 std::string WriteTestFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = std::string(ZOLV_BINARY_DIR) + "/" + name;
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
+    const std::string path = NamedScratchFolder("sound") + name;
+    WriteWholeFile(path, std::string(bytes.begin(), bytes.end()));
     return path;
 }

@@ -19,5 +19,5 @@ std::vector<uint8_t> MakeWave(const WaveSpec& spec, const std::vector<uint8_t>& 
 // 16-bit little-endian sample bytes.
 std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);
 
-// Writes bytes to a file under the test binary folder; returns its path.
+// Writes bytes to a file in the tests' "sound" scratch folder; returns its path.
 std::string WriteTestFile(const std::string& name, const std::vector<uint8_t>& bytes);

@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "runtime/core/mixer.h"
@@ -10,6 +11,8 @@
 namespace {
 SDL_AudioDeviceID g_device = 0;
 bool g_started_audio = false;
+// Silent frames (at the sound's rate) that push a sound's end through the resampler.
+constexpr size_t kResamplerTail = 4096;
 
 void Callback(void* user, Uint8* stream, int len) {
     auto* mixer = static_cast<Mixer*>(user);
@@ -66,21 +69,32 @@ bool PlatformConvertToDevice(const WaveFormat& format, const uint8_t* data, size
                            AUDIO_S16SYS, kDeviceChannels, kDeviceRate);
     if (!stream) return false;
     bool ok = size == 0 || SDL_AudioStreamPut(stream, data, static_cast<int>(size)) == 0;
-    ok = ok && SDL_AudioStreamFlush(stream) == 0;
-    if (ok) {
-        const int available = SDL_AudioStreamAvailable(stream);
-        const size_t frame_bytes = sizeof(int16_t) * kDeviceChannels;
-        out->resize(static_cast<size_t>(available) / frame_bytes * kDeviceChannels);
-        const int want = static_cast<int>(out->size() * sizeof(int16_t));
-        const int got = want > 0 ? SDL_AudioStreamGet(stream, out->data(), want) : 0;
-        if (got < 0) {
-            ok = false;
-            out->clear();
-        } else {
-            out->resize(static_cast<size_t>(got) / sizeof(int16_t) / kDeviceChannels *
-                        kDeviceChannels);
-        }
+    // The resampler keeps back the last few hundred frames even when flushed: feed it
+    // silence after the sound and cut its output to the sound's own length afterwards.
+    const size_t in_frames = size / static_cast<size_t>(format.block_align);
+    const auto out_frames = static_cast<size_t>(
+        (static_cast<uint64_t>(in_frames) * kDeviceRate + format.samples_per_second - 1) /
+        static_cast<uint64_t>(format.samples_per_second));
+    if (format.samples_per_second != kDeviceRate) {
+        const uint8_t quiet = format.bits_per_sample == 8 ? 0x80 : 0;
+        const std::vector<uint8_t> tail(kResamplerTail * static_cast<size_t>(format.block_align),
+                                        quiet);
+        ok = ok && SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0;
     }
+    ok = ok && SDL_AudioStreamFlush(stream) == 0;
+    // A resampling stream hands its output over in pieces: take them until none is left.
+    const size_t frame_values = kDeviceChannels;
+    std::vector<int16_t> piece(4096 * frame_values);
+    while (ok) {
+        const int got = SDL_AudioStreamGet(stream, piece.data(),
+                                           static_cast<int>(piece.size() * sizeof(int16_t)));
+        if (got < 0) ok = false;
+        if (got <= 0) break;
+        out->insert(out->end(), piece.begin(),
+                    piece.begin() + static_cast<long>(static_cast<size_t>(got) / sizeof(int16_t)));
+    }
+    if (!ok) out->clear();
+    out->resize(std::min(out->size() / frame_values, out_frames) * frame_values);
     SDL_FreeAudioStream(stream);
     return ok;
 }

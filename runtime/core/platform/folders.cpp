@@ -21,4 +21,6 @@ std::string PlatformTempFolder() {
     return dir;
 }
 
-bool PlatformSetCurrentFolder(const std::string& folder) { return chdir(folder.c_str()) == 0; }
+bool PlatformSetCurrentFolder(const std::string& folder) {
+    return chdir(folder.c_str()) == 0;
+}

@@ -137,6 +137,44 @@ SDL_Scancode ScancodeFromKeyCode(int code) {
     return SDL_SCANCODE_UNKNOWN;
 }
 
+// Before the video subsystem has read the layout (and without a display) SDL knows no key
+// characters: use the US layout, which is also SDL's own default.
+SDL_Keycode UsKey(SDL_Scancode sc) {
+    if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return 'a' + (sc - SDL_SCANCODE_A);
+    if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return '1' + (sc - SDL_SCANCODE_1);
+    switch (sc) {
+        case SDL_SCANCODE_0:
+            return '0';
+        case SDL_SCANCODE_SPACE:
+            return ' ';
+        case SDL_SCANCODE_MINUS:
+            return '-';
+        case SDL_SCANCODE_EQUALS:
+            return '=';
+        case SDL_SCANCODE_LEFTBRACKET:
+            return '[';
+        case SDL_SCANCODE_RIGHTBRACKET:
+            return ']';
+        case SDL_SCANCODE_BACKSLASH:
+        case SDL_SCANCODE_NONUSBACKSLASH:
+            return '\\';
+        case SDL_SCANCODE_SEMICOLON:
+            return ';';
+        case SDL_SCANCODE_APOSTROPHE:
+            return '\'';
+        case SDL_SCANCODE_GRAVE:
+            return '`';
+        case SDL_SCANCODE_COMMA:
+            return ',';
+        case SDL_SCANCODE_PERIOD:
+            return '.';
+        case SDL_SCANCODE_SLASH:
+            return '/';
+        default:
+            return SDLK_UNKNOWN;
+    }
+}
+
 // Keypad keys give their character only while Num Lock is on, as on the desktop.
 int KeypadCharacter(SDL_Scancode sc) {
     const bool num_lock = (SDL_GetModState() & KMOD_NUM) != 0;
@@ -182,7 +220,8 @@ int PlatformKeyCharacter(int code) {
     const int keypad = KeypadCharacter(sc);
     if (keypad >= 0) return keypad;
     // The layout's key code of a printable key is the character it types unshifted.
-    const SDL_Keycode key = SDL_GetKeyFromScancode(sc);
+    SDL_Keycode key = SDL_GetKeyFromScancode(sc);
+    if (key == SDLK_UNKNOWN) key = UsKey(sc);
     return key >= 32 && key < 127 ? static_cast<int>(key) : 0;
 }
 

@@ -139,9 +139,13 @@ void HandleEvent(const SDL_Event& e) {
 }
 }  // namespace
 
-const GlExt& Gl() { return g_gl; }
+const GlExt& Gl() {
+    return g_gl;
+}
 
-void PlatformSetEventHandlers(const PlatformEventHandlers& handlers) { g_handlers = handlers; }
+void PlatformSetEventHandlers(const PlatformEventHandlers& handlers) {
+    g_handlers = handlers;
+}
 
 bool PlatformWindowOpen(int width, int height, const std::string& title, std::string* error) {
     if (g_window) return true;
@@ -153,9 +157,9 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    g_window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                width, height,
-                                SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    g_window =
+        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                         height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (!g_window) {
         if (error) *error = std::string("the window could not be created: ") + SDL_GetError();
         return false;
@@ -192,7 +196,9 @@ void PlatformWindowClose() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
-bool PlatformWindowIsOpen() { return g_window != nullptr; }
+bool PlatformWindowIsOpen() {
+    return g_window != nullptr;
+}
 
 void PlatformWindowSetTitle(const std::string& title) {
     if (g_window) SDL_SetWindowTitle(g_window, title.c_str());
@@ -210,10 +216,12 @@ void PlatformWindowRaise() {
     if (g_window) SDL_RaiseWindow(g_window);
 }
 
-void PlatformSetFullscreen(bool fullscreen) {
-    if (!g_window) return;
-    SDL_SetWindowFullscreen(g_window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+bool PlatformSetFullscreen(bool fullscreen) {
+    if (!g_window) return false;
+    if (SDL_SetWindowFullscreen(g_window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
+        return false;
     if (!fullscreen) FitWindowTo(g_screen.width, g_screen.height);
+    return true;
 }
 
 bool PlatformIsFullscreen() {
@@ -228,14 +236,20 @@ bool PlatformResizeLogicalScreen(int width, int height) {
     return true;
 }
 
-int PlatformLogicalWidth() { return g_screen.width; }
-int PlatformLogicalHeight() { return g_screen.height; }
+int PlatformLogicalWidth() {
+    return g_screen.width;
+}
+int PlatformLogicalHeight() {
+    return g_screen.height;
+}
 
 void PlatformBindLogicalScreen() {
     if (g_screen.fbo) g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
 }
 
-unsigned PlatformLogicalFramebuffer() { return g_screen.fbo; }
+unsigned PlatformLogicalFramebuffer() {
+    return g_screen.fbo;
+}
 
 PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h) {
     if (logical_w <= 0 || logical_h <= 0 || window_w <= 0 || window_h <= 0) return {0, 0, 0, 0};
@@ -283,6 +297,12 @@ bool PlatformPumpOne() {
 void PlatformPumpAll() {
     while (PlatformPumpOne()) {
     }
+}
+
+void PlatformRequestClose() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
 }
 
 std::string PlatformRenderer() {

@@ -8,8 +8,8 @@
 #include <string>
 
 struct PlatformEventHandlers {
-    void (*on_close)() = nullptr;                 // close button, Alt+F4, quit request
-    void (*on_focus)(bool gained) = nullptr;      // keyboard focus gained or lost
+    void (*on_close)() = nullptr;                   // close button, Alt+F4, quit request
+    void (*on_focus)(bool gained) = nullptr;        // keyboard focus gained or lost
     void (*on_key)(int code, bool down) = nullptr;  // game key code, after the table update
 };
 void PlatformSetEventHandlers(const PlatformEventHandlers& handlers);
@@ -23,8 +23,8 @@ void PlatformWindowSetTitle(const std::string& title);
 void PlatformWindowShow(bool visible);
 void PlatformWindowRaise();
 
-// Windowed or full-screen desktop.
-void PlatformSetFullscreen(bool fullscreen);
+// Windowed or full-screen desktop; false when the switch was refused.
+bool PlatformSetFullscreen(bool fullscreen);
 bool PlatformIsFullscreen();
 
 // Changes the logical screen's size; the window is resized to fit it when windowed.
@@ -49,6 +49,9 @@ PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int l
 bool PlatformPumpOne();
 // Dispatches every pending event.
 void PlatformPumpAll();
+
+// Asks the window to close, as its close button does (scripted input and tests).
+void PlatformRequestClose();
 
 // GL_RENDERER of the context, or "" without one.
 std::string PlatformRenderer();

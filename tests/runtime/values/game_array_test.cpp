@@ -124,7 +124,10 @@ class GameArrayDeath : public ::testing::Test {
   protected:
     void SetUp() override {
         GTEST_FLAG_SET(death_test_style, "threadsafe");
-        folder_ = NamedScratchFolder("array_death");
+        // One folder per test: ctest runs the death tests side by side.
+        folder_ =
+            NamedScratchFolder(std::string("array_death_") +
+                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         setenv("TMPDIR", folder_.c_str(), 1);
         DeleteLog();
     }

@@ -66,6 +66,9 @@ TEST_F(LineFile, TrailingControlAndHighCharactersAreDropped) {
     EXPECT_STREQ(Read("t.txt", 1).c_str(), "citt");
     EXPECT_STREQ(Read("t.txt", 2).c_str(), "mid\xE0x ");
     EXPECT_STREQ(Read("t.txt", 3).c_str(), "NO_DATA");
+    LineFiles().Flush();
+    ASSERT_TRUE(WriteWholeFile(Path("t.txt"), std::string("ab\x01\0cd\n", 7)));
+    EXPECT_STREQ(Read("t.txt", 0).c_str(), "ab") << "the text ends at a NUL, then is trimmed";
 }
 
 TEST_F(LineFile, WritingPastTheEndPadsWithEmptyLinesOnTheNextSwitch) {

@@ -35,7 +35,8 @@ class AttachedMedia : public ::testing::Test {
         for (int i = 0; i < 5000; ++i) body += static_cast<char>(i * 7919 % 251);
         ASSERT_TRUE(WriteWholeFile(program_, body));
         dat_ = "hello\r\nworld\r\n";
-        for (int i = 0; i < 100000; ++i) bin_ += static_cast<char>((i * i) % 256);
+        for (int i = 0; i < 100000; ++i)
+            bin_ += static_cast<char>((static_cast<unsigned>(i) * i) % 256);
         ASSERT_TRUE(WriteWholeFile(root_ + "src/Zolv-dat1.txt", dat_));
         ASSERT_TRUE(WriteWholeFile(root_ + "src/sub/x.bin", bin_));
         ASSERT_EQ(RunTool(program_ + " " + root_ + "src"), 0);

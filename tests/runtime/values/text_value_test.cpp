@@ -21,6 +21,8 @@ TEST(NumberToText, TenSignificantDigitsThenExponent) {
     EXPECT_STREQ(NumberToText(12345678901.0).c_str(), "1.23456789e+10");
     EXPECT_STREQ(NumberToText(-0.25).c_str(), "-0.25");
     EXPECT_STREQ(NumberToText(16.6666666666667).c_str(), "16.66666667");
+    EXPECT_STREQ(NumberToText(-0.0).c_str(), "0");
+    EXPECT_STREQ(NumberToText(0.00001).c_str(), "1e-05");
 }
 
 TEST(TextToNumber, FollowsAtofAndAtoi) {

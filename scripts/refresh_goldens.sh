@@ -1,0 +1,22 @@
+#!/bin/sh
+# Rewrites the reference pictures of the drawing tests (tests/runtime/gfx/golden/*.png) from
+# what the current code draws. Use it only after a change that is meant to alter the drawing,
+# look at every changed picture (git diff --stat, an image viewer), and commit them with the
+# change. The tests themselves never write references unless ZOLV_UPDATE_GOLDENS=1 is set,
+# as here.
+#
+# Comparison: exact, tolerance 0 on every channel of every pixel. Mesa's llvmpipe (also
+# softpipe and the off-screen EGL driver) draws bit-exactly and repeatably, so any difference
+# is a real change. A failing test keeps its drawn picture in BUILD/test_scratch/golden_out/.
+#
+# Usage: scripts/refresh_goldens.sh [build-dir]   (default: build)
+set -eu
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+cmake --build "$build" -j2 --target zolv_tests_runtime_gfx
+ZOLV_UPDATE_GOLDENS=1 ZOLV_TEST=1 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
+    "$build/tests/zolv_tests_runtime_gfx"
+# A second run without the update flag must now pass against the new references.
+ZOLV_TEST=1 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
+    "$build/tests/zolv_tests_runtime_gfx" --gtest_brief=1
+git -C "$root" status --short -- tests/runtime/gfx/golden

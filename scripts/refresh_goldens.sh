@@ -7,7 +7,8 @@
 #
 # Comparison: exact, tolerance 0 on every channel of every pixel. Mesa's llvmpipe (also
 # softpipe and the off-screen EGL driver) draws bit-exactly and repeatably, so any difference
-# is a real change. A failing test keeps its drawn picture in BUILD/test_scratch/golden_out/.
+# is a real change. A failing test keeps its drawn picture in BUILD/scratch/golden_out_XXXXXX/
+# (the message names the file).
 #
 # Usage: scripts/refresh_goldens.sh [build-dir]   (default: build)
 set -eu

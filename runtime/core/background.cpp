@@ -15,12 +15,6 @@
 namespace {
 constexpr int kFadeMs = 1500;
 
-int MaxTextureSize() {
-    GLint size = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
-    return size > 0 ? size : 64;
-}
-
 void EmptySlot(BackgroundSlot& slot) {
     for (auto& t : slot.texture) {
         if (t) {

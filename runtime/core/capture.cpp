@@ -1,10 +1,12 @@
 // Cutting sprites out of the current target, and the off-screen targets built on that.
 #include <GL/gl.h>
 
+#include <string>
 #include <vector>
 
 #include "runtime/core/draw2d.h"
 #include "runtime/core/gl_draw.h"
+#include "runtime/core/log.h"
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/window.h"
 
@@ -59,8 +61,14 @@ Rgb KeyAsStored(int key) {
 
 void CaptureSprite(int n, int x, int y, int w, int h) {
     OpenGLDirezaze* g = Gfx();
+    if (!g) return;
     SpriteImage& s = SpriteAt(n);
     const int tw = PowerOfTwoAtLeast(w, 32), th = PowerOfTwoAtLeast(h, 32);
+    if (tw > MaxTextureSize() || th > MaxTextureSize()) {
+        AppendLog("CaptureSprite: " + std::to_string(w) + " x " + std::to_string(h) +
+                  " is larger than a texture can be");
+        return;
+    }
     if (!s.texture || s.texture_width != tw || s.texture_height != th) {
         FreeSprite(s);
         GLuint name = 0;
@@ -111,6 +119,11 @@ void CreateOffscreen(int target, int n, int w, int h) {
     OpenGLDirezaze* g = Gfx();
     if (!g || target < 0 || target >= OpenGLDirezaze::kTargets) return;
     const int tw = PowerOfTwoAtLeast(w, 2), th = PowerOfTwoAtLeast(h, 2);
+    if (tw > MaxTextureSize() || th > MaxTextureSize()) {
+        AppendLog("CreateOffscreen: " + std::to_string(w) + " x " + std::to_string(h) +
+                  " is larger than a texture can be");
+        return;
+    }
     SpriteImage& s = SpriteAt(n);
     FreeSprite(s);
     std::vector<uint8_t> zero(static_cast<size_t>(tw) * th * 4, 0);

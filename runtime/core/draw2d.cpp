@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "runtime/core/gl_draw.h"
@@ -45,6 +46,7 @@ void ClearFrame() {
 }
 
 void DrawSprite(int n, int x, int y) {
+    if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(n);
     if (!s.texture) return;
     BindSprite(s);
@@ -63,6 +65,7 @@ void DrawSprite(int n, int x, int y) {
 }
 
 void DrawSpriteStretched(int n, int x, int y, int w, int h) {
+    if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(n);
     if (!s.texture) return;
     BindSprite(s);
@@ -76,12 +79,15 @@ void DrawSpriteStretched(int n, int x, int y, int w, int h) {
 }
 
 void DrawSpriteZoomed(int n, int x, int y, double sx, double sy) {
+    if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(n);
     const double w = s.image_width, h = s.image_height;
-    const int left = static_cast<int>(x - (sx * w - w) / 2);
-    const int top = static_cast<int>(y - (sy * h - h) / 2);
-    const int width = static_cast<int>(static_cast<float>(sx * w));
-    const int height = static_cast<int>(static_cast<float>(sy * h));
+    // Far beyond any screen, but inside what an int holds.
+    auto whole = [](double v) { return static_cast<int>(std::clamp(v, -1e7, 1e7)); };
+    const int left = whole(x - (sx * w - w) / 2);
+    const int top = whole(y - (sy * h - h) / 2);
+    const int width = whole(static_cast<float>(sx * w));
+    const int height = whole(static_cast<float>(sy * h));
     DrawSpriteStretched(n, left, top, width, height);
 }
 
@@ -90,6 +96,7 @@ void DrawSpriteRotated(int n, int x, int y, double angle) {
 }
 
 void DrawSpriteRotZoom(int n, int x, int y, double angle, double zoom) {
+    if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(n);
     if (!s.texture) return;
     BindSprite(s);
@@ -106,6 +113,7 @@ void DrawSpriteRotZoom(int n, int x, int y, double angle, double zoom) {
 }
 
 void DrawLine(int x1, int y1, int x2, int y2, int rgb) {
+    if (!Gfx()) return;
     BeginFlat(rgb);
     glBegin(GL_LINES);
     glVertex2i(x1, y1);
@@ -119,6 +127,7 @@ void DrawLine(int x1, int y1, int x2, int y2, int rgb) {
 }
 
 void FillBox(int x, int y, int w, int h, int rgb) {
+    if (!Gfx()) return;
     BeginFlat(rgb);
     const int x0 = w >= 0 ? x : x + w + 1, x1 = w >= 0 ? x + w : x + 1;
     const int y0 = h >= 0 ? y : y + h + 1, y1 = h >= 0 ? y + h : y + 1;
@@ -133,6 +142,8 @@ void FillBox(int x, int y, int w, int h, int rgb) {
 }
 
 void SpriteSize(double n, double& w, double& h) {
+    w = h = 0;
+    if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(static_cast<int>(n));
     w = s.image_width;
     h = s.image_height;

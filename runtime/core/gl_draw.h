@@ -15,6 +15,9 @@ void BindSprite(const SpriteImage& s);
 // (u1, v0), (u1, v1), (u0, v1); both texture axes clamped to the edge.
 void DrawQuadFan(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1);
 
+// GL_MAX_TEXTURE_SIZE of the context (64, the least OpenGL allows, when it cannot be asked).
+int MaxTextureSize();
+
 // The smallest power of two of at least `minimum` that holds `size`.
 int PowerOfTwoAtLeast(int size, int minimum);
 

@@ -98,6 +98,12 @@ void DrawQuadFan(float x0, float y0, float x1, float y1, float u0, float v0, flo
     glEnd();
 }
 
+int MaxTextureSize() {
+    GLint size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
+    return size > 0 ? size : 64;
+}
+
 int PowerOfTwoAtLeast(int size, int minimum) {
     int p = minimum;
     while (p < size && p < (1 << 30)) p <<= 1;

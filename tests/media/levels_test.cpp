@@ -162,3 +162,24 @@ TEST(LevelChecker, AppliesTheMoveRules) {
         EXPECT_EQ(report[i].find(": finished") != std::string::npos, cases[i].finishes)
             << cases[i].row << " with " << cases[i].replay << ": " << report[i];
 }
+
+TEST(LevelChecker, SolverFindsEveryShippedLevelAndNotABlockedOne) {
+    std::string dir = MakeScratchFolder("levelcheck_solve");
+    RunProgram(ToolPath("levelcheck") + " " + MediaDir() + " --solve > " + dir + "out.txt");
+    auto report = ReadLines(dir + "out.txt");
+    auto maps = ReadLines(MediaDir() + kMedia + "Zolv-sch1-mappe.txt");
+    ASSERT_EQ(report.size(), maps.size());
+    for (const auto& l : report) EXPECT_EQ(l.find("no solution"), std::string::npos) << l;
+
+    // A board whose only egg sits behind a raised barrier with no switch has no solution.
+    ASSERT_EQ(RunProgram("mkdir -p " + dir + "blocked/Media"), 0);
+    std::string map = "%#C,#5";
+    map.resize(256, '$');
+    ASSERT_TRUE(WriteWholeFile(dir + "blocked/Media/Zolv-sch1-mappe.txt", map + "\r\n"));
+    ASSERT_TRUE(WriteWholeFile(dir + "blocked/Media/Zolv-dat1.txt",
+                               ReadWholeFile(MediaDir() + kMedia + "Zolv-dat1.txt")));
+    RunProgram(ToolPath("levelcheck") + " " + dir + "blocked --solve > " + dir + "blocked.txt");
+    auto blocked = ReadLines(dir + "blocked.txt");
+    ASSERT_EQ(blocked.size(), 1u);
+    EXPECT_NE(blocked[0].find("no solution"), std::string::npos) << blocked[0];
+}

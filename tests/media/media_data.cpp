@@ -127,6 +127,9 @@ MediaSettings ReadSettings(const std::string& mediaDir) {
                         sx = f.sx, sy = f.sy, xsp = f.xsp;
                         if (f.ysp >= 0) ysp = f.ysp;
                         if (d.value == "TT") m.titleFirst = spr;
+                        if (d.value == "UF") m.saucerFirst = spr;
+                        if (d.value == "WW") m.partnerFirst = spr;
+                        if (d.value == "R1") m.rayFirst = spr;
                     }
             }
             if (d.cmd == "MENUT") m.ttmenu = Number(d.value);

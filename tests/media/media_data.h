@@ -44,6 +44,7 @@ struct MediaSettings {
     std::string mapset;
     int mapmax = -1;
     int fontFirst = -1, indicatorsFirst = -1, titleFirst = -1;
+    int saucerFirst = -1, partnerFirst = -1, rayFirst = -1;  // final scene (UF, WW, R1)
 };
 MediaSettings ReadSettings(const std::string& mediaDir);
 

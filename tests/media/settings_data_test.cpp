@@ -121,6 +121,28 @@ TEST_F(SettingsData, RolesAndSpriteGroupsAreSet) {
         EXPECT_GT(OpaquePixels(settings->fontFirst + c - 32), 0) << "character " << char(c);
     ASSERT_GT(settings->titleFirst, 0);
     for (int f = 0; f < 4; ++f) EXPECT_GT(OpaquePixels(settings->titleFirst + f), 0);
+    // Final scene: saucer +0..+3 and its dome +4, +5; two figures of four frames; four rays.
+    ASSERT_GT(settings->saucerFirst, 0);
+    for (int f = 0; f < 6; ++f) EXPECT_GT(OpaquePixels(settings->saucerFirst + f), 0);
+    ASSERT_GT(settings->partnerFirst, 0);
+    for (int f = 0; f < 8; ++f) EXPECT_GT(OpaquePixels(settings->partnerFirst + f), 0);
+    ASSERT_GT(settings->rayFirst, 0);
+    for (int f = 0; f < 4; ++f) EXPECT_GT(OpaquePixels(settings->rayFirst + f), 0);
+}
+
+TEST_F(SettingsData, FontLettersStayNarrowEnoughForTheGamesSpacing) {
+    // Panel texts go 8 pixels apart at scale 0.75 and commentary 9 apart at 0.8: a letter's ink
+    // and rim must stay within 12 of the sprite's 20 columns or neighbours run together.
+    ASSERT_GT(settings->fontFirst, 0);
+    for (int c = 33; c <= 126; ++c) {
+        const Sprite& s = settings->sprites[settings->fontFirst + c - 32];
+        const Image& img = Sheet(s.sheet);
+        int lo = s.w, hi = -1;
+        for (int y = 0; y < s.h; ++y)
+            for (int x = 0; x < s.w; ++x)
+                if (img.Opaque(s.x + x, s.y + y)) lo = std::min(lo, x), hi = std::max(hi, x);
+        EXPECT_LE(hi - lo + 1, 12) << "character " << char(c);
+    }
 }
 
 TEST_F(SettingsData, TextsAndMenusExistInBothLanguages) {
@@ -138,11 +160,11 @@ TEST_F(SettingsData, TextsAndMenusExistInBothLanguages) {
 TEST_F(SettingsData, LargeTextsFitTheScreen) {
     // Widths where the game writes these texts large on the 320-pixel screen: failure messages
     // from x 20 at 24 pixels a character, the ending's "..." + text + "!!!" from x 10 at 14,
-    // "RECORD " + label + "!!!" from x 20 at 20, 1.5 times larger. A letter's ink ends at
-    // column 17 of its 20-pixel sprite, a "!" at column 11, before scaling.
+    // "RECORD " + label + "!!!" from x 20 at 20, 1.5 times larger. A letter's ink (with its rim)
+    // ends at column 15 of its 20-pixel sprite, a "!" at column 11, before scaling.
     for (int lang = 0; lang < 2; ++lang) {
         auto len = [&](int i) { return int(settings->texts[std::make_pair(i, lang)].size()); };
-        for (int i = 10; i <= 12; ++i) EXPECT_LE(20 + 24 * (len(i) - 1) + 17 * 2, 320) << i;
+        for (int i = 10; i <= 12; ++i) EXPECT_LE(20 + 24 * (len(i) - 1) + 15 * 2, 320) << i;
         for (int i = 6; i <= 7; ++i) EXPECT_LE(10 + 14 * (len(i) + 5) + 11, 320) << i;
         for (int i = 2; i <= 4; ++i) EXPECT_LE(20 + 20 * (len(i) + 9) + 11 * 1.5, 320) << i;
         EXPECT_LE(settings->menu[std::make_pair(settings->ttmenu, lang)].size(), 6u)

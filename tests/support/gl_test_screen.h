@@ -34,7 +34,7 @@ bool ReadPngRgb(const std::string& path, RgbImage& out);
 // the build folder and the message says how many pixels differ. Empty string = equal.
 std::string CompareWithGolden(const std::string& name, const RgbImage& image);
 
-// A folder for a test's files under the build folder (made when missing).
+// A fresh folder for a test's files (a new one on every call, so parallel tests never share).
 std::string TestScratchFolder(const std::string& name);
 
 // The whole log file as text.

@@ -156,6 +156,9 @@ Outcome Play(const PieceTable& pt, const std::string& mapLine, const std::string
             return o;
         }
     }
+    o.board = map;
+    o.x = gx;
+    o.y = gy;
     o.seconds = frames / 60.0 + 2;  // plus the two seconds of the level-end dance
     if (o.seconds > kMaxSeconds) {
         o.reason = "too slow";

@@ -22,6 +22,8 @@ struct Outcome {
     int moves = 0;       // move characters consumed
     double seconds = 0;  // estimated play time at 60 frames per second
     std::string replay;  // every move start, slides included: the form the game records
+    std::string board;   // the map after the last move, and where the player stands
+    int x = -1, y = -1;
 };
 
 // Plays `keys` (directions "0".."3"; letters are information stops and skipped) on the map line.
@@ -29,5 +31,10 @@ struct Outcome {
 // slide moves must appear in the line as the game records them.
 Outcome Play(const PieceTable& pieces, const std::string& map, const std::string& keys,
              bool expand);
+
+// The shortest line of the player's own moves that finishes the map (slide moves not written),
+// found by trying every move from every board reached; empty when none is found among
+// `limit` boards.
+std::string Solve(const PieceTable& pieces, const std::string& map, size_t limit = 200000);
 
 }  // namespace levelcheck

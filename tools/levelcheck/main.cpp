@@ -1,7 +1,9 @@
 // levelcheck MEDIA_DIR SOLUTIONS [--expand]
+// levelcheck MEDIA_DIR --solve
 // Plays every solution line on the map of the same number and reports how each ends. With
 // --expand the lines hold only the player's own moves, and the full replay lines (slide moves
-// added, as the game records them) are printed.
+// added, as the game records them) are printed. With --solve it prints the shortest solution of
+// every map instead, as the player's own moves; a help for designing levels.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -36,6 +38,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     auto maps = ReadLines(media + "/Media/Zolv-sch1-mappe.txt");
+    if (std::strcmp(argv[2], "--solve") == 0) {
+        for (size_t m = 0; m < maps.size(); ++m) {
+            std::string keys = levelcheck::Solve(pieces, maps[m]);
+            std::printf("map %zu: %s\n", m, keys.empty() ? "no solution found" : keys.c_str());
+        }
+        return 0;
+    }
     auto sols = ReadLines(argv[2]);
     int failed = 0;
     for (size_t m = 0; m < maps.size(); ++m) {

@@ -120,21 +120,28 @@ bool Bit(char ch, int col, int row) {
 }
 }  // namespace
 
-void GlyphScaled(Canvas& c, int x, int y, char ch, int scale, Rgb top, Rgb bottom, bool rim) {
+void GlyphScaled(Canvas& c, int x, int y, char ch, int sx, int sy, Rgb top, Rgb bottom, bool rim) {
     const int rows = 9;
     for (int row = 0; row < rows; ++row)
         for (int col = 0; col < 5; ++col) {
             if (!Bit(ch, col, row)) continue;
-            for (int j = 0; j < scale; ++j) {
-                Rgb shade = Mix(top, bottom, (row * scale + j) / double(7 * scale));
-                c.Fill(x + col * scale, y + row * scale + j, scale, 1, shade);
+            for (int j = 0; j < sy; ++j) {
+                Rgb shade = Mix(top, bottom, (row * sy + j) / double(7 * sy));
+                c.Fill(x + col * sx, y + row * sy + j, sx, 1, shade);
             }
         }
-    if (rim) c.Outline(x - 1, y - 1, 5 * scale + 2, rows * scale + 2);
+    if (rim) c.Outline(x - 1, y - 1, 5 * sx + 2, rows * sy + 2);
+}
+
+void GlyphScaled(Canvas& c, int x, int y, char ch, int scale, Rgb top, Rgb bottom, bool rim) {
+    GlyphScaled(c, x, y, ch, scale, scale, top, bottom, rim);
 }
 
 void Glyph(Canvas& c, int x, int y, char ch) {
-    GlyphScaled(c, x + 2, y + 2, ch, 3, pal::kWhite, Rgb{196, 204, 226}, true);
+    // Letters twice as wide and three times as tall as the design, centred in the 20-pixel cell:
+    // the game writes most texts with an advance of 8 to 12 pixels at scales 0.5 to 0.8, so the
+    // ink (10 pixels and its rim) must stay narrow for neighbours not to run into each other.
+    GlyphScaled(c, x + 5, y + 2, ch, 2, 3, pal::kWhite, Rgb{196, 204, 226}, true);
 }
 
 int TextWidth(const char* s, int scale) {

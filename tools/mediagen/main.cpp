@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
             all += c, all += (all.size() % 16 == 15) ? "" : "#";
         all.resize(256, '#');
         Check(WriteBmp(dir + "/pieces.bmp", LevelPicture(sheets, all)), "piece board");
+        Check(WriteBmp(dir + "/texts.bmp", TextSamples(sheets)), "text samples");
         for (size_t m = 0; m < levels.size(); ++m)
             Check(WriteBmp(dir + "/level" + Num2(int(m)) + ".bmp",
                            LevelPicture(sheets, MapLine(levels[m]))),

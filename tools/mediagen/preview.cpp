@@ -68,6 +68,50 @@ Canvas ContactSheet(const Sheets& s) {
     return out;
 }
 
+Canvas TextSamples(const Sheets& s) {
+    // Texts at the scales and advances the game writes them, nearest-neighbour scaled.
+    int font = -1;
+    for (const auto& c : s.cuts)
+        if (c.sheet == "segn" && c.w == 20 && c.h == 32) {
+            font = c.sprite;
+            break;
+        }
+    Canvas glyphs(20, 32 * 95);
+    for (int i = 0; i < 95; ++i) DrawSprite(glyphs, s, font + i, 0, 32 * i);
+    Canvas out(320, 240);
+    out.Fill(0, 0, 320, 240, {16, 20, 44});
+    struct Sample {
+        const char* text;
+        double scale;
+        int advance;
+    };
+    const Sample samples[] = {
+        {"EGGS:3+2   LEVEL:12", 0.75, 8},
+        {"TIME:01.05  SCORE:-15  STEPS:42", 0.5, 8},
+        {"Collect every egg and every chick,", 0.6, 8},
+        {"One egg collected: 25 points.", 0.8, 9},
+        {"TIME IS UP!", 2, 24},
+        {"RECORD STEPS!!!", 1.5, 20},
+        {"PLAY", 1, 38},
+        {"...ALL CHICKS SAFE!!!", 1, 14},
+    };
+    int y = 2;
+    for (const auto& smp : samples) {
+        int x = 2;
+        for (const char* p = smp.text; *p; ++p, x += smp.advance) {
+            int g = *p - 32;
+            int w = int(20 * smp.scale), h = int(32 * smp.scale);
+            for (int j = 0; j < h; ++j)
+                for (int i = 0; i < w; ++i) {
+                    Rgb c = glyphs.Get(int(i / smp.scale), 32 * g + int(j / smp.scale));
+                    if (!(c == kKey)) out.Put(x + i, y + j, c);
+                }
+        }
+        y += int(32 * smp.scale) + 2;
+    }
+    return out;
+}
+
 Canvas LevelPicture(const Sheets& s, const std::string& map) {
     auto entries = Entries(s);
     Canvas out(320, 240);

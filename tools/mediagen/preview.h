@@ -10,5 +10,6 @@ namespace mediagen {
 
 Canvas ContactSheet(const Sheets& sheets);
 Canvas LevelPicture(const Sheets& sheets, const std::string& map);
+Canvas TextSamples(const Sheets& sheets);
 
 }  // namespace mediagen

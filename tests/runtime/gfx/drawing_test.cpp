@@ -167,6 +167,9 @@ TEST_F(GfxTest, CaptureReusesTexturesOfTheSameSize) {
     SpriteSize(7, w, h);
     EXPECT_EQ(w, 33);
     EXPECT_EQ(h, 40);
+    CaptureSprite(7, 0, 0, 100000, 40);  // no texture that large: refused, sprite kept
+    EXPECT_EQ(Gfx()->sprites[7].image_width, 33);
+    EXPECT_NE(ReadLogText().find("CaptureSprite: 100000 x 40"), std::string::npos);
     SpriteSize(60000, w, h);
     EXPECT_EQ(w, 0) << "a sprite never captured has no size";
     DrawSprite(60000, 0, 0);  // and draws nothing

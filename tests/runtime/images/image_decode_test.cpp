@@ -12,6 +12,8 @@
 #include <iterator>
 
 #include "runtime/core/log.h"
+#include "support/scratch_files.h"
+#include "support/test_env.h"
 
 namespace {
 using Bytes = std::vector<uint8_t>;
@@ -199,17 +201,15 @@ TEST(ImageDecode, BadPngFilesAreRefusedWithAReason) {
 }
 
 TEST(ImageDecode, LoadImageFileLogsWhyAFileWasRefused) {
-    const std::string folder = std::string(ZOLV_BINARY_DIR) + "/test_scratch/images";
-    std::filesystem::create_directories(folder);
-    setenv("TMPDIR", folder.c_str(), 1);
-    DeleteLog();
-    const std::string path = folder + "/cut.bmp";
+    UsePrivateTempFolder();
+    const std::string folder = MakeScratchFolder("images");
+    const std::string path = folder + "cut.bmp";
     Bytes file = ReadBytes(Fixture("bmp_info_24bit.bmp"));
     file.resize(60);
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<char*>(file.data()), 60);
     DecodedImage img;
     EXPECT_FALSE(LoadImageFile(path, img));
-    EXPECT_FALSE(LoadImageFile(folder + "/missing.png", img));
+    EXPECT_FALSE(LoadImageFile(folder + "missing.png", img));
     std::ifstream log(LogFilePath(), std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(log)), {});
     EXPECT_NE(text.find("Image not loaded: " + path + ": BMP pixel data truncated\r\n"),

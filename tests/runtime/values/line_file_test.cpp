@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "runtime/core/errors.h"
 #include "runtime/core/log.h"
 #include "support/scratch_files.h"
@@ -21,7 +23,10 @@ class LineFile : public ::testing::Test {
         folder_ = MakeScratchFolder("line_file");
         setenv("TMPDIR", folder_.c_str(), 1);
     }
-    void TearDown() override { LineFiles().Flush(); }
+    void TearDown() override {
+        LineFiles().Flush();
+        std::filesystem::remove_all(folder_);
+    }
 
     std::string Path(const std::string& name) const { return folder_ + name; }
     TextValue Read(const std::string& name, double n) {

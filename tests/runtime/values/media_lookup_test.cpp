@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "runtime/core/engine.h"
@@ -46,7 +47,7 @@ class AttachedMedia : public ::testing::Test {
         FileLookup().SetArchive("");
         FileLookup().RemoveTemporary();
         LineFiles().Flush();
-        chdir("/");
+        if (chdir("/") == 0) std::filesystem::remove_all(root_);
     }
     static int RunTool(const std::string& args) {
         const int status = std::system((kTool + " " + args + " >/dev/null").c_str());
@@ -170,6 +171,7 @@ TEST(EngineValues, EndProgramFlushesTheLineFileCache) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadWholeFile(file), "\r\nkept\r\n");
     EXPECT_NE(ReadWholeFile(folder + "ErrorLog.txt").find("Init Finalized"), std::string::npos);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

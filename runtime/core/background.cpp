@@ -10,7 +10,7 @@
 #include "runtime/core/gl_draw.h"
 #include "runtime/core/image_decode.h"
 #include "runtime/core/log.h"
-#include "runtime/core/media_path.h"
+#include "runtime/values/media_lookup.h"
 
 namespace {
 constexpr int kFadeMs = 1500;
@@ -146,7 +146,7 @@ void LoadBackground(std::string_view file) {
     if (!Gfx()) return;
     AppendLog("Loadbmp");
     AppendLog("Shoeboxing");
-    const std::string path = ResolveMediaPath(file);
+    const std::string path = ResolveMediaName(std::string(file));
     if (!path.empty()) {
         AppendLog("OK?");
         if (LoadIntoSlot(0, path)) {
@@ -162,7 +162,7 @@ void LoadBackground(std::string_view file) {
 void FadeToImage(std::string_view file) {
     OpenGLDirezaze* g = Gfx();
     if (!g) return;
-    const std::string path = ResolveMediaPath(file);
+    const std::string path = ResolveMediaName(std::string(file));
     if (path.empty()) return;
     GrabScreenIntoSlot(g->backgrounds[2]);
     LoadIntoSlot(1, path);

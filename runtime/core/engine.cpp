@@ -13,7 +13,6 @@
 #include "runtime/core/gl_engine.h"
 #include "runtime/core/input.h"
 #include "runtime/core/log.h"
-#include "runtime/core/media_path.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/window.h"
@@ -188,7 +187,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     g_paused = false;
     g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
 
-    LoadFont(ResolveMediaPath("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
+    LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
     SetFont(0);
 
     if (show_command == 0) PlatformWindowShow(false);

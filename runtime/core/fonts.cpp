@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "runtime/core/font_builtin.h"
 #include "runtime/core/gl_draw.h"
 #include "runtime/core/image_decode.h"
-#include "runtime/core/media_path.h"
+#include "runtime/values/media_lookup.h"
+#include "runtime/values/text_value.h"
 
 namespace {
 struct FontLayout {
@@ -31,13 +31,6 @@ FontLayout LayoutOf(const SpriteImage& s) {
 SpriteImage& FontSprite(int f) {
     return SpriteAt(OpenGLDirezaze::kFontSpriteBase + f);
 }
-
-// Numbers as the game writes them: 10 significant digits, whole numbers without a point.
-std::string NumberText(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
-}
 }  // namespace
 
 void SetFont(int f) {
@@ -53,7 +46,7 @@ void LoadFont(std::string_view file, int f) {
     if (!g) return;
     SetFont(f);
     SpriteImage& s = FontSprite(g->current_font);
-    const std::string path = ResolveMediaPath(file);
+    const std::string path = ResolveMediaName(std::string(file));
     DecodedImage image;
     if (!path.empty() && LoadImageFile(path, image)) {
         const int key = g->load_key_colour;
@@ -119,5 +112,5 @@ void PrintText(std::string_view text, double x, double y) {
 }
 
 void PrintNumber(double value, double x, double y) {
-    PrintText(NumberText(value), x, y);
+    PrintText(NumberToText(value).view(), x, y);
 }

@@ -11,6 +11,7 @@
 #include "runtime/core/mixer.h"
 #include "runtime/core/platform/audio.h"
 #include "runtime/core/wave_reader.h"
+#include "runtime/values/media_lookup.h"
 
 namespace {
 constexpr int kSlotTable = 2048;
@@ -123,7 +124,7 @@ void SetSoundFileResolver(std::string (*resolve)(const std::string& name)) {
 int LoadSoundSlot(const std::string& file, int slot, int buffers) {
     SoundSlot* s = CommandSlot(slot);
     if (!s) return 0;
-    std::string path = g_resolve ? g_resolve(file) : std::string();
+    std::string path = g_resolve ? g_resolve(file) : ResolveMediaName(file);
     if (path.empty()) path = file;
     Empty(*s);
     if (!g_sound->open) return 0;

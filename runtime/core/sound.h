@@ -23,8 +23,10 @@ bool SoundDeviceOpen();
 // Stops everything, empties all 2048 slots and closes the device (an end-routine step).
 void SoundShutdown();
 
-// File names go through this before they are opened (the media lookup); without one the
-// name is used as given. The resolver returns "" when it cannot resolve the name.
+// File names go through the media lookup (a file on disk, else the archive attached to the
+// program) before they are opened; a name it cannot resolve is opened as given. A resolver
+// set here replaces the lookup (nullptr restores it); it returns "" for a name it cannot
+// resolve.
 void SetSoundFileResolver(std::string (*resolve)(const std::string& name));
 
 // Loads a wave file into a slot with 1 to 4 buffers (0 gives 1, 9 gives 4). 1 on success,

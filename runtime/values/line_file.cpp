@@ -35,6 +35,15 @@ std::string FolderOf(const std::string& path) {
     return cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
 }
 
+// Creates the missing folders of `path` (not the last part). With the media attached to the
+// program there may be no media folder on disk, and the player's progress still has to be saved.
+void MakeFoldersFor(const std::string& path) {
+    for (size_t cut = path.find('/', 1); cut != std::string::npos; cut = path.find('/', cut + 1)) {
+        const std::string folder = path.substr(0, cut);
+        if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) return;
+    }
+}
+
 // Line numbers come from game numbers: truncated; anything outside the int range is refused.
 int LineNumber(double n) {
     if (!(n > -2147483648.0 && n < 2147483648.0)) return -1;
@@ -197,6 +206,7 @@ bool LineFileCache::WriteBack() const {
         return false;
     };
 
+    MakeFoldersFor(path);
     const int fd = mkstemp(temp.data());
     if (fd < 0) return fail("create", -1);
     struct stat old;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 
 #include "runtime/core/errors.h"
 
@@ -312,6 +313,10 @@ TextValue LowerCase(const TextValue& text) {
 int CharAt(const TextValue& text, int p) {
     if (p < 0 || static_cast<uint32_t>(p) >= text.length()) return 0;
     return static_cast<unsigned char>(text.c_str()[p]);
+}
+
+std::ostream& operator<<(std::ostream& out, const TextValue& text) {
+    return out.write(text.c_str(), text.length());
 }
 
 int CallByName(const TextValue& name) {

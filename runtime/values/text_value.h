@@ -4,7 +4,9 @@
 #pragma once
 #include <compare>
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <source_location>
 #include <string>
 #include <string_view>
@@ -38,6 +40,8 @@ class TextValue {
   public:
     TextValue() noexcept;
     TextValue(const char* text);
+    // `TextValue t = 0;` would otherwise take 0 as a null character pointer and give "".
+    TextValue(std::nullptr_t) = delete;
     TextValue(std::string_view text);
     TextValue(const std::string& text) : TextValue(std::string_view(text)) {}
     TextValue(const TextValue& other);
@@ -152,6 +156,9 @@ TextValue UpperCase(const TextValue& text);
 TextValue LowerCase(const TextValue& text);
 // The byte at position p as 0 to 255; 0 for an empty text. Positions past the end also give 0.
 int CharAt(const TextValue& text, int p);
+
+// Writes the characters (test output and logs).
+std::ostream& operator<<(std::ostream& out, const TextValue& text);
 
 // The text forms of the runtime's calls that take a name or message.
 int CallByName(const TextValue& name);

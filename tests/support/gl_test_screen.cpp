@@ -12,6 +12,7 @@
 #include "runtime/core/engine.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/window.h"
+#include "support/scratch_files.h"
 
 namespace {
 bool g_started = false;
@@ -20,8 +21,9 @@ bool g_started = false;
 void StartTestEngine(int width, int height) {
     if (g_started) return;
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    // The log goes to a folder of this test program's own, not the shared temporary folder.
-    setenv("TMPDIR", TestScratchFolder("tmp").c_str(), 1);
+    // The log goes to a fresh folder of this test process's own: ctest runs test programs side
+    // by side, and each start-up deletes the log it finds.
+    setenv("TMPDIR", MakeScratchFolder("tmp").c_str(), 1);
     Startup() = StartupSettings{};
     Startup().width = width;
     Startup().height = height;

@@ -56,6 +56,19 @@ TEST_F(GfxTest, FrameWaitLeavesTheActiveTarget) {
     }
 }
 
+TEST_F(GfxTest, CaptureInsideATargetCutsFromTheTarget) {
+    CreateOffscreen(1, kTargetSprite + 3, 40, 30);
+    SelectTarget(1);
+    FillBox(0, 0, 40, 30, 0x101010);
+    FillBox(10, 20, 5, 4, 0x0000FF);
+    CaptureSprite(kTargetSprite + 4, 10, 20, 5, 4);
+    SelectTarget(-1);
+    DrawSprite(kTargetSprite + 4, 300, 300);
+    const RgbImage s = ReadScreen();
+    EXPECT_EQ(s.Colour(300, 300), 0x0000FFu);
+    EXPECT_EQ(s.Colour(304, 303), 0x0000FFu);
+}
+
 TEST_F(GfxTest, SelectTargetIgnoresNumbersAbove31AndResetsTheViewport) {
     CreateOffscreen(0, kTargetSprite, 64, 48);
     SelectTarget(0);

@@ -24,8 +24,9 @@ void Put32At(std::vector<uint8_t>& v, size_t at, uint32_t x) {
 
 TEST(WaveReader, ReadsPcmOfEachKind) {
     WaveData w;
-    const std::vector<uint8_t> bytes8 = {0, 128, 255};
-    ASSERT_TRUE(Reads(MakeWave({.channels = 1, .rate = 11025, .bits = 8}, bytes8), &w));
+    // `w.data` points into the file's bytes, so each file is kept while it is checked.
+    const auto file8 = MakeWave({.channels = 1, .rate = 11025, .bits = 8}, {0, 128, 255});
+    ASSERT_TRUE(Reads(file8, &w));
     EXPECT_EQ(w.format.channels, 1);
     EXPECT_EQ(w.format.samples_per_second, 11025);
     EXPECT_EQ(w.format.bits_per_sample, 8);

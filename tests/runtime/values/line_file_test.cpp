@@ -121,6 +121,13 @@ TEST_F(LineFile, MissingFileReadsNoFileOnceThenNoDataAndIsCreatedByAWrite) {
     EXPECT_EQ(FilesIn(), 1) << "no temporary file is left behind";
 }
 
+TEST_F(LineFile, MissingFoldersAreMadeWhenTheFileIsSaved) {
+    EXPECT_STREQ(Read("Media/Zolv-gioc.txt", 0).c_str(), "NO_FILE");
+    Write("Media/Zolv-gioc.txt", 0, "Player");
+    FlushLineFile();
+    EXPECT_EQ(ReadWholeFile(Path("Media/Zolv-gioc.txt")), "Player\r\n");
+}
+
 TEST_F(LineFile, LongLinesStayWholeUpTo16383Characters) {
     const std::string full(16383, 'r');
     ASSERT_TRUE(WriteWholeFile(Path("replay.txt"), full + "\r\n" + full + "xyz\nnext\n"));

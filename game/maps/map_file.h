@@ -1,0 +1,22 @@
+// The board in memory and on disk. The board is mappa_Str, 256 cell characters with cell
+// (x, y) at 16 y + x; a map file holds one board per line, line n being map n.
+#pragma once
+#include "runtime/values/text_value.h"
+
+namespace game {
+
+// Loads map `map` of the map set into mappa_Str, finds the player's start (giocx, giocy)
+// and counts eggs and chicks. In play the start cell becomes floor; the editor keeps it.
+void MappaCARICA();
+// Writes mappa_Str as line `map` of the map file, then tints the screen, says so and
+// waits for a key.
+void MappaSALVA();
+// Puts newtipo_Str into the cell giocx, giocy of mappa_Str.
+void MappaModificaXY();
+// Screen offsets bordox, bordoy of the board for the current zoom, board mode and editor.
+void Margini();
+
+// "Media/Zolv-" + set + "-mappe." + text extension.
+TextValue MapFileName();
+
+}  // namespace game

@@ -1,0 +1,79 @@
+#include "game/maps/media_check.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "runtime/core/draw2d.h"
+#include "runtime/core/engine.h"
+#include "runtime/core/errors.h"
+#include "runtime/core/fonts.h"
+#include "runtime/core/input.h"
+#include "runtime/core/log.h"
+#include "runtime/values/line_file.h"
+
+namespace game {
+
+namespace {
+
+// How long the message stays up without a key, in milliseconds.
+constexpr double kMessageTimeMs = 10000;
+// Built-in font slot for the message (the game's own font is still unloaded here).
+constexpr int kMessageFont = 0;
+
+std::string FolderSearched(const std::string& settings_file) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(settings_file).parent_path();
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return (error ? folder : absolute).lexically_normal().string();
+}
+
+bool AnyKeyDown() {
+    for (int code = 1; code < 256; ++code)
+        if (KeyDown(code)) return true;
+    return false;
+}
+
+// Shown with the runtime's built-in font on whatever screen is up, until a key or the time
+// runs out. ShowFrame pumps events, so closing the window still ends the program.
+void ShowMessage(const std::string& folder) {
+    if (!EngineStarted()) return;
+    LoadFont("", kMessageFont);
+    const double until = TimerNow() + kMessageTimeMs;
+    const char* const lines[] = {"The game's media folder was not found.", "Looked in:", nullptr,
+                                 "Press a key to quit."};
+    do {
+        SetBlendAlpha(0);
+        FillBox(0, 0, ScreenWidth(), ScreenHeight(), 0x101010);
+        double w = 8, h = 8;
+        FontCharSize(w, h);
+        double y = h;
+        for (const char* line : lines) {
+            PrintText(line ? line : folder.c_str(), w, y);
+            y += h * 2;
+        }
+        ShowFrame();
+    } while (!AnyKeyDown() && TimerNow() < until);
+}
+
+}  // namespace
+
+std::string MissingMediaMessage(const std::string& settings_file) {
+    return "Media folder not found: \"" + FolderSearched(settings_file) + "\" has no \"" +
+           std::filesystem::path(settings_file).filename().string() +
+           "\". Run the game from the folder that holds its Media folder.";
+}
+
+void RequireMediaFolder(const TextValue& settings_file_Str) {
+    // Start from an empty cache, so a missing file reads "NO_FILE" and not "NO_DATA".
+    FlushLineFile();
+    if (ReadFileLine(settings_file_Str, 1) != "NO_FILE") return;
+    const std::string message = MissingMediaMessage(settings_file_Str.str());
+    std::fprintf(stderr, "%s\n", message.c_str());
+    AppendLog(message);
+    ShowMessage(FolderSearched(settings_file_Str.str()));
+    SetErrorNumber(kErrorFile);
+    EndProgram();
+}
+
+}  // namespace game

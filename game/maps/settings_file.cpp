@@ -1,0 +1,130 @@
+#include "game/maps/settings_file.h"
+
+#include <cmath>
+
+#include "game/maps/map_file.h"
+#include "game/maps/media_check.h"
+#include "game/state/game_state.h"
+#include "runtime/core/draw2d.h"
+#include "runtime/values/line_file.h"
+
+namespace game {
+
+namespace {
+
+// Lines 1 to 255 of a settings file are read; line 0 is the file's title.
+constexpr int kLastLine = 255;
+// Player names the name entry refuses: three letters and a blank each.
+constexpr const char* kRefusedNames = "ASS CUL FAG KKK NAZ SEX TIT WTF ";
+
+}  // namespace
+
+TextValue SettingsFileName(int digit) {
+    return "Media/Zolv-dat" + TextValue(digit) + "." + estdoc_Str;
+}
+
+void SetSettingsDefaults() {
+    fix069 = 0;
+    troppipassi = 1280;
+    pochipunti = -999;
+    troppotempo = 899;
+    tasvol2 = 0;
+    lettera = 0;
+    lingua = 1;
+    estdoc_Str = "txt";
+    estgfx_Str = "bmp";
+    estsfx_Str = "wav";
+    map3 = -1;
+    suoni = 1;
+    vetri = 1;
+    mostramuri = 1;
+    turbo = 0;
+    fattorex = 2.5;
+    fattorey = 1.5;
+    null_Str = "Ruto_Software";
+    esce = 0;
+    smoo = 0;
+    stereo = 1;
+    vecchiatv = 0;
+    coloresfondo = 0;
+    ttmenu = -1;
+    sceltamenu = -1;
+    testoreplay = 0;
+    trasparenza = -0.25;
+    ogni = 4;
+    demo_Str = "";
+    xss = 0;
+    yss = 0;
+    zoom = 1;
+    scelta = 0;
+    chrdiff = 35;
+    bordox = 0;
+    bordoy = 0;
+    zydiff = 0;
+    rotazione = 0;
+    rotaz_Str = "";
+    animazione = 0;
+    mappa_Str = "";
+    riga_Str = "";
+    movimento = -1;
+    movx = 0;
+    movy = 0;
+    giocdir = 2;
+    animaffonda = 0;
+    scivolo = -1;
+    finelivello = 0;
+    mapset_Str = "sch1";
+    mapmax = 99;
+    traspscivolo = 0;
+    tasdir = -1;
+    sx = 20;
+    spr = 1;
+    filegioc_Str = "Media/Zolv-gioc." + estdoc_Str;
+}
+
+void ReadSettingsFile(int digit) {
+    const TextValue file_Str = SettingsFileName(digit);
+    for (int line = 1; line <= kLastLine; ++line) {
+        if (!ApplySettingsLine(ReadFileLine(file_Str, line))) return;
+    }
+}
+
+void ReadPlayerName() {
+    // A missing player file gives "NO_", the start of "NO_FILE".
+    const TextValue name_Str = ReadFileLine(filegioc_Str, 0);
+    nome_Str = Len(name_Str) >= 3 ? Substring(name_Str, 0, 3) : TextValue("PL1");
+}
+
+void ReadPlayerPreferences() {
+    // The player file keeps the switches inverted, so a fresh or missing file means "on".
+    const auto line = [](int n) { return TextToNumber(ReadFileLine(filegioc_Str, n)); };
+    suoni = std::fabs(1 - line(3));
+    mostramuri = std::fabs(1 - line(4));
+    vetri = std::fabs(1 - line(5));
+    turbo = line(6);
+    lingua = std::fabs(1 - line(7));
+}
+
+void Impostazioni() {
+    CallDepthScope depth;
+    SetSettingsDefaults();
+    ReadPlayerName();
+    noname_Str = kRefusedNames;
+    tastlr = tasa = tasb = tasx = tasy = tasr = tasl = tassel = tassta = tasvol = 0;
+    DimArray(pezzi_Str, 128);
+    DimArray(pressioni, 16);
+    DimArray(menu_Str, 16, 2);
+    DimArray(testi_Str, 16, 2);
+    Margini();
+    RequireMediaFolder(SettingsFileName(1));
+    for (int digit = 1; digit <= 2; ++digit) ReadSettingsFile(digit);
+    ReadPlayerPreferences();
+    if (turbo == 1) ogni = 2;
+    if (stereo == 0) volumemax = 1;
+    if (stereo == 1) volumemax = 1.5;
+    volumebase = volumemax;
+    ClearFrame();
+    info_Str = "";
+}
+
+}  // namespace game

@@ -1,0 +1,32 @@
+// The settings data files "Media/Zolv-dat1.txt" and "Media/Zolv-dat2.txt": sprite sheets and
+// their cutting, the piece table and its roles, menu and information texts, keys, map set,
+// sounds and option switches. Lines starting with "=" are directives, fields by column:
+//
+//   =CMMND TYPE VV information...
+//   0 1    7    12 15
+#pragma once
+#include "runtime/values/text_value.h"
+
+namespace game {
+
+// Start-up: every default, the player's name, the arrays, both settings files, then the
+// player's own preferences on top.
+void Impostazioni();
+// Cuts nspr sprites of sx x sy from the screen at xsp, ysp onwards into sprites spr, spr + 1,
+// ..., one pixel between cells, wrapping to the next row before a cell would pass x 319.
+void SpriteMEMO();
+
+// The pieces of Impostazioni, in the order it runs them.
+void SetSettingsDefaults();
+void ReadSettingsFile(int digit);
+// nome_Str from line 0 of the player file: its first three characters, or "PL1".
+void ReadPlayerName();
+void ReadPlayerPreferences();
+// Splits one line into comando_Str, tipo_Str, tipo2_Str and info_Str and applies it. False
+// when it ends the file ("FINE!"); lines not starting with "=" change nothing.
+bool ApplySettingsLine(const TextValue& line_Str);
+
+// "Media/Zolv-dat" + digit + "." + text extension.
+TextValue SettingsFileName(int digit);
+
+}  // namespace game

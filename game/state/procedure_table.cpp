@@ -1,0 +1,47 @@
+#include "game/state/procedure_table.h"
+
+#include "game/flow/screen_helpers.h"
+#include "game/maps/map_file.h"
+#include "game/maps/settings_file.h"
+#include "game/maps/tile_read.h"
+
+namespace game {
+
+namespace {
+
+// Sorted by name, byte order (upper case before lower case). Procedures still to be written
+// join at their place: AzioniGIOCO, ControlloVOLUME, DisegnaINFO, DisegnaPERSONAGGIO,
+// DisegnaSCHEMA, GiocatoreDATI, MappaRENDER, MappaSceglie, Punteggi, Sprite0, Tasti,
+// TastiAZZERA, TestoINTRO.
+constexpr NamedProcedure kProcedures[] = {
+    {"Cls", [] { Cls(); }},
+    {"Impostazioni", Impostazioni},
+    {"MappaCARICA", MappaCARICA},
+    {"MappaLeggeTILE", MappaLeggeTILE},
+    {"MappaLeggeTILE2", MappaLeggeTILE2},
+    {"MappaModificaXY", MappaModificaXY},
+    {"MappaSALVA", MappaSALVA},
+    {"Margini", Margini},
+    {"SpriteMEMO", SpriteMEMO},
+    {"mostraschermo", [] { mostraschermo(); }},
+};
+
+struct Installer {
+    Installer() { InstallProcedureTable(); }
+};
+const Installer g_installer;
+
+}  // namespace
+
+const NamedProcedure* ProcedureTable() {
+    return kProcedures;
+}
+int ProcedureCount() {
+    return static_cast<int>(std::size(kProcedures));
+}
+
+void InstallProcedureTable() {
+    SetCallByNameTable(kProcedures, ProcedureCount());
+}
+
+}  // namespace game

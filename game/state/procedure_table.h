@@ -1,0 +1,15 @@
+// The game's parameterless procedures by name, for CallByName.
+#pragma once
+#include "runtime/core/errors.h"
+
+namespace game {
+
+// The table in ascending byte order of the names, and its length.
+const NamedProcedure* ProcedureTable();
+int ProcedureCount();
+
+// Hands the table to the runtime. Done during static initialisation, before the program
+// entry; callable again (tests).
+void InstallProcedureTable();
+
+}  // namespace game

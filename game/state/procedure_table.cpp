@@ -26,11 +26,6 @@ constexpr NamedProcedure kProcedures[] = {
     {"mostraschermo", [] { mostraschermo(); }},
 };
 
-struct Installer {
-    Installer() { InstallProcedureTable(); }
-};
-const Installer g_installer;
-
 }  // namespace
 
 const NamedProcedure* ProcedureTable() {

@@ -8,6 +8,7 @@
 #include "game/flow/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
+#include "runtime/core/errors.h"
 
 namespace {
 
@@ -194,6 +195,42 @@ TEST(BoardValueHelpersDeath, SpriteOfPieceOutsideTableIsIndexError) {
     game::ResetGameState();
     DimArray(game::pezzi_Str, 128);
     EXPECT_EXIT(game::SpritePEZZO(128), testing::ExitedWithCode(1), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HelperLocals, DebuggerSeesTheCallsParametersAndDepth) {
+    ResetDebugger();
+    Debugger().break_request = 1;
+    const int32_t depth = CallDepth();
+    game::AvvolgiVALORE(5, 0, 3);
+    const DebuggerRecord& record = Debugger();
+    ASSERT_EQ(record.local_count, 3);
+    ASSERT_NE(record.locals, nullptr);
+    EXPECT_STREQ(record.locals[0].name, "variabile");
+    EXPECT_STREQ(record.locals[2].name, "ma");
+    EXPECT_EQ(record.locals[1].kind, kVarNumber);
+    EXPECT_EQ(record.global_count, 273);
+    EXPECT_EQ(CallDepth(), depth) << "the call's depth is given back";
+
+    // A breakpoint on the helper's own line stops there with its locals.
+    ResetDebugger();
+    Debugger().break_request = 1;
+    game::DirezioneXY(1, 0);
+    const int32_t line = Debugger().line;
+    ResetDebugger();
+    Debugger().break_request = 0;
+    AddBreakpoint(0, line);
+    game::AvvolgiVALORE(1, 0, 3);
+    EXPECT_NE(Debugger().line, line) << "another helper's line does not stop";
+    game::DirezioneXY(2, 2);
+    EXPECT_EQ(Debugger().line, line);
+    ASSERT_EQ(Debugger().local_count, 2);
+    EXPECT_STREQ(Debugger().locals[1].name, "pos");
+    ResetDebugger();
+    Debugger().break_request = 0;
 }
 
 }  // namespace

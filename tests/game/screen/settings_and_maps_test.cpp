@@ -100,6 +100,22 @@ TEST_F(ScreenMedia, ShippedSettingsLoad) {
     SpriteSize(game::chchr + ('~' - 32), w, h);
     EXPECT_EQ(w, 20);
     EXPECT_EQ(h, 32);
+
+    // Every board of the shipped set is whole, has its start and something to collect, and
+    // every cell names a piece of the table.
+    ASSERT_GE(game::mapmax, 1);
+    for (game::map = 0; game::map <= game::mapmax; ++game::map) {
+        game::giocx = -1;
+        game::MappaCARICA();
+        EXPECT_EQ(Len(game::mappa_Str), 256) << "map " << game::map;
+        EXPECT_GE(game::giocx, 0) << "map " << game::map << " has no start";
+        EXPECT_GT(game::uova + game::uova2, 0) << "map " << game::map;
+        for (int cell = 0; cell < Len(game::mappa_Str); ++cell) {
+            const int piece = CharAt(game::mappa_Str, cell) - 35;
+            ASSERT_TRUE(piece >= 0 && piece < 128 && !game::pezzi_Str(piece).empty())
+                << "map " << game::map << " cell " << cell;
+        }
+    }
 }
 
 TEST_F(ScreenMedia, SavingMapThreeOfATwoLineFile) {

@@ -39,6 +39,14 @@ TEST(ProcedureTable, HoldsOnlyKnownNamesInByteOrder) {
     }
 }
 
+TEST(ProcedureTable, InstalledBeforeTheProgramRuns) {
+    game::ResetGameState();
+    game::mappafissa = 1;
+    game::editor = 1;
+    ASSERT_EQ(CallByName(std::string("Margini")), 1);
+    EXPECT_EQ(game::bordoy, 12);
+}
+
 TEST(ProcedureTable, CallByNameRunsTheNamedProcedure) {
     game::ResetGameState();
     game::InstallProcedureTable();

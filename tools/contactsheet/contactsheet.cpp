@@ -13,6 +13,7 @@
 #include <string>
 
 #include "game/flow/screen_helpers.h"
+#include "game/maps/board_preview.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/maps/tile_read.h"
@@ -101,15 +102,6 @@ int WritePieceSheet(const std::string& prefix) {
     return Save(prefix + "-pieces.png") ? 0 : 1;
 }
 
-// Kind letters decide how high a piece stands above its cell, in screen pixels.
-double Raise() {
-    if (game::tipo_Str == "B") return -20;
-    if (game::tipo_Str == "M") return game::tipo2_Str == "X" || game::tipo2_Str == "Y" ? -10 : -16;
-    if (game::tipo2_Str == "U") return -12;
-    if (game::tipo2_Str == "P") return -8;
-    return 0;
-}
-
 int WriteMap(const std::string& prefix, int map) {
     SetDisplayMode(320, 240, 0);
     game::map = map;
@@ -121,21 +113,7 @@ int WriteMap(const std::string& prefix, int map) {
     game::Margini();
     SetBlendAlpha(0);
     game::Cls();
-    game::exam = 0;
-    const double floor = game::SpritePEZZO(game::chsotto);
-    for (game::yr = 0; game::yr < 16; ++game::yr) {
-        for (game::xr = 0; game::xr < 16; ++game::xr) {
-            game::MappaLeggeTILE();
-            const double zxs = game::bordox + game::xr * 20;
-            const double zys = game::bordoy + game::yr * 12;
-            if (game::tipo_Str != "M") game::DisegnaTILE(0, floor, zxs, zys, 0);
-            game::DisegnaTILE(game::tipo_Str == "B" ? -0.75 : 0, game::SpritePEZZO(game::va), zxs,
-                              zys, Raise());
-        }
-    }
-    game::zxp = game::bordox + game::giocx * 20;
-    game::zyp = game::bordoy + game::giocy * 12 - 14;
-    game::DisegnaTILE(0, game::SpritePEZZO(game::chgioca) + 16, game::zxp, game::zyp, 0);
+    game::DrawBoardPreview();
     std::printf("map %d: player at %g, %g; %g eggs, %g chicks\n", map, game::giocx, game::giocy,
                 game::uova, game::uova2);
     return Save(prefix + "-map-" + std::to_string(map) + ".png") ? 0 : 1;

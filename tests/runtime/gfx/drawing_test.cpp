@@ -20,6 +20,7 @@ TEST_F(GfxTest, FillBoxSpansFollowTheSignOfWidthAndHeight) {
     for (int y = 46; y <= 52; ++y)
         EXPECT_EQ(s.Colour(50, y), (y >= 48 && y <= 50) ? kWhite : 0u) << "h = -3, row " << y;
     EXPECT_EQ(s.Colour(10, 21), 0u);
+    EXPECT_EQ(CompareWithGolden("fillbox_spans", s), "");
 }
 
 TEST_F(GfxTest, DrawLineIncludesBothEnds) {
@@ -133,6 +134,35 @@ TEST_F(GfxTest, CaptureOnTheScreenKeysOutBlack) {
     EXPECT_EQ(s.Colour(110, 110), 0x3080F0u);
     EXPECT_EQ(s.Colour(121, 110), 0x080808u);
     EXPECT_EQ(CompareWithGolden("capture_keys_black", s), "");
+}
+
+// What the settings reader does with every sheet: load it as the background, cut sprites with
+// black as the key colour.
+TEST_F(GfxTest, SheetLoadedAsBackgroundLosesItsBlackWhenCut) {
+    const int w = 41, h = 29;  // one 20 x 28 cell at (1, 1) and its neighbour
+    std::vector<uint8_t> rgb(size_t(w) * h * 3, 0);
+    auto put = [&](int x, int y, uint8_t r, uint8_t g, uint8_t b) {
+        uint8_t* p = rgb.data() + (size_t(y) * w + x) * 3;
+        p[0] = r;
+        p[1] = g;
+        p[2] = b;
+    };
+    for (int y = 5; y < 20; ++y)
+        for (int x = 4; x < 16; ++x) put(x, y, 200, 120, 40);
+    for (int x = 4; x < 16; ++x) put(x, 20, 8, 8, 8);  // near black: an opaque dark edge
+    const std::string sheet = TestScratchFolder("sheets") + "/sheet.png";
+    ASSERT_TRUE(WritePngFile(sheet, w, h, rgb.data(), false));
+    LoadBackground(sheet);
+    SetKeyColour(0);
+    CaptureSprite(8, 1, 1, 20, 28);
+    ClearFrame();
+    FillBox(0, 0, 640, 480, 0xFF00FF);
+    DrawSprite(8, 200, 100);
+    const RgbImage s = ReadScreen();
+    EXPECT_EQ(s.Colour(200, 100), 0xFF00FFu) << "black around the piece is gone";
+    EXPECT_EQ(s.Colour(210, 110), 0x2878C8u);  // (200, 120, 40) as 0x00BBGGRR
+    EXPECT_EQ(s.Colour(210, 119), 0x080808u);
+    EXPECT_EQ(s.Colour(210, 120), 0xFF00FFu);
 }
 
 TEST_F(GfxTest, CaptureKeysTheKeyColourAsTheScreenStoresIt) {

@@ -55,7 +55,10 @@ std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples) {
 }
 
 std::string WriteTestFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = NamedScratchFolder("sound") + name;
+    // One folder per test process: ctest runs test programs side by side, and a file written
+    // by one while another reads it would come out cut short.
+    static const std::string folder = MakeScratchFolder("sound");
+    const std::string path = folder + name;
     WriteWholeFile(path, std::string(bytes.begin(), bytes.end()));
     return path;
 }

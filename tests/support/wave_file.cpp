@@ -16,21 +16,22 @@ void PutTag(std::vector<uint8_t>& v, const char* tag) {
 }
 }  // namespace
 
-std::vector<uint8_t> MakeWave(const WaveSpec& spec, const std::vector<uint8_t>& data) {
-    const bool extensible = spec.format_tag == 0xFFFE;
-    const int align = spec.block_align >= 0 ? spec.block_align : spec.channels * spec.bits / 8;
+std::vector<uint8_t> MakeWave(const WaveLayout& layout, const std::vector<uint8_t>& data) {
+    const bool extensible = layout.format_tag == 0xFFFE;
+    const int align =
+        layout.block_align >= 0 ? layout.block_align : layout.channels * layout.bits / 8;
     std::vector<uint8_t> fmt;
-    Put16(fmt, spec.format_tag);
-    Put16(fmt, spec.channels);
-    Put32(fmt, static_cast<uint32_t>(spec.rate));
-    Put32(fmt, static_cast<uint32_t>(spec.rate * align));
+    Put16(fmt, layout.format_tag);
+    Put16(fmt, layout.channels);
+    Put32(fmt, static_cast<uint32_t>(layout.rate));
+    Put32(fmt, static_cast<uint32_t>(layout.rate * align));
     Put16(fmt, align);
-    Put16(fmt, spec.bits);
+    Put16(fmt, layout.bits);
     if (extensible) {
         Put16(fmt, 22);
-        Put16(fmt, spec.bits);
-        Put32(fmt, spec.channels == 2 ? 3u : 4u);
-        Put16(fmt, spec.extensible_subformat);
+        Put16(fmt, layout.bits);
+        Put32(fmt, layout.channels == 2 ? 3u : 4u);
+        Put16(fmt, layout.extensible_subformat);
         const uint8_t tail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
                                   0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
         fmt.insert(fmt.end(), tail, tail + 14);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-struct WaveSpec {
+struct WaveLayout {
     int format_tag = 1;  // 1 PCM, 3 float, 0xFFFE extensible
     int channels = 1;
     int rate = 22050;
@@ -14,7 +14,7 @@ struct WaveSpec {
 };
 
 // A whole file: RIFF header, "fmt " chunk (40 bytes when extensible), then "data".
-std::vector<uint8_t> MakeWave(const WaveSpec& spec, const std::vector<uint8_t>& data);
+std::vector<uint8_t> MakeWave(const WaveLayout& layout, const std::vector<uint8_t>& data);
 
 // 16-bit little-endian sample bytes.
 std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples);

@@ -52,7 +52,7 @@ std::vector<Sound> Sounds() {
         // 10: level end: a little fanfare.
         {10, "fine", Notes({392, 523, 659, 784, 659, 784}, 0.11, 0.2, 1, 0.3)},
         // 11: the star: a sparkle.
-        {11, "spec", Notes({1568, 2093, 2637, 3136}, 0.05, 0.15, 0, 0.35)},
+        {11, "spcl", Notes({1568, 2093, 2637, 3136}, 0.05, 0.15, 0, 0.35)},
         // 12: failure or a refused name: a falling buzz.
         {12, "erro", {{0, 0.45, 330, 110, 0.35, 1}}},
         // 13 to 15: the final scene: saucer hum, beam and take-off.

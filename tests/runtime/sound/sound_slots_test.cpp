@@ -20,7 +20,7 @@ class SoundSlots : public ::testing::Test {
 
     // A mono 16-bit file at the device rate, so samples reach the mixer unchanged.
     static std::string WriteMono(const std::string& name, const std::vector<int16_t>& samples) {
-        return WriteTestFile(name, MakeWave(WaveSpec{}, Pcm16(samples)));
+        return WriteTestFile(name, MakeWave(WaveLayout{}, Pcm16(samples)));
     }
     static std::string Constant(int frames) {
         return WriteMono("constant.wav", std::vector<int16_t>(static_cast<size_t>(frames), kLevel));
@@ -169,7 +169,7 @@ TEST_F(SoundSlots, OverlappingCopiesAddUpAndSaturate) {
 
 TEST(SoundWithoutDevice, EverythingFailsQuietly) {
     SoundCreate();
-    const std::string file = WriteTestFile("quiet.wav", MakeWave(WaveSpec{}, Pcm16({1, 2, 3})));
+    const std::string file = WriteTestFile("quiet.wav", MakeWave(WaveLayout{}, Pcm16({1, 2, 3})));
     EXPECT_EQ(LoadSoundSlot(file, 1, 1), 0);
     EXPECT_EQ(PlaySoundSlot(1, 0, 1), -1);
     EXPECT_EQ(SoundPlaying(256), 0);
@@ -183,7 +183,7 @@ TEST(SoundWithoutDevice, EverythingFailsQuietly) {
 TEST(SoundDevice, OpensOnTheDummyDriverOrFailsQuietly) {
     SoundCreate();
     const bool open = SoundInitDevice(SoundOutput::kDevice);
-    const std::string file = WriteTestFile("device.wav", MakeWave(WaveSpec{}, Pcm16({1, 2, 3})));
+    const std::string file = WriteTestFile("device.wav", MakeWave(WaveLayout{}, Pcm16({1, 2, 3})));
     EXPECT_EQ(LoadSoundSlot(file, 1, 1), open ? 1 : 0);
     SoundShutdown();
 }

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     Sheets sheets = BuildSheets();
 
     std::vector<std::string> dat1 = {
-        "Zolv settings, part 1: sprite sheets, their cutting and the piece table.",
+        "Zolv settings file 1: sprite sheets, their cutting and the piece table.",
         "Written by tools/mediagen together with the sheets it draws; edit the generator, not "
         "this file.",
         "PEZZO lines: rotation characters (7-10), kind letters (12-13); the first sprite number "

@@ -16,7 +16,7 @@ std::string Num2(int n) {
 
 std::vector<std::string> SettingsTexts(const std::string& demo, int mapmax) {
     std::vector<std::string> l;
-    l.push_back("Zolv settings, part 2: menus, texts, keys, options and sounds.");
+    l.push_back("Zolv settings file 2: menus, texts, keys, options and sounds.");
     l.push_back("Lines starting with = are read by position: command 1-5, type 7-10, value 12-13,");
     l.push_back("text from 15. Every other line is a comment.");
     l.push_back("");

@@ -138,10 +138,23 @@ void GlyphScaled(Canvas& c, int x, int y, char ch, int scale, Rgb top, Rgb botto
 }
 
 void Glyph(Canvas& c, int x, int y, char ch) {
-    // Letters twice as wide and three times as tall as the design, centred in the 20-pixel cell:
-    // the game writes most texts with an advance of 8 to 12 pixels at scales 0.5 to 0.8, so the
-    // ink (10 pixels and its rim) must stay narrow for neighbours not to run into each other.
-    GlyphScaled(c, x + 5, y + 2, ch, 2, 3, pal::kWhite, Rgb{196, 204, 226}, true);
+    // Letters three times as tall as the design and 9 pixels wide, centred in the 20-pixel cell:
+    // each design column is one pixel with a joining pixel between set neighbours, so vertical
+    // strokes stay thin. The game writes texts 8 to 12 pixels apart at scales 0.5 to 1.2 (the
+    // title's credits line: 11 apart at 1.2), so the ink must stay within about 9 pixels for
+    // neighbours not to run into each other.
+    const int rows = 9, sy = 3, left = x + 6, top = y + 2;
+    const Rgb bottom{196, 204, 226};
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < 5; ++col) {
+            if (!Bit(ch, col, row)) continue;
+            const int width = col < 4 && Bit(ch, col + 1, row) ? 2 : 1;
+            for (int j = 0; j < sy; ++j) {
+                const Rgb shade = Mix(pal::kWhite, bottom, (row * sy + j) / double(7 * sy));
+                c.Fill(left + col * 2, top + row * sy + j, width, 1, shade);
+            }
+        }
+    c.Outline(left - 1, top - 1, 11, rows * sy + 2);
 }
 
 int TextWidth(const char* s, int scale) {

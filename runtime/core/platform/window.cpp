@@ -24,6 +24,13 @@ struct LogicalScreen {
     int height = 0;
 } g_screen;
 
+// A copy of the last presented frame, so the window can be redrawn when it is resized or
+// uncovered while the game waits for a key and presents nothing.
+struct LastFrame {
+    GLuint fbo = 0;
+    GLuint colour = 0;
+} g_last;
+
 template <typename T>
 bool Load(T& fn, const char* name) {
     fn = reinterpret_cast<T>(SDL_GL_GetProcAddress(name));
@@ -53,6 +60,54 @@ void DestroyScreen() {
     g_gl.DeleteRenderbuffers(1, &g_screen.colour);
     g_gl.DeleteRenderbuffers(1, &g_screen.depth);
     g_screen = LogicalScreen{};
+    g_gl.DeleteFramebuffers(1, &g_last.fbo);
+    g_gl.DeleteRenderbuffers(1, &g_last.colour);
+    g_last = LastFrame{};
+}
+
+bool CreateLastFrame(int width, int height) {
+    g_gl.GenRenderbuffers(1, &g_last.colour);
+    g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_last.colour);
+    g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
+    g_gl.GenFramebuffers(1, &g_last.fbo);
+    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_last.fbo);
+    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                 g_last.colour);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    return g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+}
+
+// Scales the last presented frame into the window and swaps, leaving every GL state it
+// touches as it found it.
+void ShowLastFrame() {
+    if (!g_window || !g_last.fbo) return;
+    GLint draw_fb = 0, read_fb = 0, viewport[4] = {};
+    GLfloat clear[4] = {};
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw_fb);
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read_fb);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+    if (scissor) glDisable(GL_SCISSOR_TEST);
+
+    int ww = 0, wh = 0;
+    SDL_GL_GetDrawableSize(g_window, &ww, &wh);
+    PresentRect r = PlatformPresentRect(ww, wh, g_screen.width, g_screen.height);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_last.fbo);
+    g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glViewport(0, 0, ww, wh);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, r.x, r.y, r.x + r.width,
+                         r.y + r.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    SDL_GL_SwapWindow(g_window);
+
+    if (scissor) glEnable(GL_SCISSOR_TEST);
+    glClearColor(clear[0], clear[1], clear[2], clear[3]);
+    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read_fb));
+    g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(draw_fb));
 }
 
 bool CreateScreen(int width, int height) {
@@ -70,6 +125,8 @@ bool CreateScreen(int width, int height) {
     g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
                                  g_screen.depth);
     if (g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+    if (!CreateLastFrame(width, height)) return false;
+    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
     g_screen.width = width;
     g_screen.height = height;
     glViewport(0, 0, width, height);
@@ -100,6 +157,9 @@ void HandleEvent(const SDL_Event& e) {
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                 if (g_handlers.on_close) g_handlers.on_close();
+            } else if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                       e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                ShowLastFrame();
             } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 g_has_focus = true;
                 if (g_handlers.on_focus) g_handlers.on_focus(true);
@@ -269,20 +329,14 @@ PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int l
 
 void PlatformPresent() {
     if (!g_window || !g_screen.fbo) return;
-    int ww = 0, wh = 0;
-    SDL_GL_GetDrawableSize(g_window, &ww, &wh);
-    PresentRect r = PlatformPresentRect(ww, wh, g_screen.width, g_screen.height);
     g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo);
-    g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+    g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, g_last.fbo);
+    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
     if (scissor) glDisable(GL_SCISSOR_TEST);
-    glViewport(0, 0, ww, wh);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, r.x, r.y, r.x + r.width,
-                         r.y + r.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    SDL_GL_SwapWindow(g_window);
+    g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, 0, 0, g_screen.width,
+                         g_screen.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     if (scissor) glEnable(GL_SCISSOR_TEST);
+    ShowLastFrame();
     PlatformBindLogicalScreen();
     glViewport(0, 0, g_screen.width, g_screen.height);
 }

@@ -4,17 +4,6 @@
 
 namespace mediagen {
 
-namespace {
-void Put16(std::string& s, unsigned v) {
-    s += char(v & 0xFF);
-    s += char((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, unsigned v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
-}  // namespace
-
 std::string EncodeBmp(const Canvas& c) {
     const int w = c.width(), h = c.height();
     const int row = (w * 3 + 3) & ~3;  // rows are padded to 4 bytes

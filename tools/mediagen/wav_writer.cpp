@@ -4,19 +4,9 @@
 #include <cmath>
 
 #include "canvas.h"
+#include "file_out.h"
 
 namespace mediagen {
-
-namespace {
-void Put16(std::string& s, unsigned v) {
-    s += char(v & 0xFF);
-    s += char((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, unsigned v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
-}  // namespace
 
 std::string EncodeWav(const std::vector<double>& samples) {
     const unsigned data = unsigned(samples.size()) * 2;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "game/flow/main_program.h"
+#include "game/flow/procedure_table.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
         if (i > 1) command_line += ' ';
         command_line += argv[i];
     }
+    game::InstallProcedureTable();
     Startup() = StartupSettings{};
     EngineInit(command_line, 1, "");
     ClearErrorState();

@@ -1,9 +1,9 @@
 #include "game/flow/main_program.h"
 
-#include "game/flow/screen_helpers.h"
 #include "game/maps/board_preview.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"

@@ -1,7 +1,7 @@
 #include "game/maps/board_preview.h"
 
-#include "game/flow/screen_helpers.h"
 #include "game/maps/tile_read.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 
 namespace game {

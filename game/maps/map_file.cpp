@@ -1,6 +1,6 @@
 #include "game/maps/map_file.h"
 
-#include "game/flow/screen_helpers.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/input.h"

@@ -1,6 +1,6 @@
 // One directive of a settings file, and cutting sprites from the screen.
-#include "game/flow/screen_helpers.h"
 #include "game/maps/settings_file.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/sound.h"

@@ -1,6 +1,5 @@
 #include "game/state/game_state.h"
 
-#include "game/state/procedure_table.h"
 #include "runtime/core/errors.h"
 
 namespace game {
@@ -56,9 +55,6 @@ struct GlobalRegistration {
 #define ZOLV_REGISTER_INTEGER(name) integer(#name, &name);
         ZOLV_GAME_VARIABLES(ZOLV_REGISTER_NUMBER, ZOLV_REGISTER_TEXT, ZOLV_REGISTER_NUMBER_ARRAY,
                             ZOLV_REGISTER_TEXT_ARRAY, ZOLV_REGISTER_INTEGER)
-        // Any program with game code links this file, so the procedures are callable by name
-        // from the first statement on.
-        InstallProcedureTable();
     }
 };
 const GlobalRegistration g_registration;

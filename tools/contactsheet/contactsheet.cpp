@@ -12,11 +12,11 @@
 #include <filesystem>
 #include <string>
 
-#include "game/flow/screen_helpers.h"
 #include "game/maps/board_preview.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/maps/tile_read.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "game/flow/screen_helpers.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
 #include "runtime/core/errors.h"

@@ -1,6 +1,6 @@
 // Drawing helpers on the real OpenGL path: text placement, board sprites with culling and
 // zoom, the screen clear, and cutting sprites from the screen.
-#include "game/flow/screen_helpers.h"
+#include "game/screen/screen_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "game/flow/procedure_table.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/media_folder.h"
 #include "game/state/game_state.h"
-#include "game/state/procedure_table.h"
 #include "game/text_print.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/platform/keyboard.h"

@@ -1,6 +1,6 @@
 // Drawing one board sprite.
-#include "game/flow/local_vars.h"
-#include "game/flow/screen_helpers.h"
+#include "game/screen/local_vars.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 

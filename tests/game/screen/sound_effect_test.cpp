@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/flow/screen_helpers.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/sound.h"
 #include "runtime/values/random.h"

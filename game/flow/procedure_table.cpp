@@ -1,9 +1,9 @@
-#include "game/state/procedure_table.h"
+#include "game/flow/procedure_table.h"
 
-#include "game/flow/screen_helpers.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/maps/tile_read.h"
+#include "game/screen/screen_helpers.h"
 
 namespace game {
 

@@ -1,8 +1,8 @@
 // Sound effects placed by where the player stands on the screen.
 #include <cmath>
 
-#include "game/flow/local_vars.h"
-#include "game/flow/screen_helpers.h"
+#include "game/screen/local_vars.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/sound.h"
 #include "runtime/values/random.h"

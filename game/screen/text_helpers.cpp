@@ -1,6 +1,6 @@
 // Text in the game's sprite font and zero-padded numbers.
-#include "game/flow/local_vars.h"
-#include "game/flow/screen_helpers.h"
+#include "game/screen/local_vars.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 

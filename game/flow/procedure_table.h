@@ -8,8 +8,8 @@ namespace game {
 const NamedProcedure* ProcedureTable();
 int ProcedureCount();
 
-// Hands the table to the runtime. The game state's registration does this during static
-// initialisation, before the program entry; callable again (tests).
+// Hands the table to the runtime. The program entry does this before the engine starts;
+// callable again (tests).
 void InstallProcedureTable();
 
 }  // namespace game

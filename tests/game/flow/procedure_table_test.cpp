@@ -1,5 +1,5 @@
 // Calling the game's parameterless procedures by name.
-#include "game/state/procedure_table.h"
+#include "game/flow/procedure_table.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +37,6 @@ TEST(ProcedureTable, HoldsOnlyKnownNamesInByteOrder) {
             EXPECT_LT(std::strcmp(table[i - 1].name, table[i].name), 0) << table[i].name;
         }
     }
-}
-
-TEST(ProcedureTable, InstalledBeforeTheProgramRuns) {
-    game::ResetGameState();
-    game::mappafissa = 1;
-    game::editor = 1;
-    ASSERT_EQ(CallByName(std::string("Margini")), 1);
-    EXPECT_EQ(game::bordoy, 12);
 }
 
 TEST(ProcedureTable, CallByNameRunsTheNamedProcedure) {

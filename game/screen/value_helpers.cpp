@@ -1,6 +1,6 @@
 // Small value helpers of the board: piece sprites, wrapping and direction steps.
-#include "game/flow/local_vars.h"
-#include "game/flow/screen_helpers.h"
+#include "game/screen/local_vars.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 
 namespace game {

@@ -1,5 +1,5 @@
 // Presenting the frame and clearing the screen.
-#include "game/flow/screen_helpers.h"
+#include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"

@@ -5,8 +5,9 @@
 #include "game/flow/procedure_table.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/platform/program_entry.h"
 
-int main(int argc, char** argv) {
+int ProgramMain(int argc, char** argv) {
     std::string command_line;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) command_line += ' ';

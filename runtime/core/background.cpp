@@ -1,6 +1,7 @@
 // Background pictures: loading into tiled slots, drawing them, grabbing the screen, the
 // background load command and the cross-fade.
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <algorithm>
 #include <string>

@@ -15,7 +15,9 @@
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
+#include "runtime/core/platform/pixel_format.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/software_renderer.h"
 #include "runtime/core/sound.h"
 #include "runtime/values/line_file.h"
 #include "runtime/values/media_lookup.h"
@@ -66,13 +68,17 @@ void CreateGLWindow(int width, int height, double fps) {
     g_interval = IntervalFor(fps);
     std::string error;
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
-    const std::string renderer = PlatformRenderer();
-    if (!g_software_warned && (renderer.find("llvmpipe") != std::string::npos ||
-                               renderer.find("softpipe") != std::string::npos)) {
-        // Mesa's software renderers are the normal case on machines without a GPU (and
-        // under Xvfb): log it, show no box.
-        g_software_warned = true;
-        AppendLog("OpenGL Software Emulation");
+    if (!g_software_warned) {
+        const SoftwareRenderer kind =
+            ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());
+        if (kind != SoftwareRenderer::kNone) {
+            g_software_warned = true;
+            // Mesa's software renderers are the normal case on machines without a GPU (and
+            // under Xvfb): they are only logged.
+            if (kind == SoftwareRenderer::kWarn)
+                PlatformMessageBox(kSoftwareWarningCaption, kSoftwareWarningText);
+            AppendLog("OpenGL Software Emulation");
+        }
     }
     ClearFrame();
     g_screen_w = width;

@@ -3,10 +3,11 @@
 
 #include "runtime/core/image_decode.h"
 #include "runtime/core/log.h"
+#include "runtime/core/platform/files.h"
 
 namespace {
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& why) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = PlatformOpenFile(path, "r");
     if (!f) {
         why = "cannot be opened";
         return false;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// Full path of the log file ($TMPDIR when set, else /tmp).
+// Full path of the log file, in the temporary folder (see PlatformTempFolder).
 std::string LogFilePath();
 
 // Appends one entry. The file is opened for each entry; a failed open is retried up to

@@ -10,6 +10,7 @@
 #include "runtime/core/log.h"
 #include "runtime/core/mixer.h"
 #include "runtime/core/platform/audio.h"
+#include "runtime/core/platform/files.h"
 #include "runtime/core/wave_reader.h"
 #include "runtime/values/media_lookup.h"
 
@@ -56,7 +57,7 @@ void Empty(SoundSlot& s) {
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>* bytes, std::string* why) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = PlatformOpenFile(path, "r");
     if (!f) {
         *why = "cannot be opened";
         return false;

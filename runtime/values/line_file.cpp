@@ -1,16 +1,12 @@
 #include "runtime/values/line_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
-#include <cstring>
+#include <cstdio>
 #include <vector>
 
 #include "runtime/core/errors.h"
 #include "runtime/core/log.h"
+#include "runtime/core/platform/files.h"
 #include "runtime/values/media_lookup.h"
 
 namespace {
@@ -18,31 +14,6 @@ LineFileCache g_cache;
 
 const char kNoData[] = "NO_DATA";
 const char kNoFile[] = "NO_FILE";
-
-bool WriteAll(int fd, const char* bytes, size_t n) {
-    while (n > 0) {
-        const ssize_t done = write(fd, bytes, n);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        bytes += done;
-        n -= static_cast<size_t>(done);
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const size_t cut = path.find_last_of('/');
-    return cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-}
-
-// Creates the missing folders of `path` (not the last part). With the media attached to the
-// program there may be no media folder on disk, and the player's progress still has to be saved.
-void MakeFoldersFor(const std::string& path) {
-    for (size_t cut = path.find('/', 1); cut != std::string::npos; cut = path.find('/', cut + 1)) {
-        const std::string folder = path.substr(0, cut);
-        if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) return;
-    }
-}
 
 // Line numbers come from game numbers: truncated; anything outside the int range is refused.
 int LineNumber(double n) {
@@ -160,17 +131,16 @@ void LineFileCache::Reset(const std::string& file) {
 }
 
 bool LineFileCache::Load(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    std::FILE* f = PlatformOpenFile(path, "r");
+    if (!f) return false;
     LineSplitter splitter(slots_);
     std::vector<char> buffer(64 * 1024);
     for (;;) {
-        const ssize_t n = read(fd, buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        if (!splitter.Feed(buffer.data(), static_cast<size_t>(n))) break;
+        const size_t n = std::fread(buffer.data(), 1, buffer.size(), f);
+        if (n == 0) break;
+        if (!splitter.Feed(buffer.data(), n)) break;
     }
-    close(fd);
+    std::fclose(f);
     splitter.Finish();
     highest_ = splitter.lines() > 0 ? splitter.lines() - 1 : 0;
     if (splitter.cut_lines() > 0) {
@@ -182,6 +152,8 @@ bool LineFileCache::Load(const std::string& path) {
 
 // The new contents go to a temporary file in the same folder, reach the disk, and only then
 // replace the old file: a crash or a full disk never leaves a half-written map or player file.
+// With the media attached to the program there may be no media folder on disk, and the
+// player's progress still has to be saved: missing folders are made first.
 bool LineFileCache::WriteBack() const {
     const std::string path = PlatformFileName(name_);
     std::string contents;
@@ -189,50 +161,11 @@ bool LineFileCache::WriteBack() const {
         contents += slots_[static_cast<size_t>(i)];
         contents += "\r\n";
     }
-    const std::string folder = FolderOf(path);
-    const std::string base = folder == "." ? path : path.substr(folder.size());
-    const std::string pattern = (folder == "." ? std::string() : folder) + "." + base + ".XXXXXX";
-    std::vector<char> temp(pattern.begin(), pattern.end());
-    temp.push_back('\0');
-
-    const auto fail = [&](const char* what, int fd) {
-        const int err = errno;
-        if (fd >= 0) {
-            close(fd);
-            unlink(temp.data());
-        }
-        AppendLog("Line file not written: " + name_ + " (" + what + ": " + std::strerror(err) +
-                  ")");
-        return false;
-    };
-
-    MakeFoldersFor(path);
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return fail("create", -1);
-    struct stat old;
-    const mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    if (fchmod(fd, mode) != 0) return fail("mode", fd);
-    if (!WriteAll(fd, contents.data(), contents.size())) return fail("write", fd);
-    if (fsync(fd) != 0) return fail("sync", fd);
-    if (close(fd) != 0) {
-        const int err = errno;
-        unlink(temp.data());
-        errno = err;
-        return fail("close", -1);
-    }
-    if (rename(temp.data(), path.c_str()) != 0) {
-        const int err = errno;
-        unlink(temp.data());
-        errno = err;
-        return fail("rename", -1);
-    }
-    // The rename itself reaches the disk with the folder.
-    const int dir = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-    return true;
+    PlatformMakeFoldersFor(path);
+    std::string error;
+    if (PlatformReplaceFile(path, contents, &error)) return true;
+    AppendLog("Line file not written: " + name_ + " (" + error + ")");
+    return false;
 }
 
 LineFileCache& LineFiles() {

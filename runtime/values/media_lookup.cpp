@@ -1,16 +1,14 @@
 #include "runtime/values/media_lookup.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "runtime/core/engine.h"
 #include "runtime/core/log.h"
+#include "runtime/core/platform/files.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/values/line_file.h"
 
@@ -20,19 +18,6 @@ MediaLookup g_music_lookup;
 
 // No media file of ours comes near this; a larger entry is taken as damage, not unpacked.
 constexpr uint64_t kMaxUnpackedSize = 256ull * 1024 * 1024;
-
-bool ReadAt(int fd, int64_t offset, void* out, size_t n) {
-    char* p = static_cast<char*>(out);
-    while (n > 0) {
-        const ssize_t done = pread(fd, p, n, offset);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        p += done;
-        offset += done;
-        n -= static_cast<size_t>(done);
-    }
-    return true;
-}
 
 int32_t LittleEndian32(const unsigned char* b) {
     return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
@@ -58,15 +43,6 @@ std::string Normalised(const std::string& name) {
     return out;
 }
 
-bool IsReadableFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st;
-    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    close(fd);
-    return regular;
-}
-
 std::string ExtensionOf(const std::string& name) {
     const size_t dot = name.find_last_of('.');
     const size_t slash = name.find_last_of("/\\");
@@ -81,7 +57,7 @@ std::string ExtensionOf(const std::string& name) {
 }
 
 // Inflates `size` compressed bytes at `offset` of `in` into `out`.
-bool Inflate(int in, int64_t offset, uint32_t size, int out) {
+bool Inflate(std::FILE* in, int64_t offset, uint32_t size, std::FILE* out) {
     z_stream z{};
     if (inflateInit(&z) != Z_OK) return false;
     std::vector<unsigned char> src(64 * 1024), dst(64 * 1024);
@@ -91,7 +67,7 @@ bool Inflate(int in, int64_t offset, uint32_t size, int out) {
         if (z.avail_in == 0) {
             if (left == 0) break;
             const size_t n = static_cast<size_t>(std::min<uint64_t>(left, src.size()));
-            if (!ReadAt(in, offset, src.data(), n)) break;
+            if (!PlatformReadAt(in, offset, src.data(), n)) break;
             offset += static_cast<int64_t>(n);
             left -= n;
             z.next_in = src.data();
@@ -104,14 +80,9 @@ bool Inflate(int in, int64_t offset, uint32_t size, int out) {
         const size_t produced = dst.size() - z.avail_out;
         written += produced;
         if (written > kMaxUnpackedSize) break;
-        for (size_t done = 0; done < produced;) {
-            const ssize_t w = write(out, dst.data() + done, produced - done);
-            if (w < 0 && errno == EINTR) continue;
-            if (w <= 0) {
-                inflateEnd(&z);
-                return false;
-            }
-            done += static_cast<size_t>(w);
+        if (std::fwrite(dst.data(), 1, produced, out) != produced) {
+            inflateEnd(&z);
+            return false;
         }
     }
     inflateEnd(&z);
@@ -126,17 +97,16 @@ void RemoveTemporaryFiles() {
 
 std::vector<ArchiveEntry> ReadArchiveDirectory(const std::string& path, int64_t* archive_start) {
     std::vector<ArchiveEntry> entries;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return entries;
-    struct stat st;
+    std::FILE* file = PlatformOpenFile(path, "r");
+    if (!file) return entries;
+    const int64_t size = PlatformFileSize(file);
     unsigned char trailer[kArchiveTrailerSize];
-    if (fstat(fd, &st) != 0 || st.st_size < kArchiveTrailerSize ||
-        !ReadAt(fd, st.st_size - kArchiveTrailerSize, trailer, sizeof trailer) ||
+    if (size < kArchiveTrailerSize ||
+        !PlatformReadAt(file, size - kArchiveTrailerSize, trailer, sizeof trailer) ||
         std::memcmp(trailer, kArchiveMarker, 3) != 0) {
-        close(fd);
+        std::fclose(file);
         return entries;
     }
-    const int64_t size = st.st_size;
     const int64_t directory = Absolute(LittleEndian32(trailer + 3), size);
     const int64_t directory_end = size - kArchiveTrailerSize;
     bool damaged = directory < 0 || directory > directory_end;
@@ -144,14 +114,14 @@ std::vector<ArchiveEntry> ReadArchiveDirectory(const std::string& path, int64_t*
     int64_t at = directory;
     while (!damaged) {
         unsigned char length = 0;
-        if (at >= directory_end || !ReadAt(fd, at, &length, 1)) {
+        if (at >= directory_end || !PlatformReadAt(file, at, &length, 1)) {
             damaged = true;
             break;
         }
         ++at;
         if (length == 0) break;
         unsigned char fields[255 + 8];
-        if (at + length + 8 > directory_end || !ReadAt(fd, at, fields, length + 8u)) {
+        if (at + length + 8 > directory_end || !PlatformReadAt(file, at, fields, length + 8u)) {
             damaged = true;
             break;
         }
@@ -167,7 +137,7 @@ std::vector<ArchiveEntry> ReadArchiveDirectory(const std::string& path, int64_t*
         first = std::min(first, e.offset);
         entries.push_back(std::move(e));
     }
-    close(fd);
+    std::fclose(file);
     if (damaged) {
         AppendLog("Attached media archive damaged: " + path);
         entries.clear();
@@ -191,7 +161,7 @@ std::string MediaLookup::Resolve(const std::string& name) {
     RemoveTemporary();
     const std::string path = PlatformFileName(name);
     if (path.empty()) return {};
-    if (IsReadableFile(path)) return path;
+    if (PlatformIsReadableFile(path)) return path;
     if (archive_.empty()) return {};
     if (!directory_read_) {
         directory_ = ReadArchiveDirectory(archive_);
@@ -204,29 +174,28 @@ std::string MediaLookup::Resolve(const std::string& name) {
 
 std::string MediaLookup::Unpack(const ArchiveEntry& entry, const std::string& name) {
     const std::string ext = ExtensionOf(name);
-    std::string pattern = PlatformTempFolder() + "zolv-media-XXXXXX" + ext;
-    std::vector<char> temp(pattern.begin(), pattern.end());
-    temp.push_back('\0');
-    const int out = mkstemps(temp.data(), static_cast<int>(ext.size()));
-    if (out < 0) {
-        AppendLog("No temporary file for " + name + ": " + std::strerror(errno));
+    std::string temp, error;
+    std::FILE* out =
+        PlatformCreateTemporaryFile(PlatformTempFolder(), "zolv-media-", ext, &temp, &error);
+    if (!out) {
+        AppendLog("No temporary file for " + name + ": " + error);
         return {};
     }
-    const int in = open(archive_.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool ok = in >= 0 && Inflate(in, entry.offset, entry.size, out);
-    if (in >= 0) close(in);
-    if (close(out) != 0 || !ok) {
-        unlink(temp.data());
+    std::FILE* in = PlatformOpenFile(archive_, "r");
+    const bool ok = in && Inflate(in, entry.offset, entry.size, out);
+    if (in) std::fclose(in);
+    if (std::fclose(out) != 0 || !ok) {
+        PlatformDeleteFile(temp);
         AppendLog("Attached media entry unreadable: " + entry.name);
         return {};
     }
-    temporary_ = temp.data();
+    temporary_ = temp;
     return temporary_;
 }
 
 void MediaLookup::RemoveTemporary() {
     if (temporary_.empty()) return;
-    unlink(temporary_.c_str());
+    PlatformDeleteFile(temporary_);
     temporary_.clear();
 }
 
@@ -242,9 +211,7 @@ std::string ResolveMediaName(const std::string& name) {
 }
 
 void StartMediaLookup() {
-    std::vector<char> buf(4096);
-    const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
-    const std::string program = n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : "";
+    const std::string program = PlatformProgramPath();
     g_file_lookup.SetArchive(program);
     g_music_lookup.SetArchive(program);
     AddShutdownStep(&RemoveTemporaryFiles);

@@ -2,10 +2,14 @@
 #pragma once
 #include <string>
 
-// The folder that holds the running program file, ending in '/'.
+// The full name of the running program file; "" when the system does not tell.
+std::string PlatformProgramPath();
+
+// The folder that holds the running program file, ending in '/' (on Windows in '\').
 std::string PlatformProgramFolder();
 
-// The user's temporary folder ($TMPDIR when set and not empty, else /tmp), ending in '/'.
+// The user's temporary folder, ending in its separator: $TMPDIR when set and not empty, else
+// /tmp; on Windows the folder GetTempPathW names, with '\' between folders.
 std::string PlatformTempFolder();
 
 // Makes `folder` the current directory; false when that fails.

@@ -8,6 +8,7 @@
 
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/keyboard.h"
+#include "runtime/core/platform/message_box.h"
 
 namespace {
 SDL_Window* g_window = nullptr;
@@ -368,5 +369,6 @@ std::string PlatformRenderer() {
 void PlatformMessageBox(const std::string& caption, const std::string& text) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     if (std::getenv("ZOLV_TEST")) return;  // a modal box would hang an unattended run
+    if (PlatformSystemWarningBox(caption, text)) return;
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(), g_window);
 }

@@ -1,16 +1,20 @@
-#include "runtime/core/platform/folders.h"
-
+// The POSIX side of the system folders.
 #include <unistd.h>
 
 #include <cstdlib>
 #include <vector>
 
-std::string PlatformProgramFolder() {
+#include "runtime/core/platform/folders.h"
+
+std::string PlatformProgramPath() {
     std::vector<char> buf(4096);
-    ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
-    if (n <= 0) return "./";
-    std::string path(buf.data(), static_cast<size_t>(n));
-    size_t cut = path.find_last_of('/');
+    const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+    return n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : std::string();
+}
+
+std::string PlatformProgramFolder() {
+    const std::string path = PlatformProgramPath();
+    const size_t cut = path.find_last_of('/');
     return cut == std::string::npos ? std::string("./") : path.substr(0, cut + 1);
 }
 

@@ -1,0 +1,144 @@
+// The file layer: the atomic replace, temporary files, appends and names in UTF-8.
+#include "runtime/core/platform/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/scratch_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every byte value, with CR LF pairs, a lone LF, NUL and 0x1A (the old end-of-file mark):
+// binary mode must write and read them all as they are.
+std::string AwkwardBytes() {
+    std::string s = "line\r\nnext\nend\x1a tail\r\n";
+    s += '\0';
+    for (int i = 0; i < 256; ++i) s += static_cast<char>(i);
+    return s;
+}
+
+int FilesIn(const std::string& folder) {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder)) ++n;
+    return n;
+}
+
+TEST(PlatformFiles, ReplaceWritesExactBytesAndLeavesNoTemporaryFile) {
+    const std::string dir = MakeScratchFolder("files_replace");
+    const std::string name = dir + "player.txt";
+    std::string error;
+    ASSERT_TRUE(PlatformReplaceFile(name, AwkwardBytes(), &error)) << error;
+    EXPECT_EQ(ReadWholeFile(name), AwkwardBytes());
+    ASSERT_TRUE(PlatformReplaceFile(name, "short\r\n", &error)) << error;
+    EXPECT_EQ(ReadWholeFile(name), "short\r\n") << "the old, longer contents are gone";
+    ASSERT_TRUE(PlatformReplaceFile(name, "", &error)) << error;
+    EXPECT_EQ(ReadWholeFile(name), "");
+    EXPECT_EQ(FilesIn(dir), 1);
+}
+
+TEST(PlatformFiles, ReplaceKeepsThePermissionsOfTheOldFile) {
+    const std::string dir = MakeScratchFolder("files_mode");
+    const std::string name = dir + "maps.txt";
+    ASSERT_TRUE(WriteWholeFile(name, "old\r\n"));
+    ASSERT_EQ(chmod(name.c_str(), 0600), 0);
+    ASSERT_TRUE(PlatformReplaceFile(name, "new\r\n", nullptr));
+    struct stat st;
+    ASSERT_EQ(stat(name.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// A replace that cannot finish says which step failed, keeps the old file and removes its
+// temporary file.
+TEST(PlatformFiles, FailedReplaceKeepsTheOldFileAndSaysWhy) {
+    const std::string dir = MakeScratchFolder("files_fail");
+    std::string error;
+    EXPECT_FALSE(PlatformReplaceFile(dir + "missing/x.txt", "data", &error));
+    EXPECT_EQ(error.rfind("create: ", 0), 0u) << error;
+
+    // A folder in the way of the new file: everything works up to the rename.
+    ASSERT_TRUE(fs::create_directory(dir + "taken"));
+    ASSERT_TRUE(WriteWholeFile(dir + "taken/inside", "keep"));
+    error.clear();
+    EXPECT_FALSE(PlatformReplaceFile(dir + "taken", "data", &error));
+    EXPECT_EQ(error.rfind("rename: ", 0), 0u) << error;
+    EXPECT_EQ(ReadWholeFile(dir + "taken/inside"), "keep");
+    EXPECT_EQ(FilesIn(dir), 1) << "no temporary file is left behind";
+}
+
+TEST(PlatformFiles, NamesAreUtf8) {
+    const std::string dir = MakeScratchFolder("files_utf8");
+    const std::string name = dir + "città é 日本.txt";
+    ASSERT_TRUE(PlatformReplaceFile(name, "sì\r\n", nullptr));
+    ASSERT_EQ(FilesIn(dir), 1);
+    EXPECT_EQ(PlatformPathText(fs::directory_iterator(dir)->path().filename()), "città é 日本.txt");
+    EXPECT_EQ(PlatformPathText(PlatformPath(name)), name);
+    EXPECT_TRUE(PlatformIsReadableFile(name));
+    ASSERT_TRUE(PlatformAppendToFile(name, "più\r\n"));
+    EXPECT_EQ(ReadWholeFile(name), "sì\r\npiù\r\n");
+    std::FILE* f = PlatformOpenFile(name, "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(PlatformFileSize(f), 11) << "UTF-8: ì and ù take two bytes each";
+    char two[2];
+    ASSERT_TRUE(PlatformReadAt(f, 5, two, 2));
+    EXPECT_EQ(std::string(two, 2), "pi");
+    EXPECT_FALSE(PlatformReadAt(f, 10, two, 2)) << "one byte short of the end";
+    std::fclose(f);
+    EXPECT_TRUE(PlatformDeleteFile(name));
+    EXPECT_FALSE(PlatformIsReadableFile(name));
+    EXPECT_FALSE(PlatformDeleteFile(name));
+}
+
+TEST(PlatformFiles, ReadableMeansARegularFile) {
+    const std::string dir = MakeScratchFolder("files_readable");
+    EXPECT_FALSE(PlatformIsReadableFile(dir));
+    EXPECT_FALSE(PlatformIsReadableFile(dir + "none"));
+    EXPECT_FALSE(PlatformIsReadableFile(""));
+}
+
+TEST(PlatformFiles, AppendCreatesThenAppends) {
+    const std::string dir = MakeScratchFolder("files_append");
+    ASSERT_TRUE(PlatformAppendToFile(dir + "log.txt", "one\r\n"));
+    ASSERT_TRUE(PlatformAppendToFile(dir + "log.txt", "two\r\n"));
+    EXPECT_EQ(ReadWholeFile(dir + "log.txt"), "one\r\ntwo\r\n");
+    EXPECT_FALSE(PlatformAppendToFile(dir + "no/such/log.txt", "x"));
+}
+
+TEST(PlatformFiles, TemporaryFilesAreNewEachTime) {
+    const std::string dir = MakeScratchFolder("files_temp");
+    std::string a, b, error;
+    std::FILE* fa = PlatformCreateTemporaryFile(dir, "zolv-media-", ".wav", &a, &error);
+    std::FILE* fb = PlatformCreateTemporaryFile(dir, "zolv-media-", ".wav", &b, &error);
+    ASSERT_NE(fa, nullptr) << error;
+    ASSERT_NE(fb, nullptr) << error;
+    EXPECT_NE(a, b);
+    for (const std::string& n : {a, b}) {
+        EXPECT_EQ(n.rfind(dir + "zolv-media-", 0), 0u) << n;
+        EXPECT_EQ(n.size(), dir.size() + 11 + 6 + 4) << n;
+        EXPECT_EQ(n.substr(n.size() - 4), ".wav");
+    }
+    const std::string bytes = AwkwardBytes();
+    EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), fa), bytes.size());
+    std::fclose(fa);
+    std::fclose(fb);
+    EXPECT_EQ(ReadWholeFile(a), bytes);
+    EXPECT_EQ(ReadWholeFile(b), "");
+
+    std::string none;
+    EXPECT_EQ(PlatformCreateTemporaryFile(dir + "missing/", "x", "", &none, &error), nullptr);
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(PlatformFiles, MakeFoldersForCreatesTheMissingParents) {
+    const std::string dir = MakeScratchFolder("files_folders");
+    PlatformMakeFoldersFor(dir + "Media/sub/file.txt");
+    EXPECT_TRUE(fs::is_directory(dir + "Media/sub"));
+    EXPECT_FALSE(fs::exists(dir + "Media/sub/file.txt"));
+    PlatformMakeFoldersFor("plain.txt");  // no folder part: nothing to make, no crash
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Builds zolv.exe for 64-bit Windows on Debian 12 and packs zolv-windows.zip.
+#
+# Installs the mingw-w64 cross compilers when missing, builds SDL2, zlib and libpng from
+# Debian's own source packages into build-windows/deps/prefix (kept and reused by later runs),
+# then the game itself, linked statically so that it needs only the DLLs that come with
+# Windows. The zip holds zolv.exe, Media/ and the readme files; nothing is attached to the
+# program (build/tools/attach_media/attach_media does that when one file is wanted).
+#
+# Usage: ./windows.sh [-B BUILD_FOLDER]   (JOBS=N sets the parallel jobs, 2 by default)
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+build=build-windows
+if [ "${1:-}" = "-B" ]; then build="$2"; fi
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
+jobs=${JOBS:-2}
+deps=$build/deps
+prefix=$deps/prefix
+toolchain=$root/scripts/mingw-w64.cmake
+triple=x86_64-w64-mingw32
+
+# --- cross tools --------------------------------------------------------------------------
+packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          mingw-w64-x86-64-dev cmake make dpkg-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "== installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+fi
+
+# --- library sources, from Debian's source packages -----------------------------------------
+# apt runs with a source list and state folders of this build's own, so the machine's apt
+# set-up is left as it is. The archive is the one the machine already installs from.
+fetch_sources() {
+  local apt=$deps/apt
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts" "$deps/src"
+  # shellcheck disable=SC1091
+  local suite
+  suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  local uris
+  uris=$( (grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}';
+           grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
+             awk '{print ($2 ~ /^\[/) ? $3 : $2}' || true) | grep -v -e security -e nodesource | sort -u || true)
+  : > "$apt/sources.list"
+  for u in $uris; do echo "deb-src $u $suite main" >> "$apt/sources.list"; done
+  local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
+              -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
+              -o "APT::Sandbox::User=root" -qq)
+  apt-get "${opts[@]}" update
+  (cd "$deps/src" && apt-get "${opts[@]}" source libsdl2 zlib libpng1.6 >/dev/null)
+}
+
+source_dir() {  # the unpacked folder of one source package: source_dir NAME-PREFIX
+  find "$deps/src" -maxdepth 1 -mindepth 1 -type d -name "$1*" | sort | tail -n 1
+}
+
+cross_cmake() {  # cross_cmake SOURCE BUILD [options]
+  local src=$1 out=$2
+  shift 2
+  cmake -S "$src" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DZOLV_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$out" -j"$jobs" >/dev/null
+  cmake --install "$out" >/dev/null
+}
+
+build_zlib() {
+  local src
+  src=$(source_dir zlib-)
+  # Only the static archive goes into the prefix: with an import library beside it, the
+  # program would link the DLL.
+  local obj=$deps/build/zlib
+  mkdir -p "$obj"
+  local c
+  for c in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast inflate \
+           inftrees trees uncompr zutil; do
+    $triple-gcc-posix -O2 -c "$src/$c.c" -o "$obj/$c.o"
+  done
+  rm -f "$obj/libz.a"
+  $triple-ar rcs "$obj/libz.a" "$obj"/*.o
+  install -D -m 644 "$obj/libz.a" "$prefix/lib/libz.a"
+  install -D -m 644 "$src/zlib.h" "$prefix/include/zlib.h"
+  install -D -m 644 "$src/zconf.h" "$prefix/include/zconf.h"
+}
+
+build_libpng() {
+  cross_cmake "$(source_dir libpng1.6-)" "$deps/build/libpng" -DPNG_SHARED=OFF -DPNG_STATIC=ON \
+    -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -Wno-dev
+}
+
+build_sdl2() {
+  # Only what the game uses: video with OpenGL, events, keyboard, mouse, joysticks, audio,
+  # timers. The 2D renderer, haptics, sensors, Vulkan, GLES and Direct3D stay out.
+  cross_cmake "$(source_dir libsdl2-)" "$deps/build/sdl2" -DSDL_SHARED=OFF -DSDL_STATIC=ON \
+    -DSDL_TEST=OFF -DSDL_RENDER=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF -DSDL_VULKAN=OFF \
+    -DSDL_OPENGLES=OFF -DSDL_RENDER_D3D=OFF -DSDL_STATIC_PIC=OFF
+}
+
+declare -A package_of=([zlib]=zlib- [libpng]=libpng1.6- [sdl2]=libsdl2-)
+start=$(date +%s)
+need=()
+for lib in zlib libpng sdl2; do [ -e "$prefix/.built-$lib" ] || need+=("$lib"); done
+if [ ${#need[@]} -gt 0 ]; then
+  [ -n "$(source_dir libsdl2-)" ] && [ -n "$(source_dir zlib-)" ] &&
+    [ -n "$(source_dir libpng1.6-)" ] || { echo "== fetching library sources"; fetch_sources; }
+  for lib in "${need[@]}"; do
+    echo "== building $lib for Windows ($(basename "$(source_dir "${package_of[$lib]}")"))"
+    t=$(date +%s)
+    "build_$lib"
+    touch "$prefix/.built-$lib"
+    echo "   $lib took $(( $(date +%s) - t )) s"
+  done
+else
+  echo "== reusing the Windows libraries in $prefix"
+fi
+
+# --- the game ---------------------------------------------------------------------------------
+echo "== building zolv.exe"
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build/zolv" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DZOLV_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DZOLV_TESTS=OFF -DZOLV_WERROR=ON \
+  "${launcher[@]}" >/dev/null
+cmake --build "$build/zolv" -j"$jobs" --target zolv
+exe=$build/zolv/app/zolv.exe
+
+# --- the zip --------------------------------------------------------------------------------------
+stage=$build/package
+rm -rf "$stage" "$build/zolv-windows.zip"
+mkdir -p "$stage"
+cp "$exe" "$stage/"
+cp -r "$root/media/." "$stage/"
+(cd "$stage" && cmake -E tar cf "$build/zolv-windows.zip" --format=zip -- *)
+echo "== $exe"
+echo "== $build/zolv-windows.zip ($(du -k "$build/zolv-windows.zip" | cut -f1) KiB)"
+echo "== took $(( $(date +%s) - start )) s"

@@ -72,28 +72,39 @@ cross_cmake() {  # cross_cmake SOURCE BUILD [options]
   cmake --install "$out" >/dev/null
 }
 
+# zlib and libpng are a handful of C files each: compiled straight, without their configure
+# steps, which would take longer than the compiling.
+compile_static() {  # compile_static NAME SOURCE_DIR FILE... : lib/libNAME.a from FILE.c
+  local name=$1 src=$2
+  shift 2
+  local obj=$deps/build/$name
+  rm -rf "$obj"
+  mkdir -p "$obj"
+  printf '%s\n' "$@" | xargs -P "$jobs" -I{} \
+    $triple-gcc-posix -O2 -I"$prefix/include" -c "$src/{}.c" -o "$obj/{}.o"
+  $triple-ar rcs "$obj/lib$name.a" "$obj"/*.o
+  install -D -m 644 "$obj/lib$name.a" "$prefix/lib/lib$name.a"
+}
+
 build_zlib() {
   local src
   src=$(source_dir zlib-)
   # Only the static archive goes into the prefix: with an import library beside it, the
   # program would link the DLL.
-  local obj=$deps/build/zlib
-  mkdir -p "$obj"
-  local c
-  for c in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast inflate \
-           inftrees trees uncompr zutil; do
-    $triple-gcc-posix -O2 -c "$src/$c.c" -o "$obj/$c.o"
-  done
-  rm -f "$obj/libz.a"
-  $triple-ar rcs "$obj/libz.a" "$obj"/*.o
-  install -D -m 644 "$obj/libz.a" "$prefix/lib/libz.a"
+  compile_static z "$src" adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback \
+    inffast inflate inftrees trees uncompr zutil
   install -D -m 644 "$src/zlib.h" "$prefix/include/zlib.h"
   install -D -m 644 "$src/zconf.h" "$prefix/include/zconf.h"
 }
 
 build_libpng() {
-  cross_cmake "$(source_dir libpng1.6-)" "$deps/build/libpng" -DPNG_SHARED=OFF -DPNG_STATIC=ON \
-    -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -Wno-dev
+  local src
+  src=$(source_dir libpng1.6-)
+  # The default configuration, as the release ships it; no SIMD code (off by default).
+  install -D -m 644 "$src/scripts/pnglibconf.h.prebuilt" "$prefix/include/pnglibconf.h"
+  install -m 644 "$src/png.h" "$src/pngconf.h" "$prefix/include/"
+  compile_static png "$src" png pngerror pngget pngmem pngpread pngread pngrio pngrtran pngrutil \
+    pngset pngtrans pngwio pngwrite pngwtran pngwutil
 }
 
 build_sdl2() {

@@ -2,15 +2,25 @@
 # Runs zolv.exe from zolv-windows.zip under Wine on a virtual X display: the program must
 # start with the shipped media, show the title screen, end on Alt+F4 with exit status 0 and
 # leave ErrorLog.txt in the Wine user's temporary folder, with the start-up stages and the end
-# report, every line ending in exactly CR LF. Saves a screenshot of the title.
-# Usage: scripts/windows_smoke.sh [BUILD_FOLDER]   (the folder windows.sh built in)
+# report, every line ending in exactly CR LF. The game is unpacked into a folder whose name is
+# not plain ASCII.
+#
+# With the media-attaching tool given, it also runs the program as one file: a copy of
+# zolv.exe with the media attached and no Media folder beside it, which must open itself by
+# its own (non-ASCII) path to find its media.
+#
+# Usage: scripts/windows_smoke.sh [BUILD_FOLDER [ATTACH_MEDIA_TOOL]]
+#   BUILD_FOLDER is the folder windows.sh built in (build-windows by default). Screenshots of
+#   the title go to BUILD_FOLDER/smoke.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 build=$(cd "${1:-build-windows}" && pwd)
+attach=${2:-}
 zip=$build/zolv-windows.zip
 [ -f "$zip" ] || { echo "no $zip: run ./windows.sh first"; exit 1; }
 
-packages=(wine wine64 xvfb xauth xdotool imagemagick unzip)
+packages=(wine wine64 xvfb xauth xdotool imagemagick unzip python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -26,11 +36,42 @@ fi
 
 run=$build/smoke
 rm -rf "$run"
-mkdir -p "$run/game"
-unzip -q "$zip" -d "$run/game"
+mkdir -p "$run/Zolv città" "$run/Zolv città uno"
+unzip -q "$zip" -d "$run/Zolv città"
+if [ -n "$attach" ]; then
+  cp "$run/Zolv città/zolv.exe" "$run/Zolv città uno/zolv.exe"
+  "$attach" "$run/Zolv città uno/zolv.exe" "$root/media/Media" >/dev/null
+fi
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64 SDL_AUDIODRIVER=dummy
-export run
+
+# Starts the program in folder $1, saves the screen at the title as $2.png, presses Alt+F4,
+# and copies the log to $2.log. Fails unless the program ends with status 0.
+start_and_close() {
+  local folder=$1 out=$run/$2
+  rm -f "$temp/ErrorLog.txt"
+  (cd "$folder" && exec wine ./zolv.exe) &
+  local pid=$!
+  local win
+  win=$(timeout 60 xdotool search --sync --name '^Zolv' | head -n 1) || true
+  if [ -z "$win" ]; then echo "FAIL: the window did not appear"; kill "$pid"; return 1; fi
+  sleep 4  # the start-up stages and the title's first frames
+  import -window root "$out.png"
+  local colours
+  colours=$(convert "$out.png" -format %k info:)
+  echo "$2: title screenshot $out.png ($colours colours)"
+  xdotool windowfocus --sync "$win"
+  xdotool key --clearmodifiers alt+F4
+  for _ in $(seq 1 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then echo "FAIL: Alt+F4 did not end the program"; kill "$pid"; return 1; fi
+  local status=0
+  wait "$pid" || status=$?
+  wineserver -w
+  cp "$temp/ErrorLog.txt" "$out.log" 2>/dev/null || true
+  echo "$2: exit status $status"
+  [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; return 1; }
+  [ "$colours" -ge 8 ] || { echo "FAIL: the screen shows no title ($colours colours)"; return 1; }
+}
 
 # Everything that talks to the wine server runs inside one X server: a server left from a call
 # without a display would make the next window fail.
@@ -38,42 +79,26 @@ smoke() {
   set -euo pipefail
   wine wineboot --init >/dev/null 2>&1
   wineserver -w
-  local temp
   temp=$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')
   temp=$(winepath -u "$temp" 2>/dev/null | tr -d '\r')
   echo "Windows temporary folder: $temp"
-  rm -f "$temp/ErrorLog.txt"
-  (cd "$run/game" && exec wine ./zolv.exe) &
-  local pid=$!
-  local win
-  win=$(timeout 60 xdotool search --sync --name '^Zolv' | head -n 1) || true
-  if [ -z "$win" ]; then echo "FAIL: the window did not appear"; kill "$pid"; return 1; fi
-  sleep 4  # the start-up stages and the title's first frames
-  import -window root "$run/title.png"
-  local colours
-  colours=$(convert "$run/title.png" -format %k info:)
-  echo "title screenshot: $run/title.png ($colours colours)"
-  xdotool windowfocus --sync "$win"
-  xdotool key --clearmodifiers alt+F4
-  local status=0
-  for _ in $(seq 1 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then echo "FAIL: Alt+F4 did not end the program"; kill "$pid"; return 1; fi
-  wait "$pid" || status=$?
-  wineserver -w
-  cp "$temp/ErrorLog.txt" "$run/ErrorLog.txt" 2>/dev/null || true
-  echo "exit status $status"
-  [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; return 1; }
-  [ "$colours" -ge 8 ] || { echo "FAIL: the screen shows no title ($colours colours)"; return 1; }
+  start_and_close "$run/Zolv città" title
+  if [ -n "$attach" ]; then
+    start_and_close "$run/Zolv città uno" title_one_file
+    local left
+    left=$(find "$temp" -name 'zolv-media-*' | wc -l)
+    [ "$left" -eq 0 ] || { echo "FAIL: $left unpacked media files left in $temp"; return 1; }
+  fi
 }
+export run attach
+xvfb-run -a -s "-screen 0 1024x768x24" \
+  bash -c "$(declare -f start_and_close smoke); smoke"
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f smoke); smoke"
-
-log=$run/ErrorLog.txt
-[ -f "$log" ] || { echo "FAIL: no ErrorLog.txt in the temporary folder"; exit 1; }
-echo "--- ErrorLog.txt"
-tr -d '\r' < "$log"
-echo "---"
-python3 - "$log" <<'EOF'
+check_log() {
+  echo "--- $1"
+  tr -d '\r' < "$1" | grep -v -e '^Loadbmp$' -e '^Shoeboxing$' -e '^OK?$'
+  echo "---"
+  python3 - "$1" <<'EOF'
 import sys
 data = open(sys.argv[1], "rb").read()
 problems = []
@@ -83,15 +108,20 @@ for i, line in enumerate(data.split(b"\n")[:-1]):
     if not line.endswith(b"\r") or line.endswith(b"\r\r") or b"\r" in line[:-1]:
         problems.append("line %d does not end in exactly CR LF: %r" % (i + 1, line))
 lines = data.decode("latin-1").split("\r\n")
+for stage in ("Init GFX", "Init Input", "Init Sound", "Init Window", "Init Finalized"):
+    if stage not in lines:
+        problems.append("start-up stage missing: " + stage)
 if "-End On Line" not in lines:
     problems.append("no end report")
 elif lines[lines.index("-End On Line") + 1] != "0":
     problems.append("the error number is not 0")
-for stage in ("Init GFX", "Init Input", "Init Sound", "Init Window", "Init Finalized"):
-    if stage not in lines:
-        problems.append("start-up stage missing: " + stage)
 for p in problems:
     print("FAIL:", p)
 sys.exit(1 if problems else 0)
 EOF
+}
+for log in "$run/title.log" ${attach:+"$run/title_one_file.log"}; do
+  [ -f "$log" ] || { echo "FAIL: no ErrorLog.txt in the temporary folder"; exit 1; }
+  check_log "$log"
+done
 echo "windows smoke test: ok"

@@ -7,12 +7,21 @@
 # Windows. The zip holds zolv.exe, Media/ and the readme files; nothing is attached to the
 # program (build/tools/attach_media/attach_media does that when one file is wanted).
 #
-# Usage: ./windows.sh [-B BUILD_FOLDER]   (JOBS=N sets the parallel jobs, 2 by default)
+# Usage: ./windows.sh [-B BUILD_FOLDER] [--tests]   (JOBS=N sets the parallel jobs, 2 by default)
+#   --tests also builds GoogleTest (from Debian's googletest sources) and the platform layer's
+#   test program, zolv/tests/zolv_tests_runtime_platform.exe, for scripts/windows_smoke.sh.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
 build=build-windows
-if [ "${1:-}" = "-B" ]; then build="$2"; fi
+tests=OFF
+while [ $# -gt 0 ]; do
+  case "$1" in
+    -B) build="$2"; shift 2 ;;
+    --tests) tests=ON; shift ;;
+    *) echo "unknown argument: $1"; exit 2 ;;
+  esac
+done
 mkdir -p "$build"
 build=$(cd "$build" && pwd)
 jobs=${JOBS:-2}
@@ -24,6 +33,7 @@ triple=x86_64-w64-mingw32
 # --- cross tools --------------------------------------------------------------------------
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           mingw-w64-x86-64-dev cmake make dpkg-dev)
+[ "$tests" = ON ] && packages+=(googletest)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -115,8 +125,28 @@ build_sdl2() {
     -DSDL_OPENGLES=OFF -DSDL_RENDER_D3D=OFF -DSDL_STATIC_PIC=OFF
 }
 
+build_gtest() {
+  local src=/usr/src/googletest/googletest obj=$deps/build/gtest
+  rm -rf "$obj"
+  mkdir -p "$obj"
+  printf '%s\n' gtest-all gtest_main | xargs -P "$jobs" -I{} \
+    $triple-g++-posix -O1 -std=c++17 -I"$src/include" -I"$src" -c "$src/src/{}.cc" -o "$obj/{}.o"
+  $triple-ar rcs "$obj/libgtest.a" "$obj/gtest-all.o"
+  $triple-ar rcs "$obj/libgtest_main.a" "$obj/gtest_main.o"
+  install -m 644 "$obj/libgtest.a" "$obj/libgtest_main.a" "$prefix/lib/"
+  mkdir -p "$prefix/include"
+  cp -r "$src/include/gtest" "$prefix/include/"
+}
+
 declare -A package_of=([zlib]=zlib- [libpng]=libpng1.6- [sdl2]=libsdl2-)
 start=$(date +%s)
+if [ "$tests" = ON ] && [ ! -e "$prefix/.built-gtest" ]; then
+  echo "== building GoogleTest for Windows"
+  t=$(date +%s)
+  build_gtest
+  touch "$prefix/.built-gtest"
+  echo "   gtest took $(( $(date +%s) - t )) s"
+fi
 need=()
 for lib in zlib libpng sdl2; do [ -e "$prefix/.built-$lib" ] || need+=("$lib"); done
 if [ ${#need[@]} -gt 0 ]; then
@@ -138,9 +168,11 @@ echo "== building zolv.exe"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build/zolv" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DZOLV_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DZOLV_TESTS=OFF -DZOLV_WERROR=ON \
-  "${launcher[@]}" >/dev/null
-cmake --build "$build/zolv" -j"$jobs" --target zolv
+  -DZOLV_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DZOLV_TESTS="$tests" \
+  -DZOLV_WERROR=ON "${launcher[@]}" >/dev/null
+targets=(zolv)
+[ "$tests" = ON ] && targets+=(zolv_tests_runtime_platform)
+cmake --build "$build/zolv" -j"$jobs" --target "${targets[@]}"
 exe=$build/zolv/app/zolv.exe
 
 # --- the zip --------------------------------------------------------------------------------------

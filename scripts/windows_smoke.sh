@@ -5,6 +5,7 @@
 # report, every line ending in exactly CR LF. The game is unpacked into a folder whose name is
 # not plain ASCII.
 #
+# When windows.sh --tests built it, the platform layer's test program runs first.
 # With the media-attaching tool given, it also runs the program as one file: a copy of
 # zolv.exe with the media attached and no Media folder beside it, which must open itself by
 # its own (non-ASCII) path to find its media.
@@ -82,15 +83,22 @@ smoke() {
   temp=$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')
   temp=$(winepath -u "$temp" 2>/dev/null | tr -d '\r')
   echo "Windows temporary folder: $temp"
+  if [ -f "$unit" ]; then
+    echo "== the platform layer's test on Windows"
+    if ! wine "$unit" 2>&1 | tr -d '\r' | grep -v -e '^\[ RUN' -e '^\[       OK'; then
+      echo "FAIL: the platform layer's test"; return 1
+    fi
+  fi
   start_and_close "$run/Zolv città" title
   if [ -n "$attach" ]; then
     start_and_close "$run/Zolv città uno" title_one_file
     local left
-    left=$(find "$temp" -name 'zolv-media-*' | wc -l)
+    left=$(find "$temp" -maxdepth 1 -name 'zolv-media-*' | wc -l)
     [ "$left" -eq 0 ] || { echo "FAIL: $left unpacked media files left in $temp"; return 1; }
   fi
 }
-export run attach
+unit=$build/zolv/tests/zolv_tests_runtime_platform.exe
+export run attach unit
 xvfb-run -a -s "-screen 0 1024x768x24" \
   bash -c "$(declare -f start_and_close smoke); smoke"
 

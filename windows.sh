@@ -53,13 +53,14 @@ fi
 fetch_sources() {
   local apt=$deps/apt
   mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts" "$deps/src"
-  # shellcheck disable=SC1091
   local suite
   suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  # The main archive's addresses (ending in /debian), from the machine's own apt lists.
   local uris
-  uris=$( (grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}';
+  uris=$( (grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}' || true
            grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
-             awk '{print ($2 ~ /^\[/) ? $3 : $2}' || true) | grep -v -e security -e nodesource | sort -u || true)
+             awk '{print ($2 ~ /^\[/) ? $3 : $2}' || true) | grep -E '/debian/?$' | sort -u || true)
+  [ -n "$uris" ] || { echo "no Debian archive in the apt sources"; exit 1; }
   : > "$apt/sources.list"
   for u in $uris; do echo "deb-src $u $suite main" >> "$apt/sources.list"; done
   local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
@@ -133,8 +134,8 @@ build_gtest() {
     $triple-g++-posix -O1 -std=c++17 -I"$src/include" -I"$src" -c "$src/src/{}.cc" -o "$obj/{}.o"
   $triple-ar rcs "$obj/libgtest.a" "$obj/gtest-all.o"
   $triple-ar rcs "$obj/libgtest_main.a" "$obj/gtest_main.o"
+  mkdir -p "$prefix/lib" "$prefix/include"
   install -m 644 "$obj/libgtest.a" "$obj/libgtest_main.a" "$prefix/lib/"
-  mkdir -p "$prefix/include"
   cp -r "$src/include/gtest" "$prefix/include/"
 }
 

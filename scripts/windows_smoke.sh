@@ -55,7 +55,7 @@ start_and_close() {
   local pid=$!
   local win
   win=$(timeout 60 xdotool search --sync --name '^Zolv' | head -n 1) || true
-  if [ -z "$win" ]; then echo "FAIL: the window did not appear"; kill "$pid"; return 1; fi
+  if [ -z "$win" ]; then echo "FAIL: the window did not appear"; wineserver -k; return 1; fi
   sleep 4  # the start-up stages and the title's first frames
   import -window root "$out.png"
   local colours
@@ -64,7 +64,9 @@ start_and_close() {
   xdotool windowfocus --sync "$win"
   xdotool key --clearmodifiers alt+F4
   for _ in $(seq 1 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then echo "FAIL: Alt+F4 did not end the program"; kill "$pid"; return 1; fi
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "FAIL: Alt+F4 did not end the program"; wineserver -k; return 1
+  fi
   local status=0
   wait "$pid" || status=$?
   wineserver -w

@@ -78,7 +78,7 @@ cross_cmake() {  # cross_cmake SOURCE BUILD [options]
   local src=$1 out=$2
   shift 2
   cmake -S "$src" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DZOLV_WINDOWS_PREFIX="$prefix" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >/dev/null
   cmake --build "$out" -j"$jobs" >/dev/null
   cmake --install "$out" >/dev/null
 }
@@ -120,10 +120,12 @@ build_libpng() {
 
 build_sdl2() {
   # Only what the game uses: video with OpenGL, events, keyboard, mouse, joysticks, audio,
-  # timers. The 2D renderer, haptics, sensors, Vulkan, GLES and Direct3D stay out.
-  cross_cmake "$(source_dir libsdl2-)" "$deps/build/sdl2" -DSDL_SHARED=OFF -DSDL_STATIC=ON \
-    -DSDL_TEST=OFF -DSDL_RENDER=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF -DSDL_VULKAN=OFF \
-    -DSDL_OPENGLES=OFF -DSDL_RENDER_D3D=OFF -DSDL_STATIC_PIC=OFF
+  # timers. The 2D renderer, haptics, sensors, Vulkan, GLES, Direct3D, power, locale and
+  # URL opening stay out; optimised for size, which also compiles faster.
+  cross_cmake "$(source_dir libsdl2-)" "$deps/build/sdl2" -DCMAKE_BUILD_TYPE=MinSizeRel \
+    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_RENDER=OFF -DSDL_HAPTIC=OFF \
+    -DSDL_SENSOR=OFF -DSDL_VULKAN=OFF -DSDL_OPENGLES=OFF -DSDL_RENDER_D3D=OFF -DSDL_POWER=OFF \
+    -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_STATIC_PIC=OFF
 }
 
 build_gtest() {

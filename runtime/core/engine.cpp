@@ -11,6 +11,7 @@
 #include "runtime/core/errors.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/gl_engine.h"
+#include "runtime/core/headless.h"
 #include "runtime/core/input.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
@@ -38,12 +39,24 @@ std::string g_title;
 std::string g_command_line;
 std::vector<void (*)()> g_shutdown_steps;
 
+std::string GameFolder() {
+    return g_startup.folder.empty() ? PlatformProgramFolder() : g_startup.folder;
+}
+
+// The clock the frame schedule runs on: the virtual one in headless play.
+double Clock() {
+    return HeadlessActive() ? HeadlessNowMs() : PlatformNowMs();
+}
+
 double IntervalFor(double fps) {
     const int whole = static_cast<int>(fps);
     return whole <= 0 ? 2.0 : 1000.0 / whole;
 }
 
+// Closing the window is a normal end, reported at the game's current line.
 void OnClose() {
+    Errors().number = 0;
+    Errors().line = Errors().current_line;
     EndProgram();
 }
 
@@ -77,7 +90,7 @@ void CreateGLWindow(int width, int height, double fps) {
     ClearFrame();
     g_screen_w = width;
     g_screen_h = height;
-    g_due = PlatformNowMs();
+    g_due = Clock();
 }
 // Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
 // process exit that did not pass through EndProgram (a host program or test returning from
@@ -87,7 +100,7 @@ void ShutDownRuntime() {
     if (done) return;
     done = true;
     for (auto step : g_shutdown_steps) step();
-    PlatformSetCurrentFolder(PlatformProgramFolder());
+    PlatformSetCurrentFolder(GameFolder());
     InputShutdown();
     PlatformWindowClose();
 }
@@ -119,12 +132,13 @@ void SetWindowTitle(const std::string& title) {
 }
 
 double NowMs() {
-    return PlatformNowMs();
+    return Clock();
 }
 double TimerNow() {
-    return PlatformNowMs() - g_start_time;
+    return Clock() - g_start_time;
 }
 void SleepMs(double ms) {
+    if (HeadlessActive()) return HeadlessAdvanceMs(static_cast<int>(ms));
     PlatformSleepMs(static_cast<int>(ms));
 }
 
@@ -156,7 +170,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     // Networking and the 3D engine are not part of this program; the stage is kept so the
     // log reads the same.
     AppendLog("Init Network");
-    SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
+    SeedRandom(HeadlessActive() ? HeadlessSettings().seed
+                                : static_cast<uint32_t>(static_cast<uint64_t>(Clock())));
 
     AppendLog("Init Window");
     SwitchDisplay(g_startup.fullscreen != 0);
@@ -165,12 +180,12 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SoundInitDevice();
     SetFont(0);
 
-    PlatformSetCurrentFolder(PlatformProgramFolder());
+    PlatformSetCurrentFolder(GameFolder());
     StartMediaLookup();
     AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
-    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+    g_start_time = g_previous_frame = g_current_frame = Clock();
     FrameWait();
     ResetViewport();
     g_screen_w = PlatformLogicalWidth();
@@ -185,7 +200,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     ShowFrame();
 
     g_paused = false;
-    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+    g_start_time = g_previous_frame = g_current_frame = Clock();
 
     LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
     SetFont(0);
@@ -205,13 +220,21 @@ double AdvanceDueTime(double due, double interval, double now) {
 
 double FrameWait() {
     LeaveTarget();
+    if (HeadlessActive()) {
+        // Nobody looks: nothing is presented and the due time comes at once.
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const double t0 = Clock();
+        if (g_due > t0) HeadlessAdvanceMs(g_due - t0);
+        g_due = AdvanceDueTime(g_due, g_interval, Clock());
+        return Clock() - t0 + 1.0;
+    }
     PlatformPresent();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    const double t0 = PlatformNowMs();
+    const double t0 = Clock();
     for (;;) {
         if (PlatformPumpOne()) continue;
-        const double now = PlatformNowMs();
+        const double now = Clock();
         const double remaining = g_due - now;
         // Sleep until about 1 ms before the due time, then spin: the sleep here wakes
         // within a fraction of a millisecond, so the spin stays short.
@@ -222,7 +245,7 @@ double FrameWait() {
         if (g_due >= now) continue;
         break;
     }
-    const double now = PlatformNowMs();
+    const double now = Clock();
     g_due = AdvanceDueTime(g_due, g_interval, now);
     return now - t0 + 1.0;
 }
@@ -230,13 +253,14 @@ double FrameWait() {
 void ShowFrame(std::source_location where) {
     NoteLine(where);
     g_previous_frame = g_current_frame;
-    g_current_frame = PlatformNowMs();
+    g_current_frame = Clock();
 
-    while (g_paused) {
+    while (g_paused && !HeadlessActive()) {
         PlatformPumpAll();
         PlatformSleepMs(100);
     }
 
+    if (HeadlessActive()) HeadlessNextFrame();
     InputNewFrame();
     const bool escape = EscapeEnds() && (KeyDown(129) || KeyDown(1));
     if (escape || (KeyDown(56) && KeyDown(62))) {
@@ -296,6 +320,7 @@ void EndProgram() {
         AppendLog("-End On Line");
         for (const auto& r : report) AppendLog(r);
     }
+    WriteHeadlessSummary(e.number, e.line, e.current_line);
     ShutDownRuntime();
     const int status = e.number != 0 ? 1 : 0;
     if (status != 0) {

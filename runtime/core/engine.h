@@ -13,6 +13,7 @@ struct StartupSettings {
     int multisample = 0;
     int hide_mouse = 0;
     int debug_build = 1;  // no pause on focus loss; EndProgram writes its end report
+    std::string folder;   // the folder the game runs from; empty: the program's own folder
 };
 StartupSettings& Startup();
 

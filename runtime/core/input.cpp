@@ -7,6 +7,7 @@
 
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/headless.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/joystick.h"
@@ -33,6 +34,10 @@ struct Input {
 } g_input;
 
 void RefreshKeyboard() {
+    if (HeadlessActive()) {
+        std::memcpy(g_input.keys.data(), HeadlessKeys(), g_input.keys.size());
+        return;
+    }
     PlatformKeyboardRefresh();
     std::memcpy(g_input.keys.data(), PlatformKeyboardState(), g_input.keys.size());
 }
@@ -145,6 +150,11 @@ int CharacterKey() {
 }
 
 void WaitAnyKey() {
+    if (HeadlessActive()) {
+        HeadlessWaitForKey();
+        RefreshKeyboard();
+        return;
+    }
     while (CharacterKey() != 0) {
     }
     while (CharacterKey() == 0) {

@@ -7,8 +7,8 @@
 
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"
-#include "runtime/core/headless.h"
 #include "runtime/core/gl_draw.h"
+#include "runtime/core/headless.h"
 #include "runtime/core/image_decode.h"
 #include "runtime/core/log.h"
 #include "runtime/values/media_lookup.h"

@@ -11,10 +11,11 @@ namespace {
 
 // Sorted by name, byte order (upper case before lower case). Procedures still to be written
 // join at their place: AzioniGIOCO, ControlloVOLUME, DisegnaINFO, DisegnaPERSONAGGIO,
-// DisegnaSCHEMA, GiocatoreDATI, MappaRENDER, MappaSceglie, Punteggi, Sprite0, Tasti,
+// DisegnaSCHEMA, MappaRENDER, MappaSceglie, Punteggi, Sprite0, Tasti,
 // TastiAZZERA, TestoINTRO.
 constexpr NamedProcedure kProcedures[] = {
     {"Cls", [] { Cls(); }},
+    {"GiocatoreDATI", GiocatoreDATI},
     {"Impostazioni", Impostazioni},
     {"MappaCARICA", MappaCARICA},
     {"MappaLeggeTILE", MappaLeggeTILE},

@@ -6,6 +6,9 @@
 // plays the real program with keys from a script and a virtual clock (see
 // runtime/core/headless.h) and writes a summary when it ends; --dir runs the game from
 // another folder (its Media/ is used and saved into).
+//   zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]
+// plays the move line on map MAP through the real main loop, headless, and prints how the
+// attempt ended (finished, frames, steps, points, time, eggs, chicks, cell, board).
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -15,6 +18,7 @@
 #include "game/flow/main_program.h"
 #include "game/flow/procedure_table.h"
 #include "game/flow/summary.h"
+#include "game/play/replay_check.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
 #include "runtime/core/headless.h"
@@ -25,7 +29,8 @@ namespace {
     std::fprintf(stderr,
                  "zolv: %s\n"
                  "usage: zolv [--headless --script FILE [--seed N] [--summary FILE]\n"
-                 "             [--key-wait-limit FRAMES] [--max-frames N]] [--dir FOLDER]\n",
+                 "             [--key-wait-limit FRAMES] [--max-frames N]] [--dir FOLDER]\n"
+                 "       zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]\n",
                  why.c_str());
     std::exit(2);
 }
@@ -40,6 +45,8 @@ long Number(const std::string& option, const char* text) {
 // Reads the options; starts headless play when asked.
 void ReadOptions(int argc, char** argv) {
     bool headless = false;
+    bool replay_check = false;
+    game::ReplayCheckRequest check;
     std::string script_file;
     HeadlessOptions options;
     for (int i = 1; i < argc; ++i) {
@@ -57,6 +64,14 @@ void ReadOptions(int argc, char** argv) {
             options.key_wait_limit = static_cast<int>(Number(a, argv[++i]));
         } else if (a == "--max-frames" && has_value) {
             options.max_frames = Number(a, argv[++i]);
+        } else if (a == "--replay-check" && i + 2 < argc) {
+            replay_check = true;
+            check.map = static_cast<int>(Number(a, argv[++i]));
+            check.moves = argv[++i];
+        } else if (a == "--turbo") {
+            check.turbo = 1;
+        } else if (a == "--rotation" && has_value) {
+            check.rotation = static_cast<int>(Number(a, argv[++i]) % 4);
         } else if (a == "--dir" && has_value) {
             Startup().folder = argv[++i];
             if (!Startup().folder.empty() && Startup().folder.back() != '/')
@@ -64,6 +79,16 @@ void ReadOptions(int argc, char** argv) {
         } else {
             Usage("unknown option " + a);
         }
+    }
+    if (replay_check) {
+        if (headless) Usage("--replay-check runs headless by itself");
+        // The check reports on its own and answers the commentary pages' key waits.
+        options.write_summary = false;
+        options.answer_key_waits = true;
+        std::string error;
+        if (!StartHeadless(options, &error)) Usage(error);
+        game::StartReplayCheck(check);
+        return;
     }
     if (!headless) {
         if (!script_file.empty()) Usage("--script needs --headless");

@@ -1,41 +1,15 @@
 #include "game/flow/main_program.h"
 
+#include "game/flow/menu.h"
 #include "game/flow/title_screen.h"
-#include "game/maps/board_preview.h"
-#include "game/maps/map_file.h"
-#include "game/screen/screen_helpers.h"
-#include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
+#include "game/play/final_sequence.h"
+#include "game/play/play_loop.h"
+#include "game/play/replay_check.h"
 
 namespace game {
 namespace {
 
 EntryPoint g_current = EntryPoint::kStartUp;
-
-// Until the menu exists, the title leads straight to the first level.
-EntryPoint MenuSetUp() {
-    map = 0;
-    editor = 0;
-    return EntryPoint::kAttemptStart;
-}
-
-// Until play exists, an attempt shows the board of its map until the window is closed.
-EntryPoint AttemptStart() {
-    mappafissa = 1;
-    zoom = 1;
-    rotazione = 0;
-    MappaCARICA();
-    Margini();
-    SetBlendAlpha(0);
-    return EntryPoint::kFrame;
-}
-
-EntryPoint Frame() {
-    Cls();
-    DrawBoardPreview();
-    mostraschermo();
-    return EntryPoint::kFrame;
-}
 
 }  // namespace
 
@@ -70,22 +44,26 @@ EntryPoint CurrentEntryPoint() {
 EntryPoint RunEntryPoint(EntryPoint entry) {
     g_current = entry;
     switch (entry) {
-        case EntryPoint::kStartUp:
-            return StartUp();
+        case EntryPoint::kStartUp: {
+            const EntryPoint next = StartUp();
+            return ReplayCheckActive() ? ReplayCheckBegin() : next;
+        }
         case EntryPoint::kTitle:
             return TitleScreen();
         case EntryPoint::kMenuSetUp:
             return MenuSetUp();
+        case EntryPoint::kMenuRestart:
+            return MenuRestart();
+        case EntryPoint::kMenuLoop:
+            return MenuLoop();
         case EntryPoint::kAttemptStart:
             return AttemptStart();
-        case EntryPoint::kFrame:
-            return Frame();
-        // Not built yet: back to the title.
-        case EntryPoint::kMenuRestart:
-        case EntryPoint::kMenuLoop:
         case EntryPoint::kAttemptRestart:
+            return AttemptRestart();
+        case EntryPoint::kFrame:
+            return PlayFrame();
         case EntryPoint::kFinalSequence:
-            return EntryPoint::kTitle;
+            return FinalSequence();
     }
     return EntryPoint::kTitle;
 }

@@ -212,6 +212,12 @@ const uint8_t* HeadlessKeys() {
 void HeadlessWaitForKey() {
     Headless& h = g_headless;
     const long started = h.frame;
+    if (h.options.answer_key_waits) {
+        // The key is taken in the frame that follows, as a person's quickest press would be.
+        HeadlessAdvanceMs(FrameInterval());
+        HeadlessNextFrame();
+        return;
+    }
     for (;;) {
         for (uint8_t k : h.keys)
             if (k) return;
@@ -230,7 +236,7 @@ void SetHeadlessSummary(std::function<std::string()> game_lines) {
 
 void WriteHeadlessSummary(double error_number, double line, double current_line) {
     const Headless& h = g_headless;
-    if (!h.active) return;
+    if (!h.active || !h.options.write_summary) return;
     std::string text = "frames=" + std::to_string(h.frame < 0 ? 0 : h.frame) + "\n" +
                        "error=" + std::to_string(static_cast<long>(error_number)) + "\n" +
                        "line=" + std::to_string(static_cast<long>(line)) + "\n" +

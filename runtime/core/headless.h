@@ -18,11 +18,13 @@
 #include <string>
 
 struct HeadlessOptions {
-    std::string script;         // the script's text
-    uint32_t seed = 0;          // random seed after start-up
-    int key_wait_limit = 3600;  // frames a key wait may take before it fails
-    long max_frames = 1000000;  // frames before the run fails as runaway
-    std::string summary_path;   // where the summary goes; empty: standard output
+    std::string script;             // the script's text
+    uint32_t seed = 0;              // random seed after start-up
+    int key_wait_limit = 3600;      // frames a key wait may take before it fails
+    long max_frames = 1000000;      // frames before the run fails as runaway
+    std::string summary_path;       // where the summary goes; empty: standard output
+    bool write_summary = true;      // false when the game reports on its own
+    bool answer_key_waits = false;  // key waits end at once, as if a key were pressed
 };
 
 // Parses a key script; false with a message naming the line on a bad command or key name.

@@ -176,11 +176,18 @@ TEST_F(PlayerDrawing, PanelTimeAsMinutesAndSeconds) {
         EXPECT_EQ(game::t1_Str, c.minutes) << c.tempo;
         EXPECT_EQ(game::t2_Str, c.seconds) << c.tempo;
     }
-    // The editor shows no time.
-    game::editor = 1;
+    // Zoom 3 (the commentary's close-up) has no texts, nor has the editor a time.
     game::tempo = 125;
+    game::zoom = 3;
     game::DisegnaINFO();
     EXPECT_EQ(game::t1_Str, "100");
+    game::zoom = 1;
+    game::editor = 1;
+    game::DisegnaINFO();
+    EXPECT_EQ(game::t1_Str, "100");
+    game::editor = 0;
+    game::DisegnaINFO();
+    EXPECT_EQ(game::t1_Str, "02");
 }
 
 // Without the panel, so that only the board is compared.

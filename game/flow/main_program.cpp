@@ -1,6 +1,6 @@
 #include "game/flow/main_program.h"
 
-#include "game/maps/board_preview.h"
+#include "game/maps/board_render.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/screen/screen_helpers.h"
@@ -54,7 +54,8 @@ void TitleScreen() {
 }  // namespace game
 
 // Start-up and the title run as the game will run them. The menu and play are not built
-// yet: after the title, the first level's board is shown until the window is closed.
+// yet: after the title, the first level's board is drawn as play draws it, the player
+// standing at the start, until the window is closed.
 void MainProgram() {
     using namespace game;
     StartUp();
@@ -64,12 +65,12 @@ void MainProgram() {
     mappafissa = 1;
     zoom = 1;
     rotazione = 0;
+    sceltamenu = -1;
     MappaCARICA();
-    Margini();
-    SetBlendAlpha(0);
     for (;;) {
-        Cls();
-        DrawBoardPreview();
+        MappaRENDER();
         mostraschermo();
+        animazione = animazione + 1;
+        if (animazione == 8) animazione = 0;
     }
 }

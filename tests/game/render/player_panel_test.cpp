@@ -82,7 +82,7 @@ TEST_F(PlayerDrawing, BlinkOnlyOnTheFirstStepAndNeverFacingUp) {
     game::giocy = 4;
     game::giocdir = 1;
     int blinks = 0;
-    for (int i = 0; i < 800; ++i) {
+    for (int i = 0; i < 400; ++i) {
         game::animazione = i % 8;
         Frame();
         if (game::animazione != 0) {
@@ -92,13 +92,13 @@ TEST_F(PlayerDrawing, BlinkOnlyOnTheFirstStepAndNeverFacingUp) {
             blinks += game::ani == 40;
         }
     }
-    // One chance in eleven on each of the 100 first steps.
+    // One chance in eleven on each of the 50 first steps.
     EXPECT_GT(blinks, 2);
-    EXPECT_LT(blinks, 25);
+    EXPECT_LT(blinks, 15);
 
     game::giocdir = 0;
     game::animazione = 0;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 40; ++i) {
         Frame();
         ASSERT_EQ(game::ani, 0);
     }

@@ -1,7 +1,7 @@
 #include "game/flow/main_program.h"
 
 #include "game/flow/title_screen.h"
-#include "game/maps/board_preview.h"
+#include "game/maps/board_render.h"
 #include "game/maps/map_file.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
@@ -31,8 +31,7 @@ EntryPoint AttemptStart() {
 }
 
 EntryPoint Frame() {
-    Cls();
-    DrawBoardPreview();
+    MappaRENDER();
     mostraschermo();
     return EntryPoint::kFrame;
 }

@@ -1,5 +1,6 @@
 #include "game/flow/procedure_table.h"
 
+#include "game/maps/board_render.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/maps/tile_read.h"
@@ -10,19 +11,23 @@ namespace game {
 namespace {
 
 // Sorted by name, byte order (upper case before lower case). Procedures still to be written
-// join at their place: AzioniGIOCO, ControlloVOLUME, DisegnaINFO, DisegnaPERSONAGGIO,
-// DisegnaSCHEMA, MappaRENDER, MappaSceglie, Punteggi, Sprite0, Tasti,
+// join at their place: AzioniGIOCO, ControlloVOLUME, MappaSceglie, Punteggi, Tasti,
 // TastiAZZERA, TestoINTRO.
 constexpr NamedProcedure kProcedures[] = {
     {"Cls", [] { Cls(); }},
+    {"DisegnaINFO", DisegnaINFO},
+    {"DisegnaPERSONAGGIO", DisegnaPERSONAGGIO},
+    {"DisegnaSCHEMA", DisegnaSCHEMA},
     {"GiocatoreDATI", GiocatoreDATI},
     {"Impostazioni", Impostazioni},
     {"MappaCARICA", MappaCARICA},
     {"MappaLeggeTILE", MappaLeggeTILE},
     {"MappaLeggeTILE2", MappaLeggeTILE2},
     {"MappaModificaXY", MappaModificaXY},
+    {"MappaRENDER", MappaRENDER},
     {"MappaSALVA", MappaSALVA},
     {"Margini", Margini},
+    {"Sprite0", Sprite0},
     {"SpriteMEMO", SpriteMEMO},
     {"mostraschermo", [] { mostraschermo(); }},
 };

@@ -1,5 +1,6 @@
 // Procedures of play the play loop calls, built in their own files.
 #pragma once
+#include "game/maps/board_render.h"
 
 namespace game {
 
@@ -7,7 +8,5 @@ void AzioniGIOCO();
 void Tasti();
 void TastiAZZERA();
 void ControlloVOLUME();
-void MappaRENDER();
-void Sprite0();
 
 }  // namespace game

@@ -3,6 +3,8 @@
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/maps/tile_read.h"
+#include "game/play/controls.h"
+#include "game/play/game_actions.h"
 #include "game/screen/screen_helpers.h"
 
 namespace game {
@@ -10,11 +12,12 @@ namespace game {
 namespace {
 
 // Sorted by name, byte order (upper case before lower case). Procedures still to be written
-// join at their place: AzioniGIOCO, ControlloVOLUME, DisegnaINFO, DisegnaPERSONAGGIO,
-// DisegnaSCHEMA, GiocatoreDATI, MappaRENDER, MappaSceglie, Punteggi, Sprite0, Tasti,
-// TastiAZZERA, TestoINTRO.
+// join at their place: DisegnaINFO, DisegnaPERSONAGGIO, DisegnaSCHEMA, GiocatoreDATI,
+// MappaRENDER, MappaSceglie, Sprite0, TestoINTRO.
 constexpr NamedProcedure kProcedures[] = {
+    {"AzioniGIOCO", AzioniGIOCO},
     {"Cls", [] { Cls(); }},
+    {"ControlloVOLUME", ControlloVOLUME},
     {"Impostazioni", Impostazioni},
     {"MappaCARICA", MappaCARICA},
     {"MappaLeggeTILE", MappaLeggeTILE},
@@ -22,7 +25,10 @@ constexpr NamedProcedure kProcedures[] = {
     {"MappaModificaXY", MappaModificaXY},
     {"MappaSALVA", MappaSALVA},
     {"Margini", Margini},
+    {"Punteggi", Punteggi},
     {"SpriteMEMO", SpriteMEMO},
+    {"Tasti", Tasti},
+    {"TastiAZZERA", TastiAZZERA},
     {"mostraschermo", [] { mostraschermo(); }},
 };
 

@@ -1,11 +1,14 @@
 // The rules of play in one place: what every piece does when the player leaves it or arrives
-// on it, worked on a copyable play state. AzioniGIOCO runs one frame of these rules on the
-// game's variables (copied in and back out); the step function below runs whole moves on a
-// state of its own for the replay check and the solver. Both go through AdvanceFrame.
+// on it, worked on a copyable play state. AzioniGIOCO runs one frame of these rules at a time
+// on the game's variables (copied in and back out); the step function below runs whole moves
+// on a state of its own, for the replay check and the solver, through the same frame code
+// (letting each glide run on to its end in one go).
 //
 // Nothing here allocates, touches the game's variables or plays a sound: a state, the piece
 // rules built once from the piece table, and an optional list the effect sounds are reported
-// into.
+// into. A program without a window gets both from a media set the game's way: Impostazioni
+// (it needs no window), map = n, MappaCARICA, then PieceRulesFromGame and PlayStateFromGame
+// (game_actions.h).
 #pragma once
 #include <cstdint>
 #include <string_view>
@@ -44,7 +47,7 @@ struct FrameReadings {
 
 // Everything the rules change. Numbers the game keeps as doubles are whole numbers here.
 struct PlayState {
-    uint8_t cells[kBoardCells];  // the map text, cell (x, y) at 16 y + x; 0 past a short board
+    uint8_t cells[kBoardCells] = {};  // the map text, cell (x, y) at 16 y + x; 0 past a short board
     int8_t giocx = 0, giocy = 0;
     int16_t uova = 0, uova2 = 0;  // eggs and chicks still to take
     int32_t finelivello = 0;      // 1 once the last egg or chick is taken (drawing counts on)

@@ -32,6 +32,24 @@ inline std::string Board(const std::vector<std::string>& rows) {
     return board;
 }
 
+// The hand-written solution of every shipped level, one replay line per map.
+inline std::vector<std::string> ShippedSolutions() {
+    const std::string text =
+        ReadWholeFile(std::string(ZOLV_SOURCE_DIR) + "/tools/levelcheck/solutions.txt");
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
 class ShippedRules : public game_test::InMediaFolder {
   protected:
     void SetUp() override {

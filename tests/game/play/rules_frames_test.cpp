@@ -37,27 +37,6 @@ Snapshot Take(const game::PlayState& s) {
             s.punti};
 }
 
-std::string ReadLines(const std::string& path, std::vector<std::string>& lines) {
-    const std::string text = ReadWholeFile(path);
-    std::string line;
-    for (char c : text) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return text;
-}
-
-std::vector<std::string> Solutions() {
-    std::vector<std::string> lines;
-    ReadLines(std::string(ZOLV_SOURCE_DIR) + "/tools/levelcheck/solutions.txt", lines);
-    return lines;
-}
-
 class Frames : public ShippedRules {
   protected:
     // Plays `line` as a replay being viewed, through the play loop's order of work around
@@ -125,7 +104,7 @@ class Frames : public ShippedRules {
 };
 
 TEST_F(Frames, EveryShippedSolutionGivesTheSameMovesFrameByFrameAndByStep) {
-    const std::vector<std::string> solutions = Solutions();
+    const std::vector<std::string> solutions = ShippedSolutions();
     ASSERT_FALSE(solutions.empty());
     for (size_t m = 0; m < solutions.size(); ++m) {
         for (int rotation : {0, 3}) {
@@ -143,7 +122,7 @@ TEST_F(Frames, EveryShippedSolutionGivesTheSameMovesFrameByFrameAndByStep) {
 }
 
 TEST_F(Frames, TheSameMovesUnderEveryRotationGiveTheSameGameAndTurboDoubles) {
-    const std::vector<std::string> solutions = Solutions();
+    const std::vector<std::string> solutions = ShippedSolutions();
     for (size_t m = 0; m < solutions.size(); ++m) {
         SCOPED_TRACE(testing::Message() << "map " << m);
         game::PlayState first = LoadMap(static_cast<int>(m), 0);
@@ -286,6 +265,17 @@ TEST_F(Frames, AnInformationStopWhileRecordingGoesBeforeTheMoveOfItsFrame) {
     }
     EXPECT_EQ(game::testoreplay, 2);
     PlatformSetKeyScript({});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Frames, ACellOutsideThePieceTableStopsTheGameWithError9) {
+    Load(Board({"%"}));
+    game::mappa_Str = "#\xC8" + Substring(game::mappa_Str, 2, 254);
+    game::tasdir = kRight;
+    EXPECT_EXIT(game::AzioniGIOCO(), testing::ExitedWithCode(1), "runtime error 9");
 }
 
 }  // namespace

@@ -21,18 +21,7 @@ const std::vector<Expected> kExpected = {{24, 75},  {21, 130}, {21, 85},  {11, 5
 class Levels : public rules_test::ShippedRules {};
 
 TEST_F(Levels, EveryHandWrittenSolutionFinishesItsLevel) {
-    const std::string text =
-        ReadWholeFile(std::string(ZOLV_SOURCE_DIR) + "/tools/levelcheck/solutions.txt");
-    std::vector<std::string> solutions;
-    std::string line;
-    for (char c : text) {
-        if (c == '\n') {
-            solutions.push_back(line);
-            line.clear();
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
+    const std::vector<std::string> solutions = rules_test::ShippedSolutions();
     ASSERT_EQ(solutions.size(), kExpected.size());
     for (size_t m = 0; m < solutions.size(); ++m) {
         SCOPED_TRACE(testing::Message() << "map " << m << ": " << solutions[m]);

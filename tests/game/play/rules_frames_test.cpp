@@ -10,6 +10,8 @@
 #include "game/screen/screen_helpers.h"
 #include "rules_fixture.h"
 #include "runtime/core/platform/keyboard.h"
+#include "runtime/core/sound.h"
+#include "support/wave_file.h"
 
 namespace {
 
@@ -276,6 +278,55 @@ TEST_F(Frames, ACellOutsideThePieceTableStopsTheGameWithError9) {
     game::mappa_Str = "#\xC8" + Substring(game::mappa_Str, 2, 254);
     game::tasdir = kRight;
     EXPECT_EXIT(game::AzioniGIOCO(), testing::ExitedWithCode(1), "runtime error 9");
+}
+
+}  // namespace
+
+namespace {
+
+// Peak of the next 512 frames of mixed output, left channel.
+int Heard() {
+    std::vector<int16_t> out(1024);
+    SoundRender(out.data(), 512);
+    int peak = 0;
+    for (size_t i = 0; i < out.size(); i += 2) peak = std::max(peak, std::abs(int{out[i]}));
+    return peak;
+}
+
+TEST_F(Frames, TheFramePlaysTheReportedEffectsSoTheLastOneIsHeard) {
+    SoundCreate();
+    ASSERT_TRUE(SoundInitDevice(SoundOutput::kPulled));
+    // Effect 6 (egg) quiet, effect 5 (last egg or chick) loud.
+    for (const auto& [slot, level] : {std::pair{6, 2000}, std::pair{5, 12000}}) {
+        std::vector<int16_t> square(4000);
+        for (size_t i = 0; i < square.size(); ++i)
+            square[i] = static_cast<int16_t>((i / 20) % 2 ? level : -level);
+        const std::string file = WriteTestFile("rules_effect_" + std::to_string(slot) + ".wav",
+                                               MakeWave({}, Pcm16(square)));
+        ASSERT_EQ(LoadSoundSlot(file, slot, 1), 1);
+    }
+    auto heard_alone = [](int slot) {
+        StopAllSounds();
+        PlaySoundSlot(slot, 0, 1);
+        return Heard();
+    };
+    const int egg = heard_alone(6), last = heard_alone(5);
+    ASSERT_LT(egg, last);
+    StopAllSounds();
+
+    Load(Board({"%,,"}));
+    game::suoni = 1;
+    game::stereo = 0;
+    game::volumebase = 1;
+    game::rivede = 0;
+    for (int expected : {egg, last}) {
+        game::tasdir = kRight;
+        game::AzioniGIOCO();
+        game::tasdir = -1;
+        while (game::movimento != -1) game::AzioniGIOCO();
+        EXPECT_EQ(Heard(), expected);
+    }
+    SoundShutdown();
 }
 
 }  // namespace

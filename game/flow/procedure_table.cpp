@@ -4,6 +4,8 @@
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/maps/tile_read.h"
+#include "game/play/controls.h"
+#include "game/play/game_actions.h"
 #include "game/screen/screen_helpers.h"
 
 namespace game {
@@ -11,10 +13,11 @@ namespace game {
 namespace {
 
 // Sorted by name, byte order (upper case before lower case). Procedures still to be written
-// join at their place: AzioniGIOCO, ControlloVOLUME, MappaSceglie, Punteggi, Tasti,
-// TastiAZZERA, TestoINTRO.
+// join at their place: MappaSceglie, TestoINTRO.
 constexpr NamedProcedure kProcedures[] = {
+    {"AzioniGIOCO", AzioniGIOCO},
     {"Cls", [] { Cls(); }},
+    {"ControlloVOLUME", ControlloVOLUME},
     {"DisegnaINFO", DisegnaINFO},
     {"DisegnaPERSONAGGIO", DisegnaPERSONAGGIO},
     {"DisegnaSCHEMA", DisegnaSCHEMA},
@@ -27,8 +30,11 @@ constexpr NamedProcedure kProcedures[] = {
     {"MappaRENDER", MappaRENDER},
     {"MappaSALVA", MappaSALVA},
     {"Margini", Margini},
+    {"Punteggi", Punteggi},
     {"Sprite0", Sprite0},
     {"SpriteMEMO", SpriteMEMO},
+    {"Tasti", Tasti},
+    {"TastiAZZERA", TastiAZZERA},
     {"mostraschermo", [] { mostraschermo(); }},
 };
 

@@ -12,7 +12,23 @@ void InstallHeadlessSummary() {
     SetHeadlessSummary([] {
         std::string s;
         s += "entry=" + std::string(EntryPointName(CurrentEntryPoint())) + "\n";
-        s += "map=" + NumberToText(map).str() + "\n";
+        const auto number = [&s](const char* name, double value) {
+            s += std::string(name) + "=" + NumberToText(value).str() + "\n";
+        };
+        number("map", map);
+        number("map2", map2);
+        number("opz", opz);
+        number("lingua", lingua);
+        number("editor", editor);
+        number("rivede", rivede);
+        number("steps", passi);
+        number("points", punti);
+        number("readme", readme);
+        s += "name=" + nome_Str.str() + "\n";
+        s += "menu=" +
+             (ttmenu >= 0 && opz >= 0 && opz <= ttmenu ? menu_Str(opz, lingua).str()
+                                                       : std::string()) +
+             "\n";
         return s;
     });
 }

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "game/flow/readme.h"
+#include "game/maps/board_render.h"
 #include "game/maps/settings_file.h"
-#include "game/play/play_procedures.h"
+#include "game/play/controls.h"
+#include "game/play/game_actions.h"
 #include "game/play/records.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "game/maps/board_render.h"
 #include "game/maps/map_file.h"
 #include "game/play/commentary.h"
-#include "game/play/play_procedures.h"
+#include "game/play/controls.h"
+#include "game/play/game_actions.h"
 #include "game/play/records.h"
 #include "game/play/replay_check.h"
 #include "game/screen/screen_helpers.h"

@@ -1,6 +1,8 @@
 #include "game/play/records.h"
 
-#include "game/play/play_procedures.h"
+#include "game/maps/board_render.h"
+#include "game/play/controls.h"
+#include "game/play/game_actions.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The headless driver plays the real program with the shipped media.
 # Usage: headless_test.sh PROGRAM CHECK
-#   matches-real  a scripted run through the title into the first board ends with the same
+#   matches-real  a scripted run through the title into the menu ends with the same
 #                 end report as a person's run in a window closed with Alt+F4 (needs X)
 #   repeatable    two runs with the same seed and script write byte-identical logs
 #   key-wait      a key wait with no scripted key fails within its frame limit
@@ -19,11 +19,11 @@ matches-real)
   if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
     echo "no X display or no xdotool: skipped"; exit 77
   fi
-  # The title waits for its key from frame 10 on; the board is shown from then on.
+  # The title waits for its key from frame 10 on; the menu runs from then on.
   printf 'wait 20\npress Space\nwait 60\nend\n' > "$tmp/script"
   TMPDIR="$tmp/a" "$program" --headless --script "$tmp/script" --seed 1 > "$tmp/summary" ||
     { echo "headless run failed"; cat "$tmp/summary"; exit 1; }
-  grep -qx 'entry=frame' "$tmp/summary" || { echo "did not reach the board"; cat "$tmp/summary"; exit 1; }
+  grep -qx 'entry=menu loop' "$tmp/summary" || { echo "did not reach the menu"; cat "$tmp/summary"; exit 1; }
   TMPDIR="$tmp/b" "$program" &
   pid=$!
   win=$(timeout 20 xdotool search --sync --name '^Zolv' | head -n 1)

@@ -24,6 +24,8 @@ void InstallHeadlessSummary() {
         number("steps", passi);
         number("points", punti);
         number("readme", readme);
+        number("testoreplay", testoreplay);
+        number("lettera", lettera);
         s += "name=" + nome_Str.str() + "\n";
         s += "menu=" +
              (ttmenu >= 0 && opz >= 0 && opz <= ttmenu ? menu_Str(opz, lingua).str()

@@ -38,6 +38,9 @@ void RecordMessage(int text, double y) {
     ScriveTESTO("RECORD " + testi_Str(text, lingua) + "!!!", 20, y, 20, 1.5);
 }
 
+// Which records the attempt just compared has beaten.
+bool record_steps = false, record_points = false, record_time = false;
+
 }  // namespace
 
 TextValue ScoreFileName() {
@@ -76,11 +79,7 @@ void ReadReplayLine() {
     }
 }
 
-void RecordsAtFinish() {
-    CallDepthScope depth;
-    MappaRENDER();
-    SetBlendAlpha(0);
-    a_Str = ReadFileLine(ScoreFileName(), map);
+bool CompareRecords() {
     gpassi_Str = FormattaNUMERO(passi, 4);
     gpunti_Str = FormattaNUMERO(punti, 4);
     gtempo_Str = FormattaNUMERO(t1, 2) + FormattaNUMERO(t2, 2);
@@ -91,40 +90,55 @@ void RecordsAtFinish() {
     rn2_Str = Substring(a_Str, 17, 3);
     rn3_Str = Substring(a_Str, 26, 3);
     scrive = 0;
-    if (Beats(passi, rpassi_Str, true)) {
-        // The record holder's moves become the map's replay, when the replay file can hold
-        // them whole; a cut replay would no longer finish the level.
-        if (static_cast<size_t>(Len(mosse_Str)) <= LineFileCache::kMaxLineLength) {
-            WriteFileLine(ReplayFileName(), map, mosse_Str);
-        } else {
-            AppendLog("Map " + NumberToText(map).str() + ": steps record of " +
-                      std::to_string(Len(mosse_Str)) +
-                      " moves is too long for the replay file; old replay kept");
-        }
-        RecordMessage(4, 60);
+    record_steps = Beats(passi, rpassi_Str, true);
+    record_points = Beats(punti, rpunti_Str, false);
+    record_time = Beats(t1 * 100 + t2, rtempo_Str, true);
+    if (record_steps) {
         rpassi_Str = gpassi_Str;
         rn1_Str = nome_Str;
-        scrive = 1;
     }
-    if (Beats(punti, rpunti_Str, false)) {
-        RecordMessage(3, 120);
+    if (record_points) {
         rpunti_Str = gpunti_Str;
         rn2_Str = nome_Str;
-        scrive = 1;
     }
-    if (Beats(t1 * 100 + t2, rtempo_Str, true)) {
-        RecordMessage(2, 180);
+    if (record_time) {
         rtempo_Str = gtempo_Str;
         rn3_Str = nome_Str;
-        scrive = 1;
     }
-    if (scrive == 1) {
-        a_Str = FormattaNUMERO(map, 2) + " " + rpassi_Str + " " + Holder(rn1_Str) + " " +
-                rpunti_Str + " " + Holder(rn2_Str) + " " + rtempo_Str + " " + Holder(rn3_Str) + " ";
-        WriteFileLine(ScoreFileName(), map, a_Str);
-        mostraschermo();
-        WaitAnyKey();
+    if (record_steps || record_points || record_time) scrive = 1;
+    a_Str = FormattaNUMERO(map, 2) + " " + rpassi_Str + " " + Holder(rn1_Str) + " " + rpunti_Str +
+            " " + Holder(rn2_Str) + " " + rtempo_Str + " " + Holder(rn3_Str) + " ";
+    return scrive == 1;
+}
+
+bool StoreStepsReplay() {
+    // The record holder's moves become the map's replay when the replay file can hold them
+    // whole; a cut replay would no longer finish the level.
+    if (static_cast<size_t>(Len(mosse_Str)) > LineFileCache::kMaxLineLength) {
+        AppendLog("Map " + NumberToText(map).str() + ": steps record of " +
+                  std::to_string(Len(mosse_Str)) +
+                  " moves is too long for the replay file; old replay kept");
+        return false;
     }
+    WriteFileLine(ReplayFileName(), map, mosse_Str);
+    return true;
+}
+
+void RecordsAtFinish() {
+    CallDepthScope depth;
+    MappaRENDER();
+    SetBlendAlpha(0);
+    a_Str = ReadFileLine(ScoreFileName(), map);
+    if (!CompareRecords()) return;
+    if (record_steps) {
+        StoreStepsReplay();
+        RecordMessage(4, 60);
+    }
+    if (record_points) RecordMessage(3, 120);
+    if (record_time) RecordMessage(2, 180);
+    WriteFileLine(ScoreFileName(), map, a_Str);
+    mostraschermo();
+    WaitAnyKey();
 }
 
 void StoreProgress() {

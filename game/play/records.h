@@ -16,6 +16,14 @@ void ReadReplayLine();
 // beat (a steps record also makes the attempt's moves the map's replay).
 void RecordsAtFinish();
 
+// The comparison on its own: the records line `a_Str` against `passi`, `punti`, `t1`, `t2`
+// of `nome_Str`. Leaves the new 30-character line in `a_Str` and returns whether any record
+// was beaten (`scrive`).
+bool CompareRecords();
+// Writes the attempt's moves as the map's replay; false (with a log line, the old replay
+// kept) when they are too long for a line of the replay file.
+bool StoreStepsReplay();
+
 // With `map` already on the next map: stores it as the highest map reached when it is
 // higher and within the set.
 void StoreProgress();

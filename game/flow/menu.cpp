@@ -266,8 +266,8 @@ EntryPoint ActionPhase() {
     if (entry >= kFirstOption && entry <= kLastOption) {
         double& option = OptionSwitch(entry);
         option = std::fabs(1 - option);
-        // Turbo reads the controls every second frame, as at start-up.
-        if (entry == kLastOption) ogni = turbo == 1 ? 2 : 1;
+        // Turbo glides twice as fast and reads the controls twice as often, as at start-up.
+        if (entry == kLastOption) ogni = ControlsEvery(turbo);
     }
     return EntryPoint::kMenuRestart;
 }

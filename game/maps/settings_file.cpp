@@ -53,7 +53,7 @@ void SetSettingsDefaults() {
     sceltamenu = -1;
     testoreplay = 0;
     trasparenza = -0.25;
-    ogni = 4;
+    ogni = ControlsEvery(0);
     demo_Str = "";
     xss = 0;
     yss = 0;
@@ -141,12 +141,16 @@ void Impostazioni() {
     for (int digit = 1; digit <= 2; ++digit) ReadSettingsFile(digit);
     ReadPlayerPreferences();
     CheckFrameRate();
-    if (turbo == 1) ogni = 2;
+    if (turbo == 1) ogni = ControlsEvery(1);
     if (stereo == 0) volumemax = 1;
     if (stereo == 1) volumemax = 1.5;
     volumebase = volumemax;
     ClearFrame();
     info_Str = "";
+}
+
+double ControlsEvery(double turbo_on) {
+    return turbo_on == 1 ? 2 : 4;
 }
 
 void GiocatoreDATI() {

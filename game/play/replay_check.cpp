@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "game/maps/map_file.h"
+#include "game/maps/settings_file.h"
 #include "game/state/game_state.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
@@ -39,7 +40,7 @@ EntryPoint ReplayCheckBegin() {
     rivede = 1;
     map3 = -1;
     turbo = q.turbo != 0 ? 1 : 0;
-    ogni = turbo == 1 ? 2 : 1;
+    ogni = ControlsEvery(turbo);
     rotazione = q.rotation;
     zoom = 2;
     mappafissa = 0;

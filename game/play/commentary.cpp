@@ -19,6 +19,11 @@ TextValue CommentaryFileName() {
            estdoc_Str;
 }
 
+double CommentaryRotation(double rotation, double last_move) {
+    if (last_move < 0 || last_move > 3) return rotation;
+    return AvvolgiVALORE(rotation + 2 - last_move, 0, 3);
+}
+
 void TestoINTRO() {
     CallDepthScope depth;
     exmf = mappafissa;
@@ -26,9 +31,7 @@ void TestoINTRO() {
     exro = rotazione;
     exgd = giocdir;
     giocdir = 2;
-    // The view turns with the last move only when there was one: past the end of a replay
-    // `ext` holds no direction.
-    if (ext >= 0 && ext <= 3) rotazione = AvvolgiVALORE(rotazione + 2 - ext, 0, 3);
+    rotazione = CommentaryRotation(rotazione, ext);
     mappafissa = 0;
     zoom = 2;
     riga_Str = ReadFileLine(CommentaryFileName(), tasdir);

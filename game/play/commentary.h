@@ -11,4 +11,8 @@ TextValue CommentaryFileName();
 // points up, and waits for a key. The view settings come back afterwards.
 void TestoINTRO();
 
+// The view's rotation for a page: turned so the last move points up, or kept when `ext`
+// holds no move (past the end of a replay it is -48).
+double CommentaryRotation(double rotation, double last_move);
+
 }  // namespace game

@@ -115,7 +115,18 @@ void PhaseSound(int phase) {
     if (phase == 6 || phase == 7) SuonaEFFETTO(14, 0);
 }
 
-void DrawFrame(int phase, double k, int j, int fr) {
+}  // namespace
+
+void PlaceFinalActors() {
+    DimArray(animfine, 5, 4);
+    Place(kChicks, 0, -20);
+    Place(kPlayer, 169, -33);
+    Place(kPartner, -110, 160);
+    Place(kPartnerTwo, 318, 161);
+    Place(kSaucer, 340, -40);
+}
+
+void DrawFinalFrame(int phase, double k, int j, int fr) {
     const int background = static_cast<int>(coloresfondo);
     SetBlendAlpha(0);
     FillBox(0, 0, 320, 240, background);
@@ -182,23 +193,14 @@ void DrawFrame(int phase, double k, int j, int fr) {
         animfine(actor, 0) += animfine(actor, 2);
         animfine(actor, 1) += animfine(actor, 3);
     }
-    if (suoni != 0) ControlloVOLUME();
-    if (phase < 15) mostraschermo();
 }
-
-}  // namespace
 
 EntryPoint FinalSequence() {
     SetBlendAlpha(0);
     Cls();
     SetFrameLimit(16);
     zoom = 1;
-    DimArray(animfine, 5, 4);
-    Place(kChicks, 0, -20);
-    Place(kPlayer, 169, -33);
-    Place(kPartner, -110, 160);
-    Place(kPartnerTwo, 318, 161);
-    Place(kSaucer, 340, -40);
+    PlaceFinalActors();
     for (animazione = 0; animazione <= 15; ++animazione) {
         const int phase = static_cast<int>(animazione);
         PhaseSound(phase);
@@ -208,7 +210,11 @@ EntryPoint FinalSequence() {
         PhaseChanges(phase);
         for (double k = 1; k <= volte; k += vv)
             for (int j = 0; j <= i; ++j)
-                for (int fr = 0; fr <= 3 * i; ++fr) DrawFrame(phase, k, j, fr);
+                for (int fr = 0; fr <= 3 * i; ++fr) {
+                    DrawFinalFrame(phase, k, j, fr);
+                    if (suoni != 0) ControlloVOLUME();
+                    if (phase < 15) mostraschermo();
+                }
     }
     SetBlendAlpha(0);
     DrawSpriteStretched(0, 0, 0, 320, 240);

@@ -64,10 +64,14 @@ EntryPoint AttemptRestart() {
     return EntryPoint::kFrame;
 }
 
-EntryPoint PlayFrame() {
+void DrawPlayFrame() {
     MappaRENDER();
     reinizia = AttemptFailure();
     if (reinizia != 0) ScriveTESTO(testi_Str(reinizia + 9, lingua), 20, 100, 24, 2);
+}
+
+EntryPoint PlayFrame() {
+    DrawPlayFrame();
     mostraschermo();
     if (reinizia != 0) {
         if (ReplayCheckActive()) ReplayCheckEnd(false);

@@ -11,6 +11,10 @@ EntryPoint AttemptRestart();
 // One frame of play, in its fixed order.
 EntryPoint PlayFrame();
 
+// The picture of a frame of play: the board, and the failure text over it when a limit
+// was passed (`reinizia` says which).
+void DrawPlayFrame();
+
 // The limits of an attempt: 0, or the reason it failed (1 time, 2 points, 3 steps).
 double AttemptFailure();
 

@@ -49,25 +49,24 @@ TextValue ReadmeFileName() {
 
 EntryPoint ReadmeViewer() {
     readme = 0;
+    readme1 = 255;
     for (;;) {
-        readme1 = 255;
+        // The page is drawn anew for every frame: a presented frame leaves a cleared screen.
         DrawPage();
-        for (;;) {
-            mostraschermo();
-            // One step per press: the direction of the last read does not linger.
-            tasdir = -1;
-            Tasti();
-            if (tasa == 1 || tasx == 1 || tasy == 1 || tasl == 1 || tasr == 1 || tassta == 1 ||
-                tassel == 1)
-                return EntryPoint::kMenuLoop;
-            if (tasdir == 0 && readme > 0) {
-                readme -= 1;
-                break;
-            }
-            if (tasdir == 2 && readme1 > readme) {
-                readme += 1;
-                break;
-            }
+        mostraschermo();
+        // One step per press: the direction of the last read does not linger.
+        tasdir = -1;
+        Tasti();
+        if (tasa == 1 || tasx == 1 || tasy == 1 || tasl == 1 || tasr == 1 || tassta == 1 ||
+            tassel == 1)
+            return EntryPoint::kMenuLoop;
+        if (tasdir == 0 && readme > 0) {
+            readme -= 1;
+            readme1 = 255;
+        }
+        if (tasdir == 2 && readme1 > readme) {
+            readme += 1;
+            readme1 = 255;
         }
     }
 }

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/whole_file.h"
 #include "runtime/values/media_lookup.h"
 
 namespace fs = std::filesystem;
@@ -34,13 +35,6 @@ struct PackedFile {
 void PutLittleEndian32(std::vector<unsigned char>& out, int64_t v) {
     const uint32_t u = static_cast<uint32_t>(static_cast<int32_t>(v));
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(u >> (8 * i)));
-}
-
-bool ReadFile(const fs::path& path, std::vector<unsigned char>& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 bool Pack(const fs::path& folder, const std::string& prefix, std::vector<PackedFile>& files) {
@@ -64,7 +58,7 @@ bool Pack(const fs::path& folder, const std::string& prefix, std::vector<PackedF
             continue;
         }
         std::vector<unsigned char> raw;
-        if (!ReadFile(p, raw)) {
+        if (!ReadWholeFile(p.string(), raw)) {
             std::fprintf(stderr, "attach_media: cannot read %s\n", p.c_str());
             return false;
         }
@@ -106,7 +100,7 @@ std::string DefaultPrefix(const fs::path& folder) {
 
 int Attach(const std::string& program, const fs::path& folder, const std::string& prefix) {
     std::vector<unsigned char> out;
-    if (!ReadFile(program, out)) {
+    if (!ReadWholeFile(program, out)) {
         std::fprintf(stderr, "attach_media: cannot read %s\n", program.c_str());
         return 1;
     }

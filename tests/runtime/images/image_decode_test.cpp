@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "runtime/core/log.h"
+#include "runtime/core/whole_file.h"
 #include "support/scratch_files.h"
 #include "support/test_env.h"
 
@@ -24,8 +25,9 @@ std::string Fixture(const std::string& name) {
 }
 
 Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+    Bytes bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
 }
 
 bool Decode(const Bytes& b, DecodedImage& out, std::string& why) {

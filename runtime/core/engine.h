@@ -1,5 +1,5 @@
 // The runtime's outer shell: start-up, the frame present with its frame limiter and event
-// pumping, display mode, the clock, and the end routine with its end report.
+// pumping, display mode and the clock. The end routine is in program_end.h (included here).
 #pragma once
 #include <source_location>
 #include <string>

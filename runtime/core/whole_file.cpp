@@ -1,5 +1,7 @@
 #include "runtime/core/whole_file.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdio>
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::string* why,
@@ -12,19 +14,22 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::st
     };
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return fail("cannot be opened");
-    const bool sized = std::fseek(f, 0, SEEK_END) == 0;
-    const long length = sized ? std::ftell(f) : -1;
-    if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-        std::fclose(f);
-        return fail("cannot be read");
+    // Read to the end in blocks rather than trusting a size from seeking: a folder, a pipe or
+    // a device reports a size that is no file length.
+    std::array<uint8_t, 65536> block;
+    bool too_large = false;
+    for (;;) {
+        const size_t n = std::fread(block.data(), 1, block.size(), f);
+        if (static_cast<int64_t>(bytes.size() + n) > max_bytes) {
+            too_large = true;
+            break;
+        }
+        bytes.insert(bytes.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(n));
+        if (n < block.size()) break;
     }
-    if (length > max_bytes) {
-        std::fclose(f);
-        return fail("too large");
-    }
-    bytes.resize(static_cast<size_t>(length));
-    const bool whole = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                       std::fgetc(f) == EOF && !std::ferror(f);
+    const bool error = std::ferror(f) != 0;
     std::fclose(f);
-    return whole ? true : fail("cannot be read");
+    if (too_large) return fail("too large");
+    if (error) return fail("cannot be read");
+    return true;
 }

@@ -13,6 +13,7 @@
 #include "runtime/core/gl_engine.h"
 #include "runtime/core/headless.h"
 #include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
@@ -26,7 +27,6 @@ namespace {
 StartupSettings g_startup;
 bool g_started = false;
 bool g_paused = false;
-bool g_ending = false;
 bool g_software_warned = false;
 double g_start_time = 0;
 double g_previous_frame = 0;
@@ -37,7 +37,6 @@ int g_screen_w = 0;
 int g_screen_h = 0;
 std::string g_title;
 std::string g_command_line;
-std::vector<void (*)()> g_shutdown_steps;
 
 std::string GameFolder() {
     return g_startup.folder.empty() ? PlatformProgramFolder() : g_startup.folder;
@@ -53,11 +52,9 @@ double IntervalFor(double fps) {
     return whole <= 0 ? 2.0 : 1000.0 / whole;
 }
 
-// Closing the window is a normal end, reported at the game's current line.
+// The close button or Alt+F4: a normal end, whatever non-fatal error was recorded before.
 void OnClose() {
-    Errors().number = 0;
-    Errors().line = Errors().current_line;
-    EndProgram();
+    EndNormally();
 }
 
 void OnFocus(bool gained) {
@@ -92,14 +89,8 @@ void CreateGLWindow(int width, int height, double fps) {
     g_screen_h = height;
     g_due = Clock();
 }
-// Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
-// process exit that did not pass through EndProgram (a host program or test returning from
-// main), so the audio thread stops before static objects it reads are destroyed.
-void ShutDownRuntime() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    for (auto step : g_shutdown_steps) step();
+// The last shutdown step: releases input and closes the window.
+void CloseEngine() {
     PlatformSetCurrentFolder(GameFolder());
     InputShutdown();
     PlatformWindowClose();
@@ -142,16 +133,14 @@ void SleepMs(double ms) {
     PlatformSleepMs(static_cast<int>(ms));
 }
 
-void AddShutdownStep(void (*step)()) {
-    g_shutdown_steps.push_back(step);
-}
-
 int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
     g_command_line = command_line;
     DeleteLog();
 
     g_started = true;
-    std::atexit(&ShutDownRuntime);
+    SetEndReport(g_startup.debug_build != 0);
+    SetFinalShutdownStep(&CloseEngine);
+    RunShutdownAtExit();
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
@@ -224,6 +213,7 @@ double FrameWait() {
         // Nobody looks: nothing is presented and the due time comes at once.
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const double t0 = Clock();
+        HeadlessSetFrameInterval(g_interval);
         if (g_due > t0) HeadlessAdvanceMs(g_due - t0);
         g_due = AdvanceDueTime(g_due, g_interval, Clock());
         return Clock() - t0 + 1.0;
@@ -262,12 +252,9 @@ void ShowFrame(std::source_location where) {
 
     if (HeadlessActive()) HeadlessNextFrame();
     InputNewFrame();
-    const bool escape = EscapeEnds() && (KeyDown(129) || KeyDown(1));
-    if (escape || (KeyDown(56) && KeyDown(62))) {
-        Errors().number = 0;
-        Errors().line = Errors().current_line;
-        EndProgram();
-    }
+    const bool escape = EscapeEnds() && (KeyDown(kKeyEscExtended) || KeyDown(kKeyEsc));
+    const bool alt = KeyDown(kKeyLeftAlt) || KeyDown(kKeyRightAlt);
+    if (escape || (alt && KeyDown(kKeyF4))) EndNormally();
 
     PlatformPumpAll();
     FrameWait();
@@ -305,29 +292,4 @@ int ScreenWidth() {
 }
 int ScreenHeight() {
     return g_screen_h;
-}
-
-void EndProgram() {
-    if (g_ending) std::_Exit(Errors().number != 0 ? 1 : 0);
-    g_ending = true;
-    const ErrorState e = Errors();
-    char report[4][32];
-    std::snprintf(report[0], sizeof report[0], "%d", static_cast<int>(e.number));
-    std::snprintf(report[1], sizeof report[1], "%d", static_cast<int>(e.line - 1));
-    std::snprintf(report[2], sizeof report[2], "%d", static_cast<int>(e.current_line));
-    std::snprintf(report[3], sizeof report[3], "%d", static_cast<int>(e.file));
-    if (g_startup.debug_build) {
-        AppendLog("-End On Line");
-        for (const auto& r : report) AppendLog(r);
-    }
-    WriteHeadlessSummary(e.number, e.line, e.current_line);
-    ShutDownRuntime();
-    const int status = e.number != 0 ? 1 : 0;
-    if (status != 0) {
-        std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],
-                     report[0], report[1], report[2], report[3]);
-    }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
 }

@@ -6,10 +6,9 @@
 #include <sstream>
 #include <vector>
 
-#include "runtime/core/engine.h"
-#include "runtime/core/errors.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/program_end.h"
 
 namespace {
 
@@ -33,6 +32,7 @@ struct Headless {
     size_t segment = 0;
     std::array<uint8_t, 256> keys{};
     std::function<std::string()> game_lines;
+    double frame_interval_ms = 1000.0 / 60.0;  // as the frame wait last used it
 } g_headless;
 
 struct KeyName {
@@ -170,6 +170,11 @@ bool StartHeadless(const HeadlessOptions& options, std::string* error) {
     h.options = options;
     g_headless = std::move(h);
     PlatformUseHeadlessDrivers();
+    // The summary goes out first of the end routine's steps, before files are flushed.
+    AddShutdownStep([] {
+        const ErrorState& e = Errors();
+        WriteHeadlessSummary(e.number, e.line, e.current_line);
+    });
     return true;
 }
 
@@ -186,6 +191,9 @@ double HeadlessNowMs() {
 void HeadlessAdvanceMs(double ms) {
     if (ms > 0) g_headless.now_ms += ms;
 }
+void HeadlessSetFrameInterval(double ms) {
+    g_headless.frame_interval_ms = ms;
+}
 
 long HeadlessFrame() {
     return g_headless.frame;
@@ -196,9 +204,7 @@ void HeadlessNextFrame() {
     ++h.frame;
     if (h.script.end_frame >= 0 && h.frame >= h.script.end_frame) {
         // The script's end is a normal end, as closing the window is.
-        Errors().number = 0;
-        Errors().line = Errors().current_line;
-        EndProgram();
+        EndNormally();
     }
     if (h.frame > h.options.max_frames)
         FailRun("headless run passed " + std::to_string(h.options.max_frames) + " frames");
@@ -214,7 +220,7 @@ void HeadlessWaitForKey() {
     const long started = h.frame;
     if (h.options.answer_key_waits) {
         // The key is taken in the frame that follows, as a person's quickest press would be.
-        HeadlessAdvanceMs(FrameInterval());
+        HeadlessAdvanceMs(h.frame_interval_ms);
         HeadlessNextFrame();
         return;
     }
@@ -225,7 +231,7 @@ void HeadlessWaitForKey() {
             FailRun("key wait: no scripted key within " + std::to_string(h.options.key_wait_limit) +
                     " frames");
         // A key wait lets time pass a frame at a time.
-        HeadlessAdvanceMs(FrameInterval());
+        HeadlessAdvanceMs(h.frame_interval_ms);
         HeadlessNextFrame();
     }
 }

@@ -39,6 +39,8 @@ const HeadlessOptions& HeadlessSettings();
 // The virtual clock in milliseconds, and moving it on (sleeps and frame waits).
 double HeadlessNowMs();
 void HeadlessAdvanceMs(double ms);
+// The frame interval the frame wait uses, so key waits let time pass at the same rate.
+void HeadlessSetFrameInterval(double ms);
 
 // Called once per frame boundary: the frame count goes up and the keys of the new frame
 // take effect. Ends the program at the script's "end", fails it past the frame limit.
@@ -56,5 +58,5 @@ void HeadlessWaitForKey();
 void SetHeadlessSummary(std::function<std::string()> game_lines);
 
 // Writes the summary: frames, error number and lines of the end report, then the game's
-// lines. Called by the end routine.
+// lines. Run by the end routine, as its first shutdown step.
 void WriteHeadlessSummary(double error_number, double line, double current_line);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/maps/board_render.h"
+#include "game/maps/editor.h"
 #include "game/maps/map_file.h"
 #include "game/play/commentary.h"
 #include "game/play/controls.h"
@@ -123,13 +124,20 @@ EntryPoint PlayFrame() {
     }
 
     if (editor != 0) {
-        // The editor's keys belong to the map editor.
+        if (const auto next = EditorKeys()) return *next;
     } else {
         if (prova != 0 && tassel == 1 && tassta == 1) {
             editor = 1;
             return EntryPoint::kAttemptStart;
         }
         if (prova == 0 && tassel == 1 && tassta == 1) return EntryPoint::kMenuSetUp;
+        // Test play chooses among all maps of the set with Select and a direction.
+        if (prova != 0 && tassel == 1 && tasdir > -1 && rivede == 0) {
+            MappaSceglie();
+            replay_Str = "";
+            rivede = 0;
+            return EntryPoint::kAttemptStart;
+        }
     }
 
     if (tassel == 1) {
@@ -164,6 +172,7 @@ EntryPoint PlayFrame() {
         mappafissa = std::fabs(1 - mappafissa);
         Margini();
     }
+    if (editor != 0) EditorCursorMove();
 
     if (editor == 0) {
         ok = 0;

@@ -39,6 +39,9 @@ constexpr int kRowPieces = 13;
 constexpr int kRowSpacing = 24;
 constexpr int kRowLeft = 6;
 
+// Select+Start that opened the editor from test play and are still held.
+bool g_select_start_held = false;
+
 double GridStep(const char* steps) {
     const double d = AvvolgiVALORE(rotazione + tasdir, 0, 3);
     return TextToNumber(Substring(steps, static_cast<int>(d) * 3, 3));
@@ -76,11 +79,18 @@ void PutChosenPiece() {
 
 }  // namespace
 
-std::optional<EntryPoint> EditorKeys() {
+void EditorEnteredWithSelectStart() {
+    g_select_start_held = true;
+}
+
+std::optional<EntryPoint> EditorKeys(bool keys_read) {
     CallDepthScope depth;
+    if (keys_read && !(tassel == 1 && tassta == 1)) g_select_start_held = false;
     // B with L or R turns the view (the common controls); the editor leaves the frame alone.
     if (tasb == 1 && (tasl == 1 || tasr == 1)) return std::nullopt;
-    if (tassel == 1 && tassta == 1) {
+    // A press of Select+Start longer than one reading of the keys would otherwise leave the
+    // editor it has just opened.
+    if (tassel == 1 && tassta == 1 && !g_select_start_held) {
         if (prova != 0) editor = 0;
         rotazione = 0;
         return EntryPoint::kMenuSetUp;

@@ -11,9 +11,13 @@ namespace game {
 // The editor's keys of one input frame, in their order: Select+Start back to the menu, B with
 // a direction shifts the board, X picks the piece under the cursor, Y puts the chosen one (Y
 // with Start saves), A with a direction steps the choice, Select with a direction chooses
-// another map. Returns where the main program goes next when the frame ends here; empty
-// when the frame goes on (the cursor moves later in the frame).
-std::optional<EntryPoint> EditorKeys();
+// another map. `keys_read` says the keys were read this frame. Returns where the main
+// program goes next when the frame ends here; empty when the frame goes on (the cursor moves
+// later in the frame).
+std::optional<EntryPoint> EditorKeys(bool keys_read);
+// Test play opened the editor with Select+Start: those keys leave it again only once they
+// have been let go.
+void EditorEnteredWithSelectStart();
 // The cursor follows the held direction within the board, unless A is held (A steps the
 // choice instead).
 void EditorCursorMove();

@@ -86,7 +86,8 @@ EntryPoint PlayFrame() {
     // Controls, on input frames while the player stands still.
     const double every = ogni > 0 ? ogni : 1;
     const double share = animazione / every;
-    if (share == static_cast<long>(share) && movimento == -1) {
+    const bool keys_read = share == static_cast<long>(share) && movimento == -1;
+    if (keys_read) {
         Tasti();
         if (mappafissa == 0 && tasa == 1 && tassta == 1) {
             zoom = std::fabs(3 - zoom);
@@ -124,10 +125,11 @@ EntryPoint PlayFrame() {
     }
 
     if (editor != 0) {
-        if (const auto next = EditorKeys()) return *next;
+        if (const auto next = EditorKeys(keys_read)) return *next;
     } else {
         if (prova != 0 && tassel == 1 && tassta == 1) {
             editor = 1;
+            EditorEnteredWithSelectStart();
             return EntryPoint::kAttemptStart;
         }
         if (prova == 0 && tassel == 1 && tassta == 1) return EntryPoint::kMenuSetUp;

@@ -105,12 +105,15 @@ test-play)
   [ "$(field rivede)" = 0 ] || fail "viewing did not end"
   [ "$(field steps)" = 21 ] || fail "the recording was not played back"
   case "$(field entry)" in menu*) ;; *) fail "viewing did not end in the menu" ;; esac
-  # Select+Start into the editor and out again, which leaves editing off in test play.
+  # Select+Start into the editor, held over three readings of the keys as a person might,
+  # and out again with a second press, which leaves editing off in test play.
   run 'wait 20' 'press Space' 'wait 3' 'press Up' 'wait 3' 'press Right' 'wait 3' \
-      'press Enter' 'wait 12' 'hold Backspace+Tab 4' 'wait 12' 'end'
+      'press Enter' 'wait 12' 'hold Backspace+Tab 12' 'wait 12' 'end'
   [ "$(field editor)" = 1 ] || fail "Select+Start in test play did not open the editor"
+  case "$(field entry)" in frame | attempt*) ;; *) fail "the editor was left at once" ;; esac
   run 'wait 20' 'press Space' 'wait 3' 'press Up' 'wait 3' 'press Right' 'wait 3' \
-      'press Enter' 'wait 12' 'hold Backspace+Tab 4' 'wait 12' 'hold Backspace+Tab 4' 'wait 12' 'end'
+      'press Enter' 'wait 12' 'hold Backspace+Tab 12' 'wait 12' 'hold Backspace+Tab 4' 'wait 12' \
+      'end'
   [ "$(field editor)" = 0 ] || fail "Select+Start in the editor did not leave it"
   case "$(field entry)" in menu*) ;; *) fail "leaving the editor did not go to the menu" ;; esac
   # Select with a direction in test play chooses among every map of the set.

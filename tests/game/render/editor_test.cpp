@@ -50,7 +50,7 @@ class Editor : public BoardDrawing {
         NoKeys();
         for (double* flag : flags) *flag = 1;
         game::tasdir = direction;
-        const auto next = game::EditorKeys();
+        const auto next = game::EditorKeys(true);
         if (!next) game::EditorCursorMove();
         return next;
     }
@@ -152,6 +152,20 @@ TEST_F(Editor, SelectAndStartLeaveForTheMenuAndEndEditingOnlyInTestPlay) {
     EXPECT_EQ(game::editor, 1);
     EXPECT_EQ(game::rotazione, 0);
     game::prova = 1;
+    EXPECT_EQ(Keys({&game::tassel, &game::tassta}, -1), EntryPoint::kMenuSetUp);
+    EXPECT_EQ(game::editor, 0);
+}
+
+TEST_F(Editor, SelectAndStartThatOpenedTheEditorLeaveItOnlyOnceLetGo) {
+    game::prova = 1;
+    game::EditorEnteredWithSelectStart();
+    EXPECT_FALSE(Keys({&game::tassel, &game::tassta}, -1));
+    EXPECT_EQ(game::editor, 1);
+    // A frame without a reading of the keys does not count as letting go.
+    NoKeys();
+    EXPECT_FALSE(game::EditorKeys(false));
+    EXPECT_FALSE(Keys({&game::tassel, &game::tassta}, -1));
+    Keys({}, -1);
     EXPECT_EQ(Keys({&game::tassel, &game::tassta}, -1), EntryPoint::kMenuSetUp);
     EXPECT_EQ(game::editor, 0);
 }

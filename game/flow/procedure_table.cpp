@@ -1,6 +1,7 @@
 #include "game/flow/procedure_table.h"
 
 #include "game/maps/board_render.h"
+#include "game/maps/editor.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/maps/tile_read.h"
@@ -13,7 +14,7 @@ namespace game {
 namespace {
 
 // Sorted by name, byte order (upper case before lower case). Procedures still to be written
-// join at their place: MappaSceglie, TestoINTRO.
+// join at their place: TestoINTRO.
 constexpr NamedProcedure kProcedures[] = {
     {"AzioniGIOCO", AzioniGIOCO},
     {"Cls", [] { Cls(); }},
@@ -29,6 +30,7 @@ constexpr NamedProcedure kProcedures[] = {
     {"MappaModificaXY", MappaModificaXY},
     {"MappaRENDER", MappaRENDER},
     {"MappaSALVA", MappaSALVA},
+    {"MappaSceglie", MappaSceglie},
     {"Margini", Margini},
     {"Punteggi", Punteggi},
     {"Sprite0", Sprite0},

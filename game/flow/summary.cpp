@@ -3,8 +3,10 @@
 #include <string>
 
 #include "game/flow/main_program.h"
+#include "game/maps/map_file.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
+#include "runtime/values/line_file.h"
 
 namespace game {
 
@@ -26,6 +28,13 @@ void InstallHeadlessSummary() {
         number("readme", readme);
         number("testoreplay", testoreplay);
         number("lettera", lettera);
+        number("prova", prova);
+        number("cursor_x", giocx);
+        number("cursor_y", giocy);
+        number("scelta", scelta);
+        s += "save=" + std::string(LastSaveNotice()) + "\n";
+        // Whether the line-file cache still holds changes the disk has not seen yet.
+        number("unsaved", LineFiles().changed() ? 1 : 0);
         s += "name=" + nome_Str.str() + "\n";
         s += "menu=" +
              (ttmenu >= 0 && opz >= 0 && opz <= ttmenu ? menu_Str(opz, lingua).str()

@@ -1,5 +1,6 @@
 // The information panel over the board.
 #include "game/maps/board_render.h"
+#include "game/maps/editor.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -67,10 +68,7 @@ void DisegnaINFO() {
         ScriveTESTO(LanguageText(0) + ":" + uova + "+" + uova2, 0, -4, 8, 0.75);
         if (editor == 0) DrawPlayCounters();
     }
-    if (editor == 1) {
-        SetBlendAlpha(0);
-        // The editor's row of pieces to choose from goes along the bottom edge here.
-    }
+    if (editor == 1) DrawPieceRow();
     if (prova != 0) {
         DrawLine(0, 0, 319, 0, kRed);
         DrawLine(0, 0, 0, 239, kRed);

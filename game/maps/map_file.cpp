@@ -13,7 +13,15 @@ namespace {
 constexpr int kCells = 256;
 // Red 64, green 32, blue 222 as 0x00BBGGRR: the tint over a freshly saved board.
 constexpr int kSavedTint = 0xDE2040;
+constexpr const char* kSavedText = "MAPPA SALVATA!";
+constexpr const char* kNotSavedText = "MAPPA NON SALVATA!";
+// What the last save said, for the headless summary.
+const char* g_save_notice = "";
 }  // namespace
+
+const char* LastSaveNotice() {
+    return g_save_notice;
+}
 
 TextValue MapFileName() {
     return "Media/Zolv-" + mapset_Str + "-mappe." + estdoc_Str;
@@ -69,10 +77,18 @@ void MappaCARICA() {
 void MappaSALVA() {
     CallDepthScope depth;
     WriteFileLine(MapFileName(), map, mappa_Str);
+    // The confirmation stands for a map on disk: the file is written now rather than at the
+    // cache's next flush, whose failure only the log would hear of.
+    const bool written = LineFiles().Flush();
+    if (!written) {
+        AppendLog("Map " + NumberToText(map).str() + " not saved: " + MapFileName().str() +
+                  " could not be written");
+    }
+    g_save_notice = written ? kSavedText : kNotSavedText;
     SetBlendAlpha(-0.25);
     FillBox(0, 0, static_cast<int>(320 * zoom), static_cast<int>(240 * zoom), kSavedTint);
     SetBlendAlpha(0);
-    ScriveTESTO("MAPPA SALVATA!", 32, 100, 16, 1.5);
+    ScriveTESTO(g_save_notice, 32, 100, 16, 1.5);
     mostraschermo();
     WaitAnyKey();
 }

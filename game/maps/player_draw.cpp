@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/maps/board_render.h"
+#include "game/maps/editor.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/values/random.h"
@@ -26,8 +27,11 @@ void DisegnaPERSONAGGIO() {
     if (giocx != xr || giocy != yr || sceltamenu != -1) return;
     zxp = xg * 20 + bordox;
     zyp = yg * 12 + bordoy;
-    // In the editor the cursor box stands here instead of the player; the editor draws it.
-    if (editor != 0) return;
+    // In the editor the cursor box stands here instead of the player.
+    if (editor != 0) {
+        DrawEditorCursor();
+        return;
+    }
     pers = SpritePEZZO(chgioca);
     ani = giocdir * 8;
     // In turbo a glide has half the steps, so every second walking frame shows.

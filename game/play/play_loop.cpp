@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/maps/board_render.h"
+#include "game/maps/editor.h"
 #include "game/maps/map_file.h"
 #include "game/play/commentary.h"
 #include "game/play/controls.h"
@@ -89,7 +90,8 @@ EntryPoint PlayFrame() {
     // Controls, on input frames while the player stands still.
     const double every = ogni > 0 ? ogni : 1;
     const double share = animazione / every;
-    if (share == static_cast<long>(share) && movimento == -1) {
+    const bool keys_read = share == static_cast<long>(share) && movimento == -1;
+    if (keys_read) {
         Tasti();
         if (mappafissa == 0 && tasa == 1 && tassta == 1) {
             zoom = std::fabs(3 - zoom);
@@ -127,13 +129,21 @@ EntryPoint PlayFrame() {
     }
 
     if (editor != 0) {
-        // The editor's keys belong to the map editor.
+        if (const auto next = EditorKeys(keys_read)) return *next;
     } else {
         if (prova != 0 && tassel == 1 && tassta == 1) {
             editor = 1;
+            EditorEnteredWithSelectStart();
             return EntryPoint::kAttemptStart;
         }
         if (prova == 0 && tassel == 1 && tassta == 1) return EntryPoint::kMenuSetUp;
+        // Test play chooses among all maps of the set with Select and a direction.
+        if (prova != 0 && tassel == 1 && tasdir > -1 && rivede == 0) {
+            MappaSceglie();
+            replay_Str = "";
+            rivede = 0;
+            return EntryPoint::kAttemptStart;
+        }
     }
 
     if (tassel == 1) {
@@ -168,6 +178,7 @@ EntryPoint PlayFrame() {
         mappafissa = std::fabs(1 - mappafissa);
         Margini();
     }
+    if (editor != 0) EditorCursorMove();
 
     if (editor == 0) {
         ok = 0;

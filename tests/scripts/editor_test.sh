@@ -13,12 +13,14 @@
 set -u
 program="$1"
 check="$2"
-app_dir=$(dirname "$program")
+# The shipped set as it is in the source tree, not the copy beside the program (which keeps
+# whatever a person played there).
+app_dir="$(cd "$(dirname "$0")/../.." && pwd)/media"
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 work="$tmp/work"
 mkdir -p "$work"
-cp -r "$app_dir/Media" "$work/" || { echo "no media beside the program"; exit 77; }
+cp -r "$app_dir/Media" "$work/" || { echo "no shipped media set"; exit 77; }
 for f in Leggimi.txt Read_Me.txt smalfont.bmp; do
   [ -e "$app_dir/$f" ] && cp "$app_dir/$f" "$work/"
 done

@@ -10,8 +10,10 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 game="$tmp/game"
 mkdir -p "$game"
-cp -r "$(dirname "$program")/Media" "$(dirname "$program")/Leggimi.txt" \
-  "$(dirname "$program")/Read_Me.txt" "$game/"
+# The shipped set as it is in the source tree: the copy beside the program keeps whatever a
+# person played there.
+cp -r "$source_dir/media/Media" "$source_dir/media/Leggimi.txt" "$source_dir/media/Read_Me.txt" \
+  "$game/"
 script="$tmp/script"
 : > "$script"
 
@@ -44,9 +46,6 @@ play_moves() {
 level0_moves() {
   local line
   line=$(file_line Zolv-sch1-memo.txt 0)
-  if [ -z "$line" ] || [ "$line" = "Ruto_Software" ]; then
-    line=$(sed -n 1p "$source_dir/tools/levelcheck/solutions.txt")
-  fi
   echo "$line" | tr -d 'ABCDEFGHIJKLMNOPQRSTUVWXYZ'
 }
 start_level0() { title; say "press Up" "wait 2" "press Enter" "wait 14"; }
@@ -84,7 +83,23 @@ steps-replay)
   # A steps record makes the attempt's moves, a refused one included, the map's replay;
   # viewing it from the menu finishes the level with the same steps and points.
   moves=$(level0_moves)
-  bumped="${moves:0:2}0${moves:2}"
+  # The first move into the solution the board refuses (against an edge or a wall): the
+  # line still finishes, in the solution's steps.
+  bumped=""
+  for ((k = 0; k < ${#moves}; k++)); do
+    [ -n "$bumped" ] && break
+    for d in 0 1 2 3; do
+      try="${moves:0:$k}$d${moves:$k}"
+      check=$("$program" --replay-check 0 "$try" --dir "$game")
+      if echo "$check" | grep -qx "finished=1" &&
+         [ "$(echo "$check" | sed -n 's/^steps=//p')" -eq "${#moves}" ]; then
+        bumped="$try"; break
+      fi
+    done
+  done
+  [ -n "$bumped" ] || fail "no refused move found in '$moves'"
+  cp "$source_dir/media/Media/Zolv-sch1-punti.txt" "$source_dir/media/Media/Zolv-sch1-memo.txt" \
+    "$game/Media/"
   start_level0
   play_moves "$bumped"
   say "press Space" "wait 5" "end"

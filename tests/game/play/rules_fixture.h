@@ -32,10 +32,10 @@ inline std::string Board(const std::vector<std::string>& rows) {
     return board;
 }
 
-// The hand-written solution of every shipped level, one replay line per map.
+// The shipped replay file: every level's shortest solution, one replay line per map.
 inline std::vector<std::string> ShippedSolutions() {
     const std::string text =
-        ReadWholeFile(std::string(ZOLV_SOURCE_DIR) + "/tools/levelcheck/solutions.txt");
+        ReadWholeFile(std::string(ZOLV_SOURCE_DIR) + "/media/Media/Zolv-sch1-memo.txt");
     std::vector<std::string> lines;
     std::string line;
     for (char c : text) {

@@ -9,8 +9,11 @@
 # With the media-attaching tool given, it also runs the program as one file: a copy of
 # zolv.exe with the media attached and no Media folder beside it, which must open itself by
 # its own (non-ASCII) path to find its media.
+# With the native program given as well, both play the first replay line of the shipped memo
+# file on map 0 headless (--replay-check) and must report the same finished attempt: frames,
+# steps, points and the rest of the report equal.
 #
-# Usage: scripts/windows_smoke.sh [BUILD_FOLDER [ATTACH_MEDIA_TOOL]]
+# Usage: scripts/windows_smoke.sh [BUILD_FOLDER [ATTACH_MEDIA_TOOL [NATIVE_PROGRAM]]]
 #   BUILD_FOLDER is the folder windows.sh built in (build-windows by default). Screenshots of
 #   the title go to BUILD_FOLDER/smoke.
 set -euo pipefail
@@ -18,6 +21,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=$(cd "${1:-build-windows}" && pwd)
 attach=${2:-}
+native=${3:-}
+[ -z "$native" ] || native=$(cd "$(dirname "$native")" && pwd)/$(basename "$native")
 zip=$build/zolv-windows.zip
 [ -f "$zip" ] || { echo "no $zip: run ./windows.sh first"; exit 1; }
 
@@ -98,9 +103,24 @@ smoke() {
     left=$(find "$temp" -maxdepth 1 -name 'zolv-media-*' | wc -l)
     [ "$left" -eq 0 ] || { echo "FAIL: $left unpacked media files left in $temp"; return 1; }
   fi
+  if [ -n "$native" ]; then
+    echo "== replay check under Wine"
+    # Headless: the window stays hidden, the clock is virtual and nothing waits for a person.
+    (cd "$run/Zolv città" && timeout 300 wine ./zolv.exe --replay-check 0 "$moves") |
+      tr -d '\r' > "$run/replay_windows.txt" || { echo "FAIL: the replay check failed"; return 1; }
+    wineserver -w
+  fi
 }
 unit=$build/zolv/tests/zolv_tests_runtime_platform.exe
-export run attach unit
+moves=
+if [ -n "$native" ]; then
+  moves=$(sed -n 1p "$root/media/Media/Zolv-sch1-memo.txt" | tr -d '\r')
+  echo "== replay check, native"
+  mkdir -p "$run/native"
+  cp -r "$root/media/." "$run/native/"
+  "$native" --replay-check 0 "$moves" --dir "$run/native" > "$run/replay_native.txt"
+fi
+export run attach unit native moves
 xvfb-run -a -s "-screen 0 1024x768x24" \
   bash -c "$(declare -f start_and_close smoke); smoke"
 
@@ -130,6 +150,15 @@ for p in problems:
 sys.exit(1 if problems else 0)
 EOF
 }
+if [ -n "$native" ]; then
+  summary() { grep -E '^(finished|frames|steps|points|time|eggs|chicks|cell)=' "$1" | paste -sd' '; }
+  echo "replay check, native : $(summary "$run/replay_native.txt")"
+  echo "replay check, Windows: $(summary "$run/replay_windows.txt")"
+  grep -qx 'finished=1' "$run/replay_windows.txt" ||
+    { echo "FAIL: the replay did not finish the level on Windows"; exit 1; }
+  cmp -s "$run/replay_native.txt" "$run/replay_windows.txt" ||
+    { echo "FAIL: the replay reports differ"; diff "$run/replay_native.txt" "$run/replay_windows.txt"; exit 1; }
+fi
 for log in "$run/title.log" ${attach:+"$run/title_one_file.log"}; do
   [ -f "$log" ] || { echo "FAIL: no ErrorLog.txt in the temporary folder"; exit 1; }
   check_log "$log"

@@ -11,7 +11,9 @@
 #include "runtime/core/errors.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/gl_engine.h"
+#include "runtime/core/headless.h"
 #include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
@@ -27,7 +29,6 @@ namespace {
 StartupSettings g_startup;
 bool g_started = false;
 bool g_paused = false;
-bool g_ending = false;
 bool g_software_warned = false;
 double g_start_time = 0;
 double g_previous_frame = 0;
@@ -38,15 +39,24 @@ int g_screen_w = 0;
 int g_screen_h = 0;
 std::string g_title;
 std::string g_command_line;
-std::vector<void (*)()> g_shutdown_steps;
+
+std::string GameFolder() {
+    return g_startup.folder.empty() ? PlatformProgramFolder() : g_startup.folder;
+}
+
+// The clock the frame schedule runs on: the virtual one in headless play.
+double Clock() {
+    return HeadlessActive() ? HeadlessNowMs() : PlatformNowMs();
+}
 
 double IntervalFor(double fps) {
     const int whole = static_cast<int>(fps);
     return whole <= 0 ? 2.0 : 1000.0 / whole;
 }
 
+// The close button or Alt+F4: a normal end, whatever non-fatal error was recorded before.
 void OnClose() {
-    EndProgram();
+    EndNormally();
 }
 
 void OnFocus(bool gained) {
@@ -75,7 +85,7 @@ void CreateGLWindow(int width, int height, double fps) {
             g_software_warned = true;
             // Mesa's software renderers are the normal case on machines without a GPU (and
             // under Xvfb): they are only logged.
-            if (kind == SoftwareRenderer::kWarn)
+            if (kind == SoftwareRenderer::kWarn && !HeadlessActive())
                 PlatformMessageBox(kSoftwareWarningCaption, kSoftwareWarningText);
             AppendLog("OpenGL Software Emulation");
         }
@@ -83,17 +93,11 @@ void CreateGLWindow(int width, int height, double fps) {
     ClearFrame();
     g_screen_w = width;
     g_screen_h = height;
-    g_due = PlatformNowMs();
+    g_due = Clock();
 }
-// Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
-// process exit that did not pass through EndProgram (a host program or test returning from
-// main), so the audio thread stops before static objects it reads are destroyed.
-void ShutDownRuntime() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    for (auto step : g_shutdown_steps) step();
-    PlatformSetCurrentFolder(PlatformProgramFolder());
+// The last shutdown step: releases input and closes the window.
+void CloseEngine() {
+    PlatformSetCurrentFolder(GameFolder());
     InputShutdown();
     PlatformWindowClose();
 }
@@ -125,17 +129,14 @@ void SetWindowTitle(const std::string& title) {
 }
 
 double NowMs() {
-    return PlatformNowMs();
+    return Clock();
 }
 double TimerNow() {
-    return PlatformNowMs() - g_start_time;
+    return Clock() - g_start_time;
 }
 void SleepMs(double ms) {
+    if (HeadlessActive()) return HeadlessAdvanceMs(static_cast<int>(ms));
     PlatformSleepMs(static_cast<int>(ms));
-}
-
-void AddShutdownStep(void (*step)()) {
-    g_shutdown_steps.push_back(step);
 }
 
 int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
@@ -143,7 +144,9 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     DeleteLog();
 
     g_started = true;
-    std::atexit(&ShutDownRuntime);
+    SetEndReport(g_startup.debug_build != 0);
+    SetFinalShutdownStep(&CloseEngine);
+    RunShutdownAtExit();
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
@@ -162,7 +165,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     // Networking and the 3D engine are not part of this program; the stage is kept so the
     // log reads the same.
     AppendLog("Init Network");
-    SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
+    SeedRandom(HeadlessActive() ? HeadlessSettings().seed
+                                : static_cast<uint32_t>(static_cast<uint64_t>(Clock())));
 
     AppendLog("Init Window");
     SwitchDisplay(g_startup.fullscreen != 0);
@@ -171,12 +175,12 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SoundInitDevice();
     SetFont(0);
 
-    PlatformSetCurrentFolder(PlatformProgramFolder());
+    PlatformSetCurrentFolder(GameFolder());
     StartMediaLookup();
     AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
-    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+    g_start_time = g_previous_frame = g_current_frame = Clock();
     FrameWait();
     ResetViewport();
     g_screen_w = PlatformLogicalWidth();
@@ -191,7 +195,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     ShowFrame();
 
     g_paused = false;
-    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+    g_start_time = g_previous_frame = g_current_frame = Clock();
 
     LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
     SetFont(0);
@@ -211,13 +215,22 @@ double AdvanceDueTime(double due, double interval, double now) {
 
 double FrameWait() {
     LeaveTarget();
+    if (HeadlessActive()) {
+        // Nobody looks: nothing is presented and the due time comes at once.
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const double t0 = Clock();
+        HeadlessSetFrameInterval(g_interval);
+        if (g_due > t0) HeadlessAdvanceMs(g_due - t0);
+        g_due = AdvanceDueTime(g_due, g_interval, Clock());
+        return Clock() - t0 + 1.0;
+    }
     PlatformPresent();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    const double t0 = PlatformNowMs();
+    const double t0 = Clock();
     for (;;) {
         if (PlatformPumpOne()) continue;
-        const double now = PlatformNowMs();
+        const double now = Clock();
         const double remaining = g_due - now;
         // Sleep until about 1 ms before the due time, then spin: the sleep here wakes
         // within a fraction of a millisecond, so the spin stays short.
@@ -228,7 +241,7 @@ double FrameWait() {
         if (g_due >= now) continue;
         break;
     }
-    const double now = PlatformNowMs();
+    const double now = Clock();
     g_due = AdvanceDueTime(g_due, g_interval, now);
     return now - t0 + 1.0;
 }
@@ -236,20 +249,18 @@ double FrameWait() {
 void ShowFrame(std::source_location where) {
     NoteLine(where);
     g_previous_frame = g_current_frame;
-    g_current_frame = PlatformNowMs();
+    g_current_frame = Clock();
 
-    while (g_paused) {
+    while (g_paused && !HeadlessActive()) {
         PlatformPumpAll();
         PlatformSleepMs(100);
     }
 
+    if (HeadlessActive()) HeadlessNextFrame();
     InputNewFrame();
-    const bool escape = EscapeEnds() && (KeyDown(129) || KeyDown(1));
-    if (escape || (KeyDown(56) && KeyDown(62))) {
-        Errors().number = 0;
-        Errors().line = Errors().current_line;
-        EndProgram();
-    }
+    const bool escape = EscapeEnds() && (KeyDown(kKeyEscExtended) || KeyDown(kKeyEsc));
+    const bool alt = KeyDown(kKeyLeftAlt) || KeyDown(kKeyRightAlt);
+    if (escape || (alt && KeyDown(kKeyF4))) EndNormally();
 
     PlatformPumpAll();
     FrameWait();
@@ -287,28 +298,4 @@ int ScreenWidth() {
 }
 int ScreenHeight() {
     return g_screen_h;
-}
-
-void EndProgram() {
-    if (g_ending) std::_Exit(Errors().number != 0 ? 1 : 0);
-    g_ending = true;
-    const ErrorState e = Errors();
-    char report[4][32];
-    std::snprintf(report[0], sizeof report[0], "%d", static_cast<int>(e.number));
-    std::snprintf(report[1], sizeof report[1], "%d", static_cast<int>(e.line - 1));
-    std::snprintf(report[2], sizeof report[2], "%d", static_cast<int>(e.current_line));
-    std::snprintf(report[3], sizeof report[3], "%d", static_cast<int>(e.file));
-    if (g_startup.debug_build) {
-        AppendLog("-End On Line");
-        for (const auto& r : report) AppendLog(r);
-    }
-    ShutDownRuntime();
-    const int status = e.number != 0 ? 1 : 0;
-    if (status != 0) {
-        std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],
-                     report[0], report[1], report[2], report[3]);
-    }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
 }

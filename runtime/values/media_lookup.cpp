@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "runtime/core/engine.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/files.h"
 #include "runtime/core/platform/folders.h"
+#include "runtime/core/program_end.h"
 #include "runtime/values/line_file.h"
 
 namespace {

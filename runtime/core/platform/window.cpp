@@ -12,6 +12,8 @@
 
 namespace {
 SDL_Window* g_window = nullptr;
+// Headless runs on a system without an off-screen OpenGL driver keep their window hidden.
+bool g_never_show = false;
 SDL_GLContext g_context = nullptr;
 GlExt g_gl;
 PlatformEventHandlers g_handlers;
@@ -208,6 +210,17 @@ void PlatformSetEventHandlers(const PlatformEventHandlers& handlers) {
     g_handlers = handlers;
 }
 
+void PlatformUseHeadlessDrivers() {
+#ifdef _WIN32
+    // SDL's off-screen driver makes its OpenGL contexts through EGL, which Windows lacks: the
+    // system's own driver draws into a window that is never shown.
+    g_never_show = true;
+#else
+    SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
+#endif
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
 bool PlatformWindowOpen(int width, int height, const std::string& title, std::string* error) {
     if (g_window) return true;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
@@ -239,7 +252,7 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
         return false;
     }
     FitWindowTo(width, height);
-    SDL_ShowWindow(g_window);
+    if (!g_never_show) SDL_ShowWindow(g_window);
     g_has_focus = true;
     return true;
 }
@@ -267,7 +280,7 @@ void PlatformWindowSetTitle(const std::string& title) {
 
 void PlatformWindowShow(bool visible) {
     if (!g_window) return;
-    if (visible)
+    if (visible && !g_never_show)
         SDL_ShowWindow(g_window);
     else
         SDL_HideWindow(g_window);

@@ -1,6 +1,6 @@
-// The file layer: the atomic replace, temporary files, appends and names in UTF-8. This test
-// also runs on Windows (cross-built, under Wine in CI), so it needs nothing but the layer
-// itself and the standard library.
+// The file layer: the atomic replace, temporary files, appends and names in UTF-8, and the
+// whole-file read that goes through it. This test also runs on Windows (cross-built, under
+// Wine in CI), so it needs nothing but the layer, that read and the standard library.
 #include "runtime/core/platform/files.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "runtime/core/whole_file.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -160,6 +162,21 @@ TEST(PlatformFiles, NamesAreUtf8) {
     EXPECT_TRUE(PlatformDeleteFile(name));
     EXPECT_FALSE(PlatformIsReadableFile(name));
     EXPECT_FALSE(PlatformDeleteFile(name));
+}
+
+// The loaders' whole-file read: a UTF-8 name and the exact bytes (on Windows a text-mode read
+// would turn CR LF into LF and stop at the Ctrl+Z byte).
+TEST(PlatformFiles, WholeFileReadTakesUtf8NamesAndExactBytes) {
+    const std::string name = NewFolder("whole") + "città.bin";
+    const std::string bytes("a\r\nb\x1a\0c\n", 8);
+    ASSERT_TRUE(WriteAll(name, bytes));
+    std::vector<uint8_t> read;
+    std::string why;
+    ASSERT_TRUE(ReadWholeFile(name, read, &why)) << why;
+    EXPECT_EQ(std::string(read.begin(), read.end()), bytes);
+    EXPECT_FALSE(ReadWholeFile(name, read, &why, 7));
+    EXPECT_EQ(why, "too large");
+    EXPECT_TRUE(read.empty());
 }
 
 TEST(PlatformFiles, ReadableMeansARegularFile) {

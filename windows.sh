@@ -5,7 +5,9 @@
 # Debian's own source packages into build-windows/deps/prefix (kept and reused by later runs),
 # then the game itself, linked statically so that it needs only the DLLs that come with
 # Windows. The zip holds zolv.exe, Media/ and the readme files; nothing is attached to the
-# program (build/tools/attach_media/attach_media does that when one file is wanted).
+# program (attach_media does that when one file is wanted). The two tools that also serve on
+# Windows are built beside it: zolv/tools/attach_media/attach_media.exe and
+# zolv/tools/solver/solver.exe.
 #
 # Usage: ./windows.sh [-B BUILD_FOLDER] [--tests]   (JOBS=N sets the parallel jobs, 2 by default)
 #   --tests also builds GoogleTest (from Debian's googletest sources) and the platform layer's
@@ -173,7 +175,8 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build/zolv" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DZOLV_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DZOLV_TESTS="$tests" \
   -DZOLV_WERROR=ON "${launcher[@]}" >/dev/null
-targets=(zolv)
+# The tools that also serve on Windows are built too (they do not go into the zip).
+targets=(zolv attach_media solver)
 [ "$tests" = ON ] && targets+=(zolv_tests_runtime_platform)
 cmake --build "$build/zolv" -j"$jobs" --target "${targets[@]}"
 exe=$build/zolv/app/zolv.exe

@@ -5,24 +5,24 @@
 # report, every line ending in exactly CR LF. The game is unpacked into a folder whose name is
 # not plain ASCII.
 #
-# When windows.sh --tests built it, the platform layer's test program runs first.
-# With the media-attaching tool given, it also runs the program as one file: a copy of
-# zolv.exe with the media attached and no Media folder beside it, which must open itself by
-# its own (non-ASCII) path to find its media.
-# With the native program given as well, both play the first replay line of the shipped memo
-# file on map 0 headless (--replay-check) and must report the same finished attempt: frames,
-# steps, points and the rest of the report equal.
+# When windows.sh --tests built it, the platform layer's test program runs first. The Windows
+# attach_media.exe then makes a one-file copy of zolv.exe (media attached, no Media folder
+# beside it), which must open itself by its own (non-ASCII) path to find its media.
+# With the native build folder given, the native program and zolv.exe both play the first
+# replay line of the shipped memo file on map 0 headless (--replay-check) and must report the
+# same finished attempt (frames, steps, points and the rest of the report equal), and the
+# native solver and solver.exe must find the same solution of map 0.
 #
-# Usage: scripts/windows_smoke.sh [BUILD_FOLDER [ATTACH_MEDIA_TOOL [NATIVE_PROGRAM]]]
-#   BUILD_FOLDER is the folder windows.sh built in (build-windows by default). Screenshots of
-#   the title go to BUILD_FOLDER/smoke.
+# Usage: scripts/windows_smoke.sh [BUILD_FOLDER [NATIVE_BUILD_FOLDER]]
+#   BUILD_FOLDER is the folder windows.sh built in (build-windows by default); screenshots of
+#   the title and the reports go to BUILD_FOLDER/smoke. NATIVE_BUILD_FOLDER is a Linux build
+#   (build) with app/zolv and tools/solver/solver.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build=$(cd "${1:-build-windows}" && pwd)
-attach=${2:-}
-native=${3:-}
-[ -z "$native" ] || native=$(cd "$(dirname "$native")" && pwd)/$(basename "$native")
+native_build=
+[ -z "${2:-}" ] || native_build=$(cd "$2" && pwd)
 zip=$build/zolv-windows.zip
 [ -f "$zip" ] || { echo "no $zip: run ./windows.sh first"; exit 1; }
 
@@ -44,12 +44,12 @@ run=$build/smoke
 rm -rf "$run"
 mkdir -p "$run/Zolv città" "$run/Zolv città uno"
 unzip -q "$zip" -d "$run/Zolv città"
-if [ -n "$attach" ]; then
-  cp "$run/Zolv città/zolv.exe" "$run/Zolv città uno/zolv.exe"
-  "$attach" "$run/Zolv città uno/zolv.exe" "$root/media/Media" >/dev/null
-fi
+cp "$run/Zolv città/zolv.exe" "$run/Zolv città uno/zolv.exe"
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64 SDL_AUDIODRIVER=dummy
+# Wine turns the command line into Windows text by the locale: UTF-8, so that non-ASCII
+# folder names reach the tools intact.
+export LC_ALL=C.UTF-8
 
 # Starts the program in folder $1, saves the screen at the title as $2.png, presses Alt+F4,
 # and copies the log to $2.log. Fails unless the program ends with status 0.
@@ -97,30 +97,46 @@ smoke() {
     fi
   fi
   start_and_close "$run/Zolv città" title
-  if [ -n "$attach" ]; then
-    start_and_close "$run/Zolv città uno" title_one_file
-    local left
-    left=$(find "$temp" -maxdepth 1 -name 'zolv-media-*' | wc -l)
-    [ "$left" -eq 0 ] || { echo "FAIL: $left unpacked media files left in $temp"; return 1; }
-  fi
-  if [ -n "$native" ]; then
-    echo "== replay check under Wine"
+
+  echo "== the one-file program, attached by attach_media.exe"
+  local one=$run/"Zolv città uno"/zolv.exe
+  wine "$tools/attach_media/attach_media.exe" "$(winepath -w "$one")" \
+    "$(winepath -w "$run/Zolv città/Media")" | tr -d '\r'
+  wine "$tools/attach_media/attach_media.exe" --list "$(winepath -w "$one")" | tr -d '\r' |
+    awk '{print $2}' > "$run/attached.txt"
+  local attached shipped
+  attached=$(grep -c '^Media/' "$run/attached.txt" || true)
+  shipped=$(find "$root/media/Media" -type f | wc -l)
+  echo "attached entries: $attached of $shipped shipped media files"
+  [ "$attached" -eq "$shipped" ] || { echo "FAIL: the attached archive is not the media set"; return 1; }
+  start_and_close "$run/Zolv città uno" title_one_file
+  local left
+  left=$(find "$temp" -maxdepth 1 -name 'zolv-media-*' | wc -l)
+  [ "$left" -eq 0 ] || { echo "FAIL: $left unpacked media files left in $temp"; return 1; }
+
+  if [ -n "$native_build" ]; then
+    echo "== replay check and solver under Wine"
     # Headless: the window stays hidden, the clock is virtual and nothing waits for a person.
     (cd "$run/Zolv città" && timeout 300 wine ./zolv.exe --replay-check 0 "$moves") |
       tr -d '\r' > "$run/replay_windows.txt" || { echo "FAIL: the replay check failed"; return 1; }
-    wineserver -w
+    timeout 300 wine "$tools/solver/solver.exe" "$(winepath -w "$run/Zolv città")" 0 \
+      --check-replays | tr -d '\r' > "$run/solver_windows.txt" ||
+      { echo "FAIL: solver.exe failed"; cat "$run/solver_windows.txt"; return 1; }
   fi
+  wineserver -w
 }
 unit=$build/zolv/tests/zolv_tests_runtime_platform.exe
+tools=$build/zolv/tools
 moves=
-if [ -n "$native" ]; then
+if [ -n "$native_build" ]; then
   moves=$(sed -n 1p "$root/media/Media/Zolv-sch1-memo.txt" | tr -d '\r')
-  echo "== replay check, native"
+  echo "== replay check and solver, native"
   mkdir -p "$run/native"
   cp -r "$root/media/." "$run/native/"
-  "$native" --replay-check 0 "$moves" --dir "$run/native" > "$run/replay_native.txt"
+  "$native_build/app/zolv" --replay-check 0 "$moves" --dir "$run/native" > "$run/replay_native.txt"
+  "$native_build/tools/solver/solver" "$run/native" 0 --check-replays > "$run/solver_native.txt"
 fi
-export run attach unit native moves
+export run unit tools native_build moves root
 xvfb-run -a -s "-screen 0 1024x768x24" \
   bash -c "$(declare -f start_and_close smoke); smoke"
 
@@ -150,7 +166,7 @@ for p in problems:
 sys.exit(1 if problems else 0)
 EOF
 }
-if [ -n "$native" ]; then
+if [ -n "$native_build" ]; then
   summary() { grep -E '^(finished|frames|steps|points|time|eggs|chicks|cell)=' "$1" | paste -sd' '; }
   echo "replay check, native : $(summary "$run/replay_native.txt")"
   echo "replay check, Windows: $(summary "$run/replay_windows.txt")"
@@ -158,8 +174,15 @@ if [ -n "$native" ]; then
     { echo "FAIL: the replay did not finish the level on Windows"; exit 1; }
   cmp -s "$run/replay_native.txt" "$run/replay_windows.txt" ||
     { echo "FAIL: the replay reports differ"; diff "$run/replay_native.txt" "$run/replay_windows.txt"; exit 1; }
+  # The search speed differs between the machines; the solution must not.
+  solution() { grep '^map 0:' "$1" | sed 's/ rate=[^ ]*//'; }
+  echo "solver, native : $(solution "$run/solver_native.txt")"
+  echo "solver, Windows: $(solution "$run/solver_windows.txt")"
+  [ -n "$(solution "$run/solver_windows.txt")" ] &&
+    [ "$(solution "$run/solver_native.txt")" = "$(solution "$run/solver_windows.txt")" ] ||
+    { echo "FAIL: the solvers differ"; exit 1; }
 fi
-for log in "$run/title.log" ${attach:+"$run/title_one_file.log"}; do
+for log in "$run/title.log" "$run/title_one_file.log"; do
   [ -f "$log" ] || { echo "FAIL: no ErrorLog.txt in the temporary folder"; exit 1; }
   check_log "$log"
 done

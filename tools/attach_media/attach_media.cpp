@@ -7,7 +7,8 @@
 //   replaced.
 // attach_media --list PROGRAM
 //   Lists the entries of the attached archive with their compressed sizes.
-#include <sys/stat.h>
+// Names are UTF-8 throughout (the stored names too); files go through the platform layer, so
+// the tool works on Windows as well.
 #include <zlib.h>
 
 #include <algorithm>
@@ -15,11 +16,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "runtime/core/platform/arguments.h"
+#include "runtime/core/platform/files.h"
 #include "runtime/core/whole_file.h"
 #include "runtime/values/media_lookup.h"
 
@@ -31,6 +33,12 @@ struct PackedFile {
     std::string name;
     std::vector<unsigned char> data;  // zlib stream
 };
+
+// The UTF-8 text of a path with '/' between folders.
+std::string GenericText(const fs::path& path) {
+    const std::u8string text = path.generic_u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
 
 void PutLittleEndian32(std::vector<unsigned char>& out, int64_t v) {
     const uint32_t u = static_cast<uint32_t>(static_cast<int32_t>(v));
@@ -45,28 +53,28 @@ bool Pack(const fs::path& folder, const std::string& prefix, std::vector<PackedF
         if (it->is_regular_file()) paths.push_back(it->path());
     }
     if (ec) {
-        std::fprintf(stderr, "attach_media: cannot read %s: %s\n", folder.c_str(),
+        std::fprintf(stderr, "attach_media: cannot read %s: %s\n", PlatformPathText(folder).c_str(),
                      ec.message().c_str());
         return false;
     }
     std::sort(paths.begin(), paths.end());
     for (const fs::path& p : paths) {
         PackedFile f;
-        f.name = prefix + fs::relative(p, folder).generic_string();
+        f.name = prefix + GenericText(fs::relative(p, folder));
         if (f.name.empty() || f.name.size() > 255) {
             std::fprintf(stderr, "attach_media: name too long, skipped: %s\n", f.name.c_str());
             continue;
         }
         std::vector<unsigned char> raw;
-        if (!ReadWholeFile(p.string(), raw)) {
-            std::fprintf(stderr, "attach_media: cannot read %s\n", p.c_str());
+        if (!ReadWholeFile(PlatformPathText(p), raw)) {
+            std::fprintf(stderr, "attach_media: cannot read %s\n", PlatformPathText(p).c_str());
             return false;
         }
         uLongf size = compressBound(static_cast<uLong>(raw.size()));
         f.data.resize(size);
         if (compress2(f.data.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9) !=
             Z_OK) {
-            std::fprintf(stderr, "attach_media: cannot compress %s\n", p.c_str());
+            std::fprintf(stderr, "attach_media: cannot compress %s\n", PlatformPathText(p).c_str());
             return false;
         }
         f.data.resize(size);
@@ -90,7 +98,7 @@ std::string DefaultPrefix(const fs::path& folder) {
     std::error_code ec;
     for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
          it.increment(ec)) {
-        std::string name = it->path().filename().string();
+        std::string name = PlatformPathText(it->path().filename());
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         if (name == "media" && it->is_directory()) return "";
@@ -136,23 +144,14 @@ int Attach(const std::string& program, const fs::path& folder, const std::string
     out.insert(out.end(), kArchiveMarker, kArchiveMarker + 3);
     PutLittleEndian32(out, directory - total);
 
-    // A new file renamed over the old one: an interrupted run never leaves half a program.
-    const std::string temp = program + ".attach";
-    {
-        std::ofstream o(temp, std::ios::binary | std::ios::trunc);
-        o.write(reinterpret_cast<const char*>(out.data()),
-                static_cast<std::streamsize>(out.size()));
-        if (!o) {
-            std::fprintf(stderr, "attach_media: cannot write %s\n", temp.c_str());
-            std::remove(temp.c_str());
-            return 1;
-        }
-    }
-    struct stat st;
-    if (stat(program.c_str(), &st) == 0) chmod(temp.c_str(), st.st_mode & 07777);
-    if (std::rename(temp.c_str(), program.c_str()) != 0) {
-        std::fprintf(stderr, "attach_media: cannot replace %s\n", program.c_str());
-        std::remove(temp.c_str());
+    // A new file put in place of the old one in one step, keeping its permissions: an
+    // interrupted run never leaves half a program.
+    std::string error;
+    if (!PlatformReplaceFile(
+            program, std::string_view(reinterpret_cast<const char*>(out.data()), out.size()),
+            &error)) {
+        std::fprintf(stderr, "attach_media: cannot replace %s (%s)\n", program.c_str(),
+                     error.c_str());
         return 1;
     }
     std::printf("%zu files attached to %s\n", files.size(), program.c_str());
@@ -162,13 +161,15 @@ int Attach(const std::string& program, const fs::path& folder, const std::string
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--list") return List(argv[2]);
-    if (argc != 3 && argc != 4) {
+    const std::vector<std::string> args = PlatformArguments(argc, argv);
+    if (args.size() == 3 && args[1] == "--list") return List(args[2]);
+    if (args.size() != 3 && args.size() != 4) {
         std::fprintf(stderr,
                      "usage: attach_media PROGRAM FOLDER [PREFIX]   (PREFIX: \"\" when FOLDER "
                      "holds Media/, else Media/)\n"
                      "       attach_media --list PROGRAM\n");
         return 2;
     }
-    return Attach(argv[1], argv[2], argc == 4 ? argv[3] : DefaultPrefix(argv[2]));
+    const fs::path folder = PlatformPath(args[2]);
+    return Attach(args[1], folder, args.size() == 4 ? args[3] : DefaultPrefix(folder));
 }

@@ -7,11 +7,12 @@
 // refused. --write-replays stores each solution as the map's line of the replay file;
 // --check-replays refuses a map whose stored replay line does not finish it in its fewest steps;
 // --levels-doc writes the table of levels (ideas one a line from --ideas). Exit status 0 when
-// every map is solved, 1 when one is refused, 2 on a usage error.
+// every map is solved, 1 when one is refused, 2 on a usage error. Names are UTF-8 and files go
+// through the platform layer, so the tool works on Windows as well.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
 #include "game/state/game_state.h"
+#include "runtime/core/platform/arguments.h"
+#include "runtime/core/platform/files.h"
+#include "runtime/core/whole_file.h"
 #include "runtime/values/line_file.h"
 #include "solver.h"
 
@@ -37,7 +41,9 @@ namespace {
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> out;
-    std::ifstream f(path, std::ios::binary);
+    std::vector<uint8_t> bytes;
+    ReadWholeFile(path, bytes);
+    std::istringstream f(std::string(bytes.begin(), bytes.end()));
     std::string l;
     while (std::getline(f, l)) {
         if (!l.empty() && l.back() == '\r') l.pop_back();
@@ -65,30 +71,36 @@ struct Row {
     solver::Solution solution;
 };
 
+// The absolute form of a name given on the command line, as UTF-8.
+std::string Absolute(const std::string& name) {
+    return PlatformPathText(std::filesystem::absolute(PlatformPath(name)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) Usage("no media folder");
-    const std::filesystem::path media = std::filesystem::absolute(argv[1]);
+    const std::vector<std::string> args = PlatformArguments(argc, argv);
+    if (args.size() < 2) Usage("no media folder");
+    const std::filesystem::path media = std::filesystem::absolute(PlatformPath(args[1]));
     std::vector<int> wanted;
     bool write_replays = false, check_replays = false;
     std::string doc_path, ideas_path;
     solver::Limits limits;
-    for (int i = 2; i < argc; ++i) {
-        const std::string a = argv[i];
-        const bool has_value = i + 1 < argc;
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool has_value = i + 1 < args.size();
         if (a == "--write-replays") {
             write_replays = true;
         } else if (a == "--check-replays") {
             check_replays = true;
         } else if (a == "--levels-doc" && has_value) {
-            doc_path = std::filesystem::absolute(argv[++i]).string();
+            doc_path = Absolute(args[++i]);
         } else if (a == "--ideas" && has_value) {
-            ideas_path = std::filesystem::absolute(argv[++i]).string();
+            ideas_path = Absolute(args[++i]);
         } else if (a == "--max-states" && has_value) {
-            limits.max_states = static_cast<uint32_t>(Whole(a, argv[++i]));
+            limits.max_states = static_cast<uint32_t>(Whole(a, args[++i].c_str()));
         } else if (a == "--max-memory-mb" && has_value) {
-            limits.max_bytes = static_cast<uint64_t>(Whole(a, argv[++i])) << 20;
+            limits.max_bytes = static_cast<uint64_t>(Whole(a, args[++i].c_str())) << 20;
         } else if (!a.empty() && a[0] != '-') {
             wanted.push_back(static_cast<int>(Whole("a map", a.c_str())));
         } else {
@@ -100,7 +112,7 @@ int main(int argc, char** argv) {
         ideas_path.empty() ? std::vector<std::string>{} : ReadLines(ideas_path);
     std::error_code error;
     std::filesystem::current_path(media, error);
-    if (error) Usage("cannot enter " + media.string());
+    if (error) Usage("cannot enter " + PlatformPathText(media));
 
     // The game's own start-up reads the settings and the piece table (no window needed).
     game::Impostazioni();
@@ -190,7 +202,7 @@ int main(int argc, char** argv) {
             s.seconds > 0 ? s.expanded / s.seconds : 0);
     }
     if (!doc_path.empty()) {
-        std::ofstream doc(doc_path, std::ios::binary);
+        std::ostringstream doc;
         doc << "# Levels\n\n"
                "Written by `tools/solver` (`solver media --levels-doc docs/levels.md --ideas "
                "tools/solver/level_ideas.txt`); edit the ideas file or the levels, not this "
@@ -207,8 +219,9 @@ int main(int argc, char** argv) {
                 << (r.solution.gave_up ? "+" : "") << " | " << (r.solution.dead_ends ? "yes" : "no")
                 << " |\n";
         }
-        if (!doc) {
-            std::fprintf(stderr, "solver: cannot write %s\n", doc_path.c_str());
+        std::string error;
+        if (!PlatformReplaceFile(doc_path, doc.str(), &error)) {
+            std::fprintf(stderr, "solver: cannot write %s (%s)\n", doc_path.c_str(), error.c_str());
             return 2;
         }
     }

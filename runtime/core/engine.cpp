@@ -216,7 +216,10 @@ double AdvanceDueTime(double due, double interval, double now) {
 double FrameWait() {
     LeaveTarget();
     if (HeadlessActive()) {
-        // Nobody looks: nothing is presented and the due time comes at once.
+        // Nobody looks: nothing is presented and the due time comes at once. The frame's
+        // drawing is still finished, so the renderer frees what it used (without a present
+        // nothing else flushes it, and a software renderer keeps every frame's work).
+        glFinish();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const double t0 = Clock();
         HeadlessSetFrameInterval(g_interval);

@@ -5,6 +5,7 @@
 #                 end report as a person's run in a window closed with Alt+F4 (needs X)
 #   repeatable    two runs with the same seed and script write byte-identical logs
 #   key-wait      a key wait with no scripted key fails within its frame limit
+#   memory        a long run in play holds no more memory at its end than after a short one
 set -u
 program="$1"
 check="$2"
@@ -58,6 +59,20 @@ key-wait)
   grep -q 'no scripted key within 50 frames' "$tmp/a/ErrorLog.txt" || { echo "no log line"; exit 1; }
   frames=$(sed -n 's/^frames=//p' "$tmp/summary")
   [ "$frames" -le 70 ] || { echo "the wait took $frames frames"; exit 1; }
+  ;;
+memory)
+  # Into level 0, then nothing pressed; the run ends at the frame limit (exit status 1).
+  printf 'wait 20\npress Space\nwait 3\npress Up\nwait 2\npress Enter\nwait 9000\nend\n' \
+    > "$tmp/script"
+  peak() {
+    TMPDIR="$tmp/a" /usr/bin/time -f '%M' -o "$tmp/rss" "$program" --headless \
+      --script "$tmp/script" --seed 1 --max-frames "$1" > /dev/null 2>&1
+    cat "$tmp/rss" | tail -n 1
+  }
+  short=$(peak 300)
+  long=$(peak 3000)
+  echo "peak memory: $short KB after 300 frames, $long KB after 3000"
+  [ "$long" -le $((short + 65536)) ] || { echo "memory grows with the frames played"; exit 1; }
   ;;
 *) echo "unknown check $check"; exit 2 ;;
 esac

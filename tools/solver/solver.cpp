@@ -115,15 +115,10 @@ class PositionSet {
     void Grow(size_t count) {
         slots_.assign(count, Slot{});
         mask_ = count - 1;
+        const game::PlayState blank;
         game::PlayState s;
         for (uint32_t i = 0; i < size_; ++i) {
-            const Position& p = at(i);
-            std::memcpy(s.cells, p.cells, game::kBoardCells);
-            s.giocx = p.x;
-            s.giocy = p.y;
-            s.uova = p.eggs;
-            s.uova2 = p.chicks;
-            s.finelivello = p.finishing;
+            Restore(s, at(i), blank);
             const uint64_t h = game::PositionHash(s);
             size_t slot = h & mask_;
             while (slots_[slot].index != kNone) slot = (slot + 1) & mask_;

@@ -11,6 +11,7 @@
 #include "runtime/core/errors.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/gl_engine.h"
+#include "runtime/core/gl_state.h"
 #include "runtime/core/input.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
@@ -22,21 +23,28 @@
 #include "runtime/values/random.h"
 
 namespace {
-StartupSettings g_startup;
-bool g_started = false;
-bool g_paused = false;
-bool g_ending = false;
-bool g_software_warned = false;
-double g_start_time = 0;
-double g_previous_frame = 0;
-double g_current_frame = 0;
-double g_due = 0;
-double g_interval = 1000.0 / 60.0;
-int g_screen_w = 0;
-int g_screen_h = 0;
-std::string g_title;
-std::string g_command_line;
-std::vector<void (*)()> g_shutdown_steps;
+// The frame wait sleeps until this long before the due time and spins the rest on the clock
+// (milliseconds): a sleep here wakes within a tenth of a millisecond or so, the spin's turns
+// cost nothing but the clock read.
+constexpr double kSpinMs = 0.4;
+
+struct Engine {
+    StartupSettings startup;
+    bool started = false;
+    bool paused = false;
+    bool ending = false;
+    bool software_warned = false;
+    double start_time = 0;      // clock at the end of start-up (TimerNow's zero)
+    double previous_frame = 0;  // clock at the start of the frame before
+    double current_frame = 0;   // clock at the start of this frame
+    double due = 0;             // when the next frame is to be shown
+    double interval = 1000.0 / 60.0;
+    int screen_w = 0;
+    int screen_h = 0;
+    std::string title;
+    std::string command_line;
+    std::vector<void (*)()> shutdown_steps;
+} g_engine;
 
 double IntervalFor(double fps) {
     const int whole = static_cast<int>(fps);
@@ -48,9 +56,9 @@ void OnClose() {
 }
 
 void OnFocus(bool gained) {
-    if (!g_started || g_startup.debug_build != 0) return;
-    g_paused = !gained;
-    PlatformWindowSetTitle(gained ? g_title : g_title + " <pause>");
+    if (!g_engine.started || g_engine.startup.debug_build != 0) return;
+    g_engine.paused = !gained;
+    PlatformWindowSetTitle(gained ? g_engine.title : g_engine.title + " <pause>");
 }
 
 [[noreturn]] void FailStart(const std::string& why) {
@@ -63,21 +71,21 @@ void OnFocus(bool gained) {
 
 // Opens the window and the logical screen; checks for a software renderer.
 void CreateGLWindow(int width, int height, double fps) {
-    g_interval = IntervalFor(fps);
+    g_engine.interval = IntervalFor(fps);
     std::string error;
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
     const std::string renderer = PlatformRenderer();
-    if (!g_software_warned && (renderer.find("llvmpipe") != std::string::npos ||
-                               renderer.find("softpipe") != std::string::npos)) {
+    if (!g_engine.software_warned && (renderer.find("llvmpipe") != std::string::npos ||
+                                      renderer.find("softpipe") != std::string::npos)) {
         // Mesa's software renderers are the normal case on machines without a GPU (and
         // under Xvfb): log it, show no box.
-        g_software_warned = true;
+        g_engine.software_warned = true;
         AppendLog("OpenGL Software Emulation");
     }
     ClearFrame();
-    g_screen_w = width;
-    g_screen_h = height;
-    g_due = PlatformNowMs();
+    g_engine.screen_w = width;
+    g_engine.screen_h = height;
+    g_engine.due = PlatformNowMs();
 }
 // Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
 // process exit that did not pass through EndProgram (a host program or test returning from
@@ -86,7 +94,7 @@ void ShutDownRuntime() {
     static bool done = false;
     if (done) return;
     done = true;
-    for (auto step : g_shutdown_steps) step();
+    for (auto step : g_engine.shutdown_steps) step();
     PlatformSetCurrentFolder(PlatformProgramFolder());
     InputShutdown();
     PlatformWindowClose();
@@ -101,20 +109,20 @@ void SwitchDisplay(bool fullscreen) {
 }  // namespace
 
 StartupSettings& Startup() {
-    return g_startup;
+    return g_engine.startup;
 }
 bool EngineStarted() {
-    return g_started;
+    return g_engine.started;
 }
 bool Paused() {
-    return g_paused;
+    return g_engine.paused;
 }
 const std::string& WindowTitle() {
-    return g_title;
+    return g_engine.title;
 }
 
 void SetWindowTitle(const std::string& title) {
-    g_title = title;
+    g_engine.title = title;
     PlatformWindowSetTitle(title);
 }
 
@@ -122,27 +130,27 @@ double NowMs() {
     return PlatformNowMs();
 }
 double TimerNow() {
-    return PlatformNowMs() - g_start_time;
+    return PlatformNowMs() - g_engine.start_time;
 }
 void SleepMs(double ms) {
     PlatformSleepMs(static_cast<int>(ms));
 }
 
 void AddShutdownStep(void (*step)()) {
-    g_shutdown_steps.push_back(step);
+    g_engine.shutdown_steps.push_back(step);
 }
 
 int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
-    g_command_line = command_line;
+    g_engine.command_line = command_line;
     DeleteLog();
 
-    g_started = true;
+    g_engine.started = true;
     std::atexit(&ShutDownRuntime);
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
     AddShutdownStep(&GfxDestroy);
-    CreateGLWindow(g_startup.width, g_startup.height, g_startup.fps);
+    CreateGLWindow(g_engine.startup.width, g_engine.startup.height, g_engine.startup.fps);
 
     SetWindowTitle(title.empty() ? std::string("Zolv") : title);
 
@@ -159,9 +167,9 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
 
     AppendLog("Init Window");
-    SwitchDisplay(g_startup.fullscreen != 0);
+    SwitchDisplay(g_engine.startup.fullscreen != 0);
 
-    InputInitDevices(g_startup.hide_mouse);
+    InputInitDevices(g_engine.startup.hide_mouse);
     SoundInitDevice();
     SetFont(0);
 
@@ -170,28 +178,28 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
-    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = PlatformNowMs();
     FrameWait();
     ResetViewport();
-    g_screen_w = PlatformLogicalWidth();
-    g_screen_h = PlatformLogicalHeight();
+    g_engine.screen_w = PlatformLogicalWidth();
+    g_engine.screen_h = PlatformLogicalHeight();
 
     LoadFont("", 0);
     const std::string loading = "Loading...";
     double char_w = 0, char_h = 0;
     FontCharSize(char_w, char_h);
-    PrintText(loading, (g_screen_w - double(loading.size()) * char_w) / 2,
-              (g_screen_h - char_h) / 2);
+    PrintText(loading, (g_engine.screen_w - double(loading.size()) * char_w) / 2,
+              (g_engine.screen_h - char_h) / 2);
     ShowFrame();
 
-    g_paused = false;
-    g_start_time = g_previous_frame = g_current_frame = PlatformNowMs();
+    g_engine.paused = false;
+    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = PlatformNowMs();
 
     LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
     SetFont(0);
 
     if (show_command == 0) PlatformWindowShow(false);
-    InputMouseSetup(g_startup.hide_mouse);
+    InputMouseSetup(g_engine.startup.hide_mouse);
 
     AppendLog("Init Finalized");
     return 0;
@@ -204,35 +212,32 @@ double AdvanceDueTime(double due, double interval, double now) {
 }
 
 double FrameWait() {
+    FlushBatch();
     LeaveTarget();
     PlatformPresent();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const double t0 = PlatformNowMs();
+    // Events are pumped before each sleep and once the sleeping is over, not on every turn
+    // of the spin: each pump asks the window system.
     for (;;) {
-        if (PlatformPumpOne()) continue;
+        PlatformPumpAll();
         const double now = PlatformNowMs();
-        const double remaining = g_due - now;
-        // Sleep until about 1 ms before the due time, then spin: the sleep here wakes
-        // within a fraction of a millisecond, so the spin stays short.
-        if (remaining > 2.0) {
-            PlatformSleepMs(static_cast<int>(remaining) - 1);
-            continue;
-        }
-        if (g_due >= now) continue;
-        break;
+        if (g_engine.due - now <= kSpinMs) break;
+        PlatformSleepUntilMs(g_engine.due - kSpinMs);
     }
-    const double now = PlatformNowMs();
-    g_due = AdvanceDueTime(g_due, g_interval, now);
+    double now = PlatformNowMs();
+    while (now <= g_engine.due) now = PlatformNowMs();
+    g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, now);
     return now - t0 + 1.0;
 }
 
 void ShowFrame(std::source_location where) {
     NoteLine(where);
-    g_previous_frame = g_current_frame;
-    g_current_frame = PlatformNowMs();
+    g_engine.previous_frame = g_engine.current_frame;
+    g_engine.current_frame = PlatformNowMs();
 
-    while (g_paused) {
+    while (g_engine.paused) {
         PlatformPumpAll();
         PlatformSleepMs(100);
     }
@@ -248,51 +253,52 @@ void ShowFrame(std::source_location where) {
     PlatformPumpAll();
     FrameWait();
 
-    glDisable(GL_BLEND);
+    UseBlend(false);
     glColor4f(1, 1, 1, 1);
     DrawBackground();
     ResetViewport();
 }
 
 void SetFrameLimit(double fps) {
-    g_interval = IntervalFor(fps);
+    g_engine.interval = IntervalFor(fps);
 }
 double FrameInterval() {
-    return g_interval;
+    return g_engine.interval;
 }
 double NextFrameDue() {
-    return g_due;
+    return g_engine.due;
 }
 
 void SetDisplayMode(int width, int height, int fullscreen) {
-    if (width <= 0) width = g_screen_w;
-    if (height <= 0) height = g_screen_h;
+    FlushBatch();
+    if (width <= 0) width = g_engine.screen_w;
+    if (height <= 0) height = g_engine.screen_h;
     PlatformResizeLogicalScreen(width, height);
     SwitchDisplay(fullscreen != 0);
-    g_screen_w = PlatformLogicalWidth();
-    g_screen_h = PlatformLogicalHeight();
+    g_engine.screen_w = PlatformLogicalWidth();
+    g_engine.screen_h = PlatformLogicalHeight();
     ResetViewport();
-    InputMouseSetup(g_startup.hide_mouse);
+    InputMouseSetup(g_engine.startup.hide_mouse);
     for (int i = 0; i < 5; ++i) ShowFrame();
 }
 
 int ScreenWidth() {
-    return g_screen_w;
+    return g_engine.screen_w;
 }
 int ScreenHeight() {
-    return g_screen_h;
+    return g_engine.screen_h;
 }
 
 void EndProgram() {
-    if (g_ending) std::_Exit(Errors().number != 0 ? 1 : 0);
-    g_ending = true;
+    if (g_engine.ending) std::_Exit(Errors().number != 0 ? 1 : 0);
+    g_engine.ending = true;
     const ErrorState e = Errors();
     char report[4][32];
     std::snprintf(report[0], sizeof report[0], "%d", static_cast<int>(e.number));
     std::snprintf(report[1], sizeof report[1], "%d", static_cast<int>(e.line - 1));
     std::snprintf(report[2], sizeof report[2], "%d", static_cast<int>(e.current_line));
     std::snprintf(report[3], sizeof report[3], "%d", static_cast<int>(e.file));
-    if (g_startup.debug_build) {
+    if (g_engine.startup.debug_build) {
         AppendLog("-End On Line");
         for (const auto& r : report) AppendLog(r);
     }

@@ -71,8 +71,6 @@ class OpenGLDirezaze {
     int screen_alpha_bits = -1;
     // Read-back buffer of captures without alpha, BGRA bytes; grown, never shrunk.
     std::vector<uint8_t> capture_scratch;
-    // Vertex array of the text draw (x, y, z, u, v per vertex); kept between calls.
-    std::vector<float> text_vertices;
     int current_font = 0;
 };
 

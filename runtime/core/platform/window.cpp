@@ -16,20 +16,19 @@ GlExt g_gl;
 PlatformEventHandlers g_handlers;
 bool g_has_focus = true;
 
+// The logical screen is one of two framebuffers of the same size, drawn in turn: presenting
+// shows the one just drawn and hands the other over for the next frame (which starts by
+// clearing it). The one shown stays untouched until the next present, so the window can be
+// redrawn from it when it is resized or uncovered while the game waits for a key and presents
+// nothing; nothing is copied to keep it.
 struct LogicalScreen {
-    GLuint fbo = 0;
-    GLuint colour = 0;
-    GLuint depth = 0;
+    GLuint fbo[2] = {0, 0};
+    GLuint colour[2] = {0, 0};
+    GLuint depth = 0;  // shared: each frame clears it
+    int drawn = 0;     // the framebuffer the game draws on; the other was shown last
     int width = 0;
     int height = 0;
 } g_screen;
-
-// A copy of the last presented frame, so the window can be redrawn when it is resized or
-// uncovered while the game waits for a key and presents nothing.
-struct LastFrame {
-    GLuint fbo = 0;
-    GLuint colour = 0;
-} g_last;
 
 template <typename T>
 bool Load(T& fn, const char* name) {
@@ -52,36 +51,21 @@ void LoadGlExt() {
     ok &= Load(g_gl.RenderbufferStorage, "glRenderbufferStorage");
     ok &= Load(g_gl.BlitFramebuffer, "glBlitFramebuffer");
     g_gl.framebuffer_objects = ok;
+    Load(g_gl.MultiDrawArrays, "glMultiDrawArrays");
 }
 
 void DestroyScreen() {
-    if (!g_screen.fbo) return;
-    g_gl.DeleteFramebuffers(1, &g_screen.fbo);
-    g_gl.DeleteRenderbuffers(1, &g_screen.colour);
+    if (!g_screen.fbo[0]) return;
+    g_gl.DeleteFramebuffers(2, g_screen.fbo);
+    g_gl.DeleteRenderbuffers(2, g_screen.colour);
     g_gl.DeleteRenderbuffers(1, &g_screen.depth);
     g_screen = LogicalScreen{};
-    g_gl.DeleteFramebuffers(1, &g_last.fbo);
-    g_gl.DeleteRenderbuffers(1, &g_last.colour);
-    g_last = LastFrame{};
-}
-
-bool CreateLastFrame(int width, int height) {
-    g_gl.GenRenderbuffers(1, &g_last.colour);
-    g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_last.colour);
-    g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
-    g_gl.GenFramebuffers(1, &g_last.fbo);
-    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_last.fbo);
-    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                 g_last.colour);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT);
-    return g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
 // Scales the last presented frame into the window and swaps, leaving every GL state it
 // touches as it found it.
 void ShowLastFrame() {
-    if (!g_window || !g_last.fbo) return;
+    if (!g_window || !g_screen.fbo[0]) return;
     GLint draw_fb = 0, read_fb = 0, viewport[4] = {};
     GLfloat clear[4] = {};
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw_fb);
@@ -94,11 +78,14 @@ void ShowLastFrame() {
     int ww = 0, wh = 0;
     SDL_GL_GetDrawableSize(g_window, &ww, &wh);
     PresentRect r = PlatformPresentRect(ww, wh, g_screen.width, g_screen.height);
-    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_last.fbo);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[g_screen.drawn ^ 1]);
     g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glViewport(0, 0, ww, wh);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Black borders only where the picture leaves any.
+    if (r.x != 0 || r.y != 0 || r.width != ww || r.height != wh) {
+        glViewport(0, 0, ww, wh);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, r.x, r.y, r.x + r.width,
                          r.y + r.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     SDL_GL_SwapWindow(g_window);
@@ -112,26 +99,28 @@ void ShowLastFrame() {
 
 bool CreateScreen(int width, int height) {
     DestroyScreen();
-    g_gl.GenRenderbuffers(1, &g_screen.colour);
-    g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.colour);
-    g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
     g_gl.GenRenderbuffers(1, &g_screen.depth);
     g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.depth);
     g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-    g_gl.GenFramebuffers(1, &g_screen.fbo);
-    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
-    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                 g_screen.colour);
-    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                                 g_screen.depth);
-    if (g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
-    if (!CreateLastFrame(width, height)) return false;
-    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
+    g_gl.GenRenderbuffers(2, g_screen.colour);
+    g_gl.GenFramebuffers(2, g_screen.fbo);
+    // The second is made first, so the first is left bound; both start black.
+    for (int i = 1; i >= 0; --i) {
+        g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.colour[i]);
+        g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
+        g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo[i]);
+        g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                     g_screen.colour[i]);
+        g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                                     g_screen.depth);
+        if (g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+        glViewport(0, 0, width, height);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    }
+    g_screen.drawn = 0;
     g_screen.width = width;
     g_screen.height = height;
-    glViewport(0, 0, width, height);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     return true;
 }
 
@@ -304,11 +293,11 @@ int PlatformLogicalHeight() {
 }
 
 void PlatformBindLogicalScreen() {
-    if (g_screen.fbo) g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
+    if (g_screen.fbo[0]) g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo[g_screen.drawn]);
 }
 
 unsigned PlatformLogicalFramebuffer() {
-    return g_screen.fbo;
+    return g_screen.fbo[g_screen.drawn];
 }
 
 PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h) {
@@ -328,14 +317,8 @@ PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int l
 }
 
 void PlatformPresent() {
-    if (!g_window || !g_screen.fbo) return;
-    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo);
-    g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, g_last.fbo);
-    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
-    if (scissor) glDisable(GL_SCISSOR_TEST);
-    g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, 0, 0, g_screen.width,
-                         g_screen.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    if (scissor) glEnable(GL_SCISSOR_TEST);
+    if (!g_window || !g_screen.fbo[0]) return;
+    g_screen.drawn ^= 1;
     ShowLastFrame();
     PlatformBindLogicalScreen();
     glViewport(0, 0, g_screen.width, g_screen.height);

@@ -7,9 +7,9 @@
 #
 # Each run starts PROGRAM (default build/app/zolv) under xvfb-run on a screen that lets the
 # window open at the given whole factor of 320 x 240 (default 3: 960 x 720), waits WARMUP
-# seconds (default 5), sends the keys with xdotool (default "space": past the title to the
-# board the program shows today; name the keys that reach the scene to measure), waits 2
-# seconds more, then reads the CPU time of the program's process tree (utime + stime of every
+# seconds (default 5), sends the keys with xdotool one a second (default "space space space":
+# past the title to the board the program shows today, in time even on a slow start; name the
+# keys that reach the scene to measure), waits 2 seconds more, then reads the CPU time of the program's process tree (utime + stime of every
 # thread, and of children it reaped, from /proc/PID/stat) at the start and the end of SECONDS
 # of wall time (default 20). It prints one line per run and the median:
 #   run 1: 4.2 %   ...   median_cpu_percent_of_one_core=4.2 factor=3 runs=3
@@ -18,7 +18,7 @@
 # It ends only the processes it started, by their ids. Needs xvfb-run, xdotool and awk.
 set -u
 
-FACTOR=3 RUNS=3 SECONDS_=20 WARMUP=5 KEYS="space" PERF_OUT="" PROGRAM=""
+FACTOR=3 RUNS=3 SECONDS_=20 WARMUP=5 KEYS="space space space" PERF_OUT="" PROGRAM=""
 while [[ $# -gt 0 ]]; do
     case $1 in
         --factor) FACTOR=$2; shift ;;

@@ -16,6 +16,7 @@
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
+#include "runtime/core/platform/memory.h"
 #include "runtime/core/platform/window.h"
 #include "runtime/core/sound.h"
 #include "runtime/values/line_file.h"
@@ -145,6 +146,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     DeleteLog();
 
     g_engine.started = true;
+    PlatformKeepFreedMemory();
     std::atexit(&ShutDownRuntime);
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});

@@ -7,10 +7,11 @@
 // With --dump every scene's last frame is written to FOLDER/SCENE.png (the logical screen as
 // drawn, before the old-television lines and the volume bar go on top).
 //
-// The scenes are the ones the program has today: "title" (the title picture, its letters and
-// credits line, redrawn every frame) and "board" (the first board as the program shows it after
-// the title). Each scene is an entry of kScenes, a start step and a per-frame step: the menu,
-// a level played from its replay and the editor join the table as they land.
+// The scenes are the ones the program has today, after "blank" (an empty frame): "title" (the title
+// picture, its letters and credits line, redrawn every frame) and "board" (the first board as the
+// program shows it after the title). Each scene is an entry of kScenes, a start step and a
+// per-frame step: the menu, a level played from its replay and the editor join the table as they
+// land.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -85,6 +86,12 @@ void BoardFrame() {
     DrawBoardPreview();
 }
 
+// An empty frame: the floor every scene stands on (clear, present, wait).
+void BlankStart() {
+    ClearFrame();
+}
+void BlankFrame() {}
+
 struct Scene {
     const char* name;
     void (*start)();
@@ -92,6 +99,7 @@ struct Scene {
 };
 
 constexpr Scene kScenes[] = {
+    {"blank", &BlankStart, &BlankFrame},
     {"title", &TitleStart, &TitleFrame},
     {"board", &BoardStart, &BoardFrame},
 };

@@ -1,0 +1,106 @@
+// Drawing held in the batch and the state cache: order, read-backs, reused texture names and
+// the two logical screens presented in turn.
+#include <gtest/gtest.h>
+
+#include "gfx_fixture.h"
+#include "runtime/core/fonts.h"
+#include "runtime/core/platform/window.h"
+
+namespace {
+
+constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kWhite = 0xFFFFFF;
+
+// Sprite n: a w x h box of one colour.
+void MakeBoxSprite(int n, int w, int h, int rgb) {
+    FillBox(0, 0, w, h, rgb);
+    CaptureSprite(n, 0, 0, w, h);
+    ClearFrame();
+}
+
+TEST_F(GfxTest, HeldQuadsKeepTheirOrderAcrossTextures) {
+    MakeBoxSprite(1, 10, 10, kRed);
+    MakeBoxSprite(2, 10, 10, kGreen);
+    // Red, green over it, red again over that: the two red quads share a texture but must not
+    // be drawn together past the green one.
+    DrawSprite(1, 20, 20);
+    DrawSprite(2, 25, 20);
+    DrawSprite(1, 30, 20);
+    PrintText("A", 100, 100);
+    DrawSprite(2, 100, 100);  // over the letter
+    const RgbImage s = ReadScreen();
+    EXPECT_EQ(s.Colour(22, 25), kRed);
+    EXPECT_EQ(s.Colour(27, 25), kGreen);
+    EXPECT_EQ(s.Colour(32, 25), kRed);
+    EXPECT_EQ(s.Colour(37, 25), kRed);
+    for (int y = 100; y < 110; ++y)
+        for (int x = 100; x < 110; ++x) ASSERT_EQ(s.Colour(x, y), kGreen) << x << ", " << y;
+}
+
+TEST_F(GfxTest, HeldQuadsAreDrawnBeforeCapturesClearsAndBoxes) {
+    MakeBoxSprite(1, 8, 8, kRed);
+    DrawSprite(1, 0, 0);
+    CaptureSprite(3, 0, 0, 8, 8);  // must see the red box just drawn
+    ClearFrame();
+    DrawSprite(3, 40, 40);
+    EXPECT_EQ(ReadScreen().Colour(44, 44), kRed);
+
+    DrawSprite(1, 60, 60);
+    ClearFrame();  // the held quad belongs before the clear, not after it
+    EXPECT_EQ(ReadScreen().Colour(62, 62), 0u);
+
+    DrawSprite(1, 60, 60);
+    FillBox(60, 60, 4, 4, kWhite);  // the box goes over the sprite drawn before it
+    const RgbImage s = ReadScreen();
+    EXPECT_EQ(s.Colour(61, 61), kWhite);
+    EXPECT_EQ(s.Colour(66, 66), kRed);
+}
+
+TEST_F(GfxTest, ATextureMadeAnewGetsTheFilterItIsDrawnWith) {
+    // A sprite with a white left half and a red right half, stretched 4 times: nearest
+    // filtering gives pure colours only.
+    auto make = [](int n, int w) {
+        FillBox(0, 0, w / 2, 8, kWhite);
+        FillBox(w / 2, 0, w / 2, 8, kRed);
+        CaptureSprite(n, 0, 0, w, 8);
+        ClearFrame();
+    };
+    auto only_pure = [](const RgbImage& s, int y, int x0, int x1) {
+        for (int x = x0; x < x1; ++x) {
+            const uint32_t c = s.Colour(x, y);
+            if (c != kWhite && c != kRed && c != 0) return false;
+        }
+        return true;
+    };
+    make(4, 8);
+    SetFiltering(0);
+    DrawSpriteStretched(4, 0, 100, 32, 32);
+    EXPECT_TRUE(only_pure(ReadScreen(), 110, 0, 32));
+    // A new size deletes the texture; the next one made may reuse its name and starts out
+    // with linear filtering, whatever was set on the old one.
+    make(4, 64);
+    SetFiltering(0);
+    ClearFrame();
+    DrawSpriteStretched(4, 0, 100, 256, 32);
+    EXPECT_TRUE(only_pure(ReadScreen(), 110, 0, 256));
+    SetFiltering(1);
+    ClearFrame();
+    DrawSpriteStretched(4, 0, 100, 256, 32);
+    EXPECT_FALSE(only_pure(ReadScreen(), 110, 0, 256)) << "linear filtering blends the halves";
+}
+
+TEST_F(GfxTest, EachFrameStartsClearOnEitherScreen) {
+    FillBox(10, 10, 20, 20, kWhite);
+    const unsigned first = PlatformLogicalFramebuffer();
+    ShowFrame();
+    EXPECT_NE(PlatformLogicalFramebuffer(), first) << "the next frame is drawn on the other one";
+    EXPECT_EQ(ReadScreen().Colour(15, 15), 0u);
+    ShowFrame();
+    EXPECT_EQ(PlatformLogicalFramebuffer(), first);
+    EXPECT_EQ(ReadScreen().Colour(15, 15), 0u) << "nothing left of the frame before last";
+    MakeBoxSprite(1, 8, 8, kRed);
+    DrawSprite(1, 0, 0);
+    ShowFrame();  // the held quad goes into the frame shown, not the next one
+    EXPECT_EQ(ReadScreen().Colour(2, 2), 0u);
+}
+
+}  // namespace

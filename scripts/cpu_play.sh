@@ -36,6 +36,7 @@ done
 HERE=$(cd "$(dirname "$0")/.." && pwd)
 PROGRAM=${PROGRAM:-$HERE/build/app/zolv}
 [[ -x $PROGRAM ]] || { echo "cpu_play: no program at $PROGRAM" >&2; exit 2; }
+PROGRAM=$(cd "$(dirname "$PROGRAM")" && pwd)/$(basename "$PROGRAM")
 for tool in xvfb-run xdotool awk; do
     command -v $tool >/dev/null || { echo "cpu_play: $tool is missing" >&2; exit 2; }
 done

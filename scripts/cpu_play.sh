@@ -92,7 +92,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-one_run() {  # prints the CPU percentage of one run, or nothing when the program died
+# One run, in this shell (not a subshell, so that cleanup sees what it started): sets PCT to
+# the CPU percentage, or leaves it empty when the program died.
+PCT=""
+one_run() {
     local record=$1 i
     TMP=$(mktemp -d /tmp/cpu_play.XXXXXX)
     (cd "$(dirname "$PROGRAM")" &&
@@ -124,19 +127,20 @@ one_run() {  # prints the CPU percentage of one run, or nothing when the program
     sleep "$SECONDS_"
     t1=$(date +%s.%N); s1=$(tree_ticks "$GPID") || return 1
     [[ -n $perf_pid ]] && wait "$perf_pid"
-    awk -v a="$s0" -v b="$s1" -v t0="$t0" -v t1="$t1" -v hz="$HZ" \
-        'BEGIN { printf "%.1f\n", (b - a) / hz / (t1 - t0) * 100 }'
+    PCT=$(awk -v a="$s0" -v b="$s1" -v t0="$t0" -v t1="$t1" -v hz="$HZ" \
+        'BEGIN { printf "%.1f\n", (b - a) / hz / (t1 - t0) * 100 }')
 }
 
 results=()
 for ((run = 1; run <= RUNS; run++)); do
     record=no
     [[ -n $PERF_OUT && $run -eq $RUNS ]] && record=yes
-    pct=$(one_run $record)
+    PCT=""
+    one_run $record
     cleanup
-    [[ -n $pct ]] || { echo "cpu_play: run $run: the program did not keep running" >&2; exit 1; }
-    echo "run $run: $pct %"
-    results+=("$pct")
+    [[ -n $PCT ]] || { echo "cpu_play: run $run: the program did not keep running" >&2; exit 1; }
+    echo "run $run: $PCT %"
+    results+=("$PCT")
 done
 median=$(printf '%s\n' "${results[@]}" | sort -g | awk '{ v[NR] = $1 } END {
     print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')

@@ -9,6 +9,7 @@
 #include "runtime/core/log.h"
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/sprite_atlas.h"
 
 namespace {
 struct Rgb {
@@ -118,6 +119,7 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
     s.texture_height = static_cast<int16_t>(th);
     s.image_width = static_cast<int16_t>(w);
     s.image_height = static_cast<int16_t>(h);
+    AtlasStore(s);
 }
 
 void CreateOffscreen(int target, int n, int w, int h) {
@@ -144,6 +146,7 @@ void CreateOffscreen(int target, int n, int w, int h) {
     ForgetTextureParameters(name);
     ForgetGlState();
     s.texture = name;
+    s.target = true;
     s.texture_width = static_cast<int16_t>(tw);
     s.texture_height = static_cast<int16_t>(th);
     s.image_width = static_cast<int16_t>(w);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "runtime/core/gl_draw.h"
+#include "runtime/core/sprite_atlas.h"
 
 namespace {
 // Lines and boxes: untextured, no alpha test, the key colour written with alpha 0, and the
@@ -47,8 +48,19 @@ void DrawSprite(int n, int x, int y) {
     if (!s.texture) return;
     UseTexturing(true);
     const int w = s.image_width, h = s.image_height;
-    const float u = float(w) / s.texture_width, v = float(h) / s.texture_height;
     const float left = float(x), right = float(x + w), top = float(y), bottom = float(y + h);
+    if (s.atlas) {
+        // Texel on pixel at the sprite's own size: the page's neighbouring blocks are never
+        // sampled, so the picture is the one its own texture gives.
+        const float size = float(AtlasPageSize());
+        const float u0 = s.atlas_x / size, v0 = s.atlas_y / size;
+        const float u1 = (s.atlas_x + w) / size, v1 = (s.atlas_y + h) / size;
+        const float xyuv[16] = {right, top,    u1, v1, left,  top,    u0, v1,
+                                left,  bottom, u0, v0, right, bottom, u1, v0};
+        BatchQuad(s.atlas, SpriteFilter(), QuadKind::kQuad, xyuv);
+        return;
+    }
+    const float u = float(w) / s.texture_width, v = float(h) / s.texture_height;
     const float xyuv[16] = {right, top,    u, v, left,  top,    0, v,
                             left,  bottom, 0, 0, right, bottom, u, 0};
     BatchQuad(s.texture, SpriteFilter(), QuadKind::kQuad, xyuv);

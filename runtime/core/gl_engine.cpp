@@ -10,6 +10,7 @@
 #include "runtime/core/gl_draw.h"
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/sprite_atlas.h"
 
 namespace {
 std::unique_ptr<OpenGLDirezaze> g_engine;
@@ -40,6 +41,7 @@ void GfxCreate() {
 void GfxDestroy() {
     if (g_engine && g_engine->active_target >= 0) SelectTarget(-1);
     g_engine.reset();
+    AtlasReset();
 }
 void GfxAllowFramebufferObjects(bool allowed) {
     g_fbo_allowed = allowed;

@@ -17,6 +17,11 @@ struct SpriteImage {
     int16_t image_height = 0;
     int16_t frame_width = 0;
     int16_t frame_height = 0;
+    // The copy of the texture block in an atlas page (0: none) and its corner there.
+    uint32_t atlas = 0;
+    int16_t atlas_x = 0;
+    int16_t atlas_y = 0;
+    bool target = false;  // drawn into as an off-screen target: no atlas copy
 };
 
 // A picture cut into square tiles, one texture each, indexed column * 8 + row.

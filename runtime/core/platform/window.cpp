@@ -52,6 +52,7 @@ void LoadGlExt() {
     ok &= Load(g_gl.BlitFramebuffer, "glBlitFramebuffer");
     g_gl.framebuffer_objects = ok;
     Load(g_gl.MultiDrawArrays, "glMultiDrawArrays");
+    Load(g_gl.CopyImageSubData, "glCopyImageSubData");
 }
 
 void DestroyScreen() {

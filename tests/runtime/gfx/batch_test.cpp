@@ -88,6 +88,33 @@ TEST_F(GfxTest, ATextureMadeAnewGetsTheFilterItIsDrawnWith) {
     EXPECT_FALSE(only_pure(ReadScreen(), 110, 0, 256)) << "linear filtering blends the halves";
 }
 
+TEST_F(GfxTest, SpritesShowTheirLatestPictureWhereverTheyAreKept) {
+    // Recaptured at the same size: the texture is reused and the shared copy must follow.
+    MakeBoxSprite(5, 10, 10, kRed);
+    DrawSprite(5, 0, 0);
+    MakeBoxSprite(5, 10, 10, kGreen);
+    DrawSprite(5, 20, 0);
+    DrawSpriteZoomed(5, 40, 0, 1, 1);
+    RgbImage s = ReadScreen();
+    EXPECT_EQ(s.Colour(25, 5), kGreen);
+    EXPECT_EQ(s.Colour(45, 5), kGreen);
+    // A captured sprite made an off-screen target shows what is drawn into it.
+    ClearFrame();
+    MakeBoxSprite(6, 16, 16, kRed);
+    CreateOffscreen(1, 6, 16, 16);
+    SelectTarget(1);
+    FillBox(0, 0, 16, 16, kGreen);
+    SelectTarget(-1);
+    DrawSprite(6, 100, 100);
+    SelectTarget(1);
+    FillBox(0, 0, 16, 16, kWhite);
+    SelectTarget(-1);
+    DrawSprite(6, 120, 100);
+    s = ReadScreen();
+    EXPECT_EQ(s.Colour(105, 105), kGreen);
+    EXPECT_EQ(s.Colour(125, 105), kWhite);
+}
+
 TEST_F(GfxTest, EachFrameStartsClearOnEitherScreen) {
     FillBox(10, 10, 20, 20, kWhite);
     const unsigned first = PlatformLogicalFramebuffer();

@@ -1,10 +1,112 @@
 // The program entry: start-up settings, engine start, the game's main program, the end.
+//
+// Without options the game runs for a person. For tests, tools and CI:
+//   zolv --headless --script FILE [--seed N] [--summary FILE] [--key-wait-limit FRAMES]
+//        [--max-frames N] [--dir FOLDER]
+// plays the real program with keys from a script and a virtual clock (see
+// runtime/core/headless.h) and writes a summary when it ends; --dir runs the game from
+// another folder (its Media/ is used and saved into).
+//   zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]
+// plays the move line on map MAP through the real main loop, headless, and prints how the
+// attempt ended (finished, frames, steps, points, time, eggs, chicks, cell, board).
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "game/flow/main_program.h"
 #include "game/flow/procedure_table.h"
+#include "game/flow/summary.h"
+#include "game/play/replay_check.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/headless.h"
+
+namespace {
+
+[[noreturn]] void Usage(const std::string& why) {
+    std::fprintf(stderr,
+                 "zolv: %s\n"
+                 "usage: zolv [--headless --script FILE [--seed N] [--summary FILE]\n"
+                 "             [--key-wait-limit FRAMES] [--max-frames N]] [--dir FOLDER]\n"
+                 "       zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]\n",
+                 why.c_str());
+    std::exit(2);
+}
+
+long Number(const std::string& option, const char* text) {
+    char* end = nullptr;
+    const long n = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || n < 0) Usage(option + " needs a number, not " + text);
+    return n;
+}
+
+// Reads the options; starts headless play when asked.
+void ReadOptions(int argc, char** argv) {
+    bool headless = false;
+    bool replay_check = false;
+    game::ReplayCheckRequest check;
+    std::string script_file;
+    HeadlessOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool has_value = i + 1 < argc;
+        if (a == "--headless") {
+            headless = true;
+        } else if (a == "--script" && has_value) {
+            script_file = argv[++i];
+        } else if (a == "--seed" && has_value) {
+            options.seed = static_cast<uint32_t>(Number(a, argv[++i]));
+        } else if (a == "--summary" && has_value) {
+            options.summary_path = argv[++i];
+        } else if (a == "--key-wait-limit" && has_value) {
+            options.key_wait_limit = static_cast<int>(Number(a, argv[++i]));
+        } else if (a == "--max-frames" && has_value) {
+            options.max_frames = Number(a, argv[++i]);
+        } else if (a == "--replay-check" && i + 2 < argc) {
+            replay_check = true;
+            check.map = static_cast<int>(Number(a, argv[++i]));
+            check.moves = argv[++i];
+        } else if (a == "--turbo") {
+            check.turbo = 1;
+        } else if (a == "--rotation" && has_value) {
+            check.rotation = static_cast<int>(Number(a, argv[++i]) % 4);
+        } else if (a == "--dir" && has_value) {
+            Startup().folder = argv[++i];
+            if (!Startup().folder.empty() && Startup().folder.back() != '/')
+                Startup().folder += '/';
+        } else {
+            Usage("unknown option " + a);
+        }
+    }
+    if (replay_check) {
+        if (headless) Usage("--replay-check runs headless by itself");
+        // The check reports on its own and answers the commentary pages' key waits.
+        options.write_summary = false;
+        options.answer_key_waits = true;
+        std::string error;
+        if (!StartHeadless(options, &error)) Usage(error);
+        game::StartReplayCheck(check);
+        return;
+    }
+    if (!headless) {
+        if (!script_file.empty()) Usage("--script needs --headless");
+        return;
+    }
+    if (!script_file.empty()) {
+        std::ifstream in(script_file, std::ios::binary);
+        if (!in) Usage("cannot read the script " + script_file);
+        std::stringstream text;
+        text << in.rdbuf();
+        options.script = text.str();
+    }
+    std::string error;
+    if (!StartHeadless(options, &error)) Usage(error);
+    game::InstallHeadlessSummary();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::string command_line;
@@ -14,6 +116,7 @@ int main(int argc, char** argv) {
     }
     game::InstallProcedureTable();
     Startup() = StartupSettings{};
+    ReadOptions(argc, argv);
     EngineInit(command_line, 1, "");
     ClearErrorState();
     MainProgram();

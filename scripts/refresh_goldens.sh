@@ -1,7 +1,8 @@
 #!/bin/sh
-# Rewrites the reference pictures of the drawing tests (tests/runtime/gfx/golden/*.png) from
-# what the current code draws. Use it only after a change that is meant to alter the drawing,
-# look at every changed picture (git diff --stat, an image viewer), and commit them with the
+# Rewrites the reference pictures of the drawing tests (tests/runtime/gfx/golden/*.png, shared
+# by the runtime's drawing tests and the board drawing tests of tests/game/render) from what
+# the current code draws. Use it only after a change that is meant to alter the drawing, look
+# at every changed picture (git diff --stat, an image viewer), and commit them with the
 # change. The tests themselves never write references unless ZOLV_UPDATE_GOLDENS=1 is set,
 # as here.
 #
@@ -14,10 +15,13 @@
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
-cmake --build "$build" -j2 --target zolv_tests_runtime_gfx
-ZOLV_UPDATE_GOLDENS=1 ZOLV_TEST=1 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
-    "$build/tests/zolv_tests_runtime_gfx"
-# A second run without the update flag must now pass against the new references.
-ZOLV_TEST=1 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
-    "$build/tests/zolv_tests_runtime_gfx" --gtest_brief=1
+# The runtime's drawing and the game's board drawing keep their references in one folder.
+for program in zolv_tests_runtime_gfx zolv_tests_game_render; do
+    cmake --build "$build" -j2 --target "$program"
+    ZOLV_UPDATE_GOLDENS=1 ZOLV_TEST=1 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
+        "$build/tests/$program"
+    # A second run without the update flag must now pass against the new references.
+    ZOLV_TEST=1 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
+        "$build/tests/$program" --gtest_brief=1
+done
 git -C "$root" status --short -- tests/runtime/gfx/golden

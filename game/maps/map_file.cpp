@@ -4,6 +4,7 @@
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/input.h"
+#include "runtime/core/log.h"
 #include "runtime/values/line_file.h"
 
 namespace game {
@@ -12,7 +13,15 @@ namespace {
 constexpr int kCells = 256;
 // Red 64, green 32, blue 222 as 0x00BBGGRR: the tint over a freshly saved board.
 constexpr int kSavedTint = 0xDE2040;
+constexpr const char* kSavedText = "MAPPA SALVATA!";
+constexpr const char* kNotSavedText = "MAPPA NON SALVATA!";
+// What the last save said, for the headless summary.
+const char* g_save_notice = "";
 }  // namespace
+
+const char* LastSaveNotice() {
+    return g_save_notice;
+}
 
 TextValue MapFileName() {
     return "Media/Zolv-" + mapset_Str + "-mappe." + estdoc_Str;
@@ -27,14 +36,27 @@ void MappaCARICA() {
     riga_Str = ReadFileLine(MapFileName(), map);
     const TextValue start_Str = CharText(static_cast<int>(chrdiff + chgioca));
     const TextValue floor_Str = CharText(static_cast<int>(chrdiff + chsotto));
+    const TextValue empty_Str = CharText(static_cast<int>(chrdiff + chvuoto));
     const TextValue egg_Str = Substring(pezzi_Str(chuovo), 0, 1);
     const TextValue chick_Str = Substring(pezzi_Str(chuovo2), 0, 1);
+    const int pieces = static_cast<int>(ArrayBounds(pezzi_Str, 0));
+    int unknown = 0, first_unknown = -1, first_byte = 0;
     mappa_Str = "";
     for (f = 0; f < kCells; ++f) {
         TextValue cell_Str = Substring(riga_Str, static_cast<int>(f), 1);
-        // A short line (a missing map reads "NO_DATA") simply ends the board early: cells
-        // past its end hold nothing and count as neither egg nor chick.
-        if (cell_Str.empty()) continue;
+        // A short or missing line ("NO_DATA") is made up to a whole board of empty cells,
+        // so play and the editor always work on 256 cells.
+        if (cell_Str.empty()) cell_Str = empty_Str;
+        // A byte naming no piece (a map saved in another encoding) shows as an empty cell
+        // rather than stopping the game in the middle of drawing.
+        const int piece = CharAt(cell_Str, 0) - static_cast<int>(chrdiff);
+        if (piece < 0 || piece >= pieces) {
+            if (unknown++ == 0) {
+                first_unknown = static_cast<int>(f);
+                first_byte = CharAt(cell_Str, 0);
+            }
+            cell_Str = empty_Str;
+        }
         if (cell_Str == start_Str) {
             giocy = static_cast<int>(f / 16);
             giocx = f - 16 * giocy;
@@ -44,15 +66,29 @@ void MappaCARICA() {
         if (cell_Str == chick_Str) ++uova2;
         mappa_Str += cell_Str;
     }
+    if (unknown > 0) {
+        AppendLog("Map " + NumberToText(map).str() + ": cell " + std::to_string(first_unknown) +
+                  " (byte " + std::to_string(first_byte) + ")" +
+                  (unknown > 1 ? " and " + std::to_string(unknown - 1) + " more" : "") +
+                  " name no piece; shown empty");
+    }
 }
 
 void MappaSALVA() {
     CallDepthScope depth;
     WriteFileLine(MapFileName(), map, mappa_Str);
+    // The confirmation stands for a map on disk: the file is written now rather than at the
+    // cache's next flush, whose failure only the log would hear of.
+    const bool written = LineFiles().Flush();
+    if (!written) {
+        AppendLog("Map " + NumberToText(map).str() + " not saved: " + MapFileName().str() +
+                  " could not be written");
+    }
+    g_save_notice = written ? kSavedText : kNotSavedText;
     SetBlendAlpha(-0.25);
     FillBox(0, 0, static_cast<int>(320 * zoom), static_cast<int>(240 * zoom), kSavedTint);
     SetBlendAlpha(0);
-    ScriveTESTO("MAPPA SALVATA!", 32, 100, 16, 1.5);
+    ScriveTESTO(g_save_notice, 32, 100, 16, 1.5);
     mostraschermo();
     WaitAnyKey();
 }
@@ -60,9 +96,12 @@ void MappaSALVA() {
 void MappaModificaXY() {
     CallDepthScope depth;
     p = giocy * 16 + giocx;
+    // Exactly one cell changes, or none: an empty text or a position off the board leaves
+    // the board as it is, so it always keeps its 256 cells.
+    if (newtipo_Str.empty() || p < 0 || p >= kCells) return;
     const int at = static_cast<int>(p);
-    temp_Str =
-        Substring(mappa_Str, 0, at) + newtipo_Str + Substring(mappa_Str, at + 1, kCells - at);
+    temp_Str = Substring(mappa_Str, 0, at) + Substring(newtipo_Str, 0, 1) +
+               Substring(mappa_Str, at + 1, kCells - at);
     mappa_Str = temp_Str;
 }
 

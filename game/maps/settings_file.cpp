@@ -1,11 +1,13 @@
 #include "game/maps/settings_file.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/maps/map_file.h"
 #include "game/maps/media_check.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
+#include "runtime/core/log.h"
 #include "runtime/values/line_file.h"
 
 namespace game {
@@ -51,7 +53,7 @@ void SetSettingsDefaults() {
     sceltamenu = -1;
     testoreplay = 0;
     trasparenza = -0.25;
-    ogni = 4;
+    ogni = ControlsEvery(0);
     demo_Str = "";
     xss = 0;
     yss = 0;
@@ -89,20 +91,39 @@ void ReadSettingsFile(int digit) {
     }
 }
 
+// A line the line file could not give: the file or the line is missing.
+bool MissingLine(const TextValue& line_Str) {
+    return line_Str == "NO_FILE" || line_Str == "NO_DATA";
+}
+
 void ReadPlayerName() {
-    // A missing player file gives "NO_", the start of "NO_FILE".
+    // Without a player file the player is "PL1", as with a name too short to use.
     const TextValue name_Str = ReadFileLine(filegioc_Str, 0);
-    nome_Str = Len(name_Str) >= 3 ? Substring(name_Str, 0, 3) : TextValue("PL1");
+    nome_Str =
+        Len(name_Str) >= 3 && !MissingLine(name_Str) ? Substring(name_Str, 0, 3) : TextValue("PL1");
+}
+
+// A switch read from the player file is 0 or 1: anything else counts as 1, so a hand-edited
+// file can never put an index out of its table or make a glide worth more steps.
+double SwitchValue(double value) {
+    return value == 0 ? 0 : 1;
 }
 
 void ReadPlayerPreferences() {
     // The player file keeps the switches inverted, so a fresh or missing file means "on".
     const auto line = [](int n) { return TextToNumber(ReadFileLine(filegioc_Str, n)); };
-    suoni = std::fabs(1 - line(3));
-    mostramuri = std::fabs(1 - line(4));
-    vetri = std::fabs(1 - line(5));
-    turbo = line(6);
-    lingua = std::fabs(1 - line(7));
+    suoni = SwitchValue(std::fabs(1 - line(3)));
+    mostramuri = SwitchValue(std::fabs(1 - line(4)));
+    vetri = SwitchValue(std::fabs(1 - line(5)));
+    turbo = SwitchValue(line(6));
+    lingua = SwitchValue(std::fabs(1 - line(7)));
+}
+
+// A frame rate the settings leave out (or make 0 or less) would stop the frame clock.
+void CheckFrameRate() {
+    if (lfps > 0 && std::isfinite(lfps)) return;
+    AppendLog("LFPS " + NumberToText(lfps).str() + " is no frame rate; 60 used");
+    lfps = 60;
 }
 
 void Impostazioni() {
@@ -119,12 +140,30 @@ void Impostazioni() {
     RequireMediaFolder(SettingsFileName(1));
     for (int digit = 1; digit <= 2; ++digit) ReadSettingsFile(digit);
     ReadPlayerPreferences();
-    if (turbo == 1) ogni = 2;
+    CheckFrameRate();
+    if (turbo == 1) ogni = ControlsEvery(1);
     if (stereo == 0) volumemax = 1;
     if (stereo == 1) volumemax = 1.5;
     volumebase = volumemax;
     ClearFrame();
     info_Str = "";
+}
+
+double ControlsEvery(double turbo_on) {
+    return turbo_on == 1 ? 2 : 4;
+}
+
+void GiocatoreDATI() {
+    CallDepthScope depth;
+    const TextValue tens_Str = ReadFileLine(filegioc_Str, 1);
+    const TextValue units_Str = ReadFileLine(filegioc_Str, 2);
+    ma1 = (CharAt(tens_Str, 0) - 65) * 10;
+    ma2 = CharAt(units_Str, 0) - 65;
+    map2 = ma1 + ma2;
+    // Without progress on file the player starts at the first map, and progress never
+    // offers a map the set does not have.
+    if (MissingLine(tens_Str) || MissingLine(units_Str)) map2 = 0;
+    map2 = std::clamp(map2, 0.0, mapmax);
 }
 
 }  // namespace game

@@ -16,6 +16,12 @@ void Impostazioni();
 // ..., one pixel between cells, wrapping to the next row before a cell would pass x 319.
 void SpriteMEMO();
 
+// Frames per reading of the controls in play: every 4th frame, every 2nd in turbo.
+double ControlsEvery(double turbo_on);
+
+// The highest map the player has reached (`map2`), from player-file lines 1 and 2.
+void GiocatoreDATI();
+
 // The pieces of Impostazioni, in the order it runs them.
 void SetSettingsDefaults();
 void ReadSettingsFile(int digit);

@@ -26,10 +26,16 @@ double ScriveTESTO(TextValue testo_Str, double x, double y, double zo, double st
     locals.Note();
     const int length = Len(testo_Str);
     x = TextStartX(x, length, zo);
-    // The font has one sprite per character from code 32 on, the first being chchr.
+    // The font has one sprite per character from code 32 on, the first being chchr. A control
+    // character (a tab in a text file) has no sprite: it keeps its place but draws nothing, so
+    // it can never name a sprite below the font or outside the sprite table.
     for (int t = 0; t < length; ++t) {
-        ch = CharAt(testo_Str, t) + chchr - 32;
-        DrawSpriteZoomed(static_cast<int>(ch), static_cast<int>(x), static_cast<int>(y), st, st);
+        const int code = CharAt(testo_Str, t);
+        if (code >= 32) {
+            ch = code + chchr - 32;
+            DrawSpriteZoomed(static_cast<int>(ch), static_cast<int>(x), static_cast<int>(y), st,
+                             st);
+        }
         x = x + zo;
     }
     return 0;

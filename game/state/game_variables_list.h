@@ -71,6 +71,7 @@
     NUMBER(lettera) \
     TEXT(nome_Str) \
     TEXT(n_Str) \
+    TEXT(nomeprec_Str) \
     TEXT(noname_Str) \
     TEXT(null_Str) \
     TEXT(demo_Str) \

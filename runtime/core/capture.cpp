@@ -93,9 +93,15 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
         glBindTexture(GL_TEXTURE_2D, s.texture);
     }
     if (g->screen_alpha_bits < 0) {
+        // Learnt from the logical screen, whatever target is being drawn on now.
+        const bool on_target =
+            g->active_target >= 0 && g->targets[g->active_target].renderbuffer_width != 0;
+        if (on_target) PlatformBindLogicalScreen();
         GLint bits = 0;
         glGetIntegerv(GL_ALPHA_BITS, &bits);
         g->screen_alpha_bits = bits;
+        if (on_target)
+            Gl().BindFramebuffer(GL_FRAMEBUFFER, g->targets[g->active_target].framebuffer);
     }
     const int window_y = CurrentTargetHeight() - y - h;
     if (g->screen_alpha_bits > 0) {

@@ -12,7 +12,9 @@
 #include "runtime/core/fonts.h"
 #include "runtime/core/gl_engine.h"
 #include "runtime/core/gl_state.h"
+#include "runtime/core/headless.h"
 #include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
@@ -33,7 +35,6 @@ struct Engine {
     StartupSettings startup;
     bool started = false;
     bool paused = false;
-    bool ending = false;
     bool software_warned = false;
     double start_time = 0;      // clock at the end of start-up (TimerNow's zero)
     double previous_frame = 0;  // clock at the start of the frame before
@@ -44,16 +45,25 @@ struct Engine {
     int screen_h = 0;
     std::string title;
     std::string command_line;
-    std::vector<void (*)()> shutdown_steps;
 } g_engine;
+
+std::string GameFolder() {
+    return g_engine.startup.folder.empty() ? PlatformProgramFolder() : g_engine.startup.folder;
+}
+
+// The clock the frame schedule runs on: the virtual one in headless play.
+double Clock() {
+    return HeadlessActive() ? HeadlessNowMs() : PlatformNowMs();
+}
 
 double IntervalFor(double fps) {
     const int whole = static_cast<int>(fps);
     return whole <= 0 ? 2.0 : 1000.0 / whole;
 }
 
+// The close button or Alt+F4: a normal end, whatever non-fatal error was recorded before.
 void OnClose() {
-    EndProgram();
+    EndNormally();
 }
 
 void OnFocus(bool gained) {
@@ -86,17 +96,11 @@ void CreateGLWindow(int width, int height, double fps) {
     ClearFrame();
     g_engine.screen_w = width;
     g_engine.screen_h = height;
-    g_engine.due = PlatformNowMs();
+    g_engine.due = Clock();
 }
-// Runs the shutdown steps, releases input and closes the window, once. Also run at a normal
-// process exit that did not pass through EndProgram (a host program or test returning from
-// main), so the audio thread stops before static objects it reads are destroyed.
-void ShutDownRuntime() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    for (auto step : g_engine.shutdown_steps) step();
-    PlatformSetCurrentFolder(PlatformProgramFolder());
+// The last shutdown step: releases input and closes the window.
+void CloseEngine() {
+    PlatformSetCurrentFolder(GameFolder());
     InputShutdown();
     PlatformWindowClose();
 }
@@ -128,17 +132,14 @@ void SetWindowTitle(const std::string& title) {
 }
 
 double NowMs() {
-    return PlatformNowMs();
+    return Clock();
 }
 double TimerNow() {
-    return PlatformNowMs() - g_engine.start_time;
+    return Clock() - g_engine.start_time;
 }
 void SleepMs(double ms) {
+    if (HeadlessActive()) return HeadlessAdvanceMs(static_cast<int>(ms));
     PlatformSleepMs(static_cast<int>(ms));
-}
-
-void AddShutdownStep(void (*step)()) {
-    g_engine.shutdown_steps.push_back(step);
 }
 
 int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
@@ -147,7 +148,9 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
 
     g_engine.started = true;
     PlatformKeepFreedMemory();
-    std::atexit(&ShutDownRuntime);
+    SetEndReport(g_engine.startup.debug_build != 0);
+    SetFinalShutdownStep(&CloseEngine);
+    RunShutdownAtExit();
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
@@ -166,7 +169,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     // Networking and the 3D engine are not part of this program; the stage is kept so the
     // log reads the same.
     AppendLog("Init Network");
-    SeedRandom(static_cast<uint32_t>(static_cast<uint64_t>(PlatformNowMs())));
+    SeedRandom(HeadlessActive() ? HeadlessSettings().seed
+                                : static_cast<uint32_t>(static_cast<uint64_t>(Clock())));
 
     AppendLog("Init Window");
     SwitchDisplay(g_engine.startup.fullscreen != 0);
@@ -175,12 +179,12 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SoundInitDevice();
     SetFont(0);
 
-    PlatformSetCurrentFolder(PlatformProgramFolder());
+    PlatformSetCurrentFolder(GameFolder());
     StartMediaLookup();
     AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
-    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = PlatformNowMs();
+    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = Clock();
     FrameWait();
     ResetViewport();
     g_engine.screen_w = PlatformLogicalWidth();
@@ -195,7 +199,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     ShowFrame();
 
     g_engine.paused = false;
-    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = PlatformNowMs();
+    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = Clock();
 
     LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
     SetFont(0);
@@ -216,20 +220,29 @@ double AdvanceDueTime(double due, double interval, double now) {
 double FrameWait() {
     FlushBatch();
     LeaveTarget();
+    if (HeadlessActive()) {
+        // Nobody looks: nothing is presented and the due time comes at once.
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const double t0 = Clock();
+        HeadlessSetFrameInterval(g_engine.interval);
+        if (g_engine.due > t0) HeadlessAdvanceMs(g_engine.due - t0);
+        g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, Clock());
+        return Clock() - t0 + 1.0;
+    }
     PlatformPresent();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    const double t0 = PlatformNowMs();
+    const double t0 = Clock();
     // Events are pumped before each sleep and once the sleeping is over, not on every turn
     // of the spin: each pump asks the window system.
     for (;;) {
         PlatformPumpAll();
-        const double now = PlatformNowMs();
+        const double now = Clock();
         if (g_engine.due - now <= kSpinMs) break;
         PlatformSleepUntilMs(g_engine.due - kSpinMs);
     }
-    double now = PlatformNowMs();
-    while (now <= g_engine.due) now = PlatformNowMs();
+    double now = Clock();
+    while (now <= g_engine.due) now = Clock();
     g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, now);
     return now - t0 + 1.0;
 }
@@ -237,20 +250,18 @@ double FrameWait() {
 void ShowFrame(std::source_location where) {
     NoteLine(where);
     g_engine.previous_frame = g_engine.current_frame;
-    g_engine.current_frame = PlatformNowMs();
+    g_engine.current_frame = Clock();
 
-    while (g_engine.paused) {
+    while (g_engine.paused && !HeadlessActive()) {
         PlatformPumpAll();
         PlatformSleepMs(100);
     }
 
+    if (HeadlessActive()) HeadlessNextFrame();
     InputNewFrame();
-    const bool escape = EscapeEnds() && (KeyDown(129) || KeyDown(1));
-    if (escape || (KeyDown(56) && KeyDown(62))) {
-        Errors().number = 0;
-        Errors().line = Errors().current_line;
-        EndProgram();
-    }
+    const bool escape = EscapeEnds() && (KeyDown(kKeyEscExtended) || KeyDown(kKeyEsc));
+    const bool alt = KeyDown(kKeyLeftAlt) || KeyDown(kKeyRightAlt);
+    if (escape || (alt && KeyDown(kKeyF4))) EndNormally();
 
     PlatformPumpAll();
     FrameWait();
@@ -289,28 +300,4 @@ int ScreenWidth() {
 }
 int ScreenHeight() {
     return g_engine.screen_h;
-}
-
-void EndProgram() {
-    if (g_engine.ending) std::_Exit(Errors().number != 0 ? 1 : 0);
-    g_engine.ending = true;
-    const ErrorState e = Errors();
-    char report[4][32];
-    std::snprintf(report[0], sizeof report[0], "%d", static_cast<int>(e.number));
-    std::snprintf(report[1], sizeof report[1], "%d", static_cast<int>(e.line - 1));
-    std::snprintf(report[2], sizeof report[2], "%d", static_cast<int>(e.current_line));
-    std::snprintf(report[3], sizeof report[3], "%d", static_cast<int>(e.file));
-    if (g_engine.startup.debug_build) {
-        AppendLog("-End On Line");
-        for (const auto& r : report) AppendLog(r);
-    }
-    ShutDownRuntime();
-    const int status = e.number != 0 ? 1 : 0;
-    if (status != 0) {
-        std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],
-                     report[0], report[1], report[2], report[3]);
-    }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
 }

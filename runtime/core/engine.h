@@ -1,8 +1,10 @@
 // The runtime's outer shell: start-up, the frame present with its frame limiter and event
-// pumping, display mode, the clock, and the end routine with its end report.
+// pumping, display mode and the clock. The end routine is in program_end.h (included here).
 #pragma once
 #include <source_location>
 #include <string>
+
+#include "runtime/core/program_end.h"
 
 // Start-up settings, written by the entry before EngineInit.
 struct StartupSettings {
@@ -13,6 +15,7 @@ struct StartupSettings {
     int multisample = 0;
     int hide_mouse = 0;
     int debug_build = 1;  // no pause on focus loss; EndProgram writes its end report
+    std::string folder;   // the folder the game runs from; empty: the program's own folder
 };
 StartupSettings& Startup();
 
@@ -50,12 +53,3 @@ double NowMs();
 bool Paused();
 const std::string& WindowTitle();
 void SetWindowTitle(const std::string& title);
-
-// Steps the end routine runs, in the order they were added (file flushing, sound and input
-// shutdown, temporary media files). Each runtime object adds its own when it starts.
-void AddShutdownStep(void (*step)());
-
-// Ends the program: end report, shutdown steps, window closed, process exit. The exit status
-// is 0 after a normal end (error number 0) and 1 after a runtime error, whose report is also
-// printed to standard error.
-[[noreturn]] void EndProgram();

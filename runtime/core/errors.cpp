@@ -3,10 +3,9 @@
 #include <array>
 #include <cstring>
 
-#include "runtime/core/engine.h"
+#include "runtime/core/program_end.h"
 
 namespace {
-ErrorState g_errors;
 DebugVarTable g_globals;
 DebuggerRecord g_record;
 int32_t g_target_depth = 0;
@@ -17,13 +16,6 @@ const NamedProcedure* g_procedures = nullptr;
 int g_procedure_count = 0;
 void (*g_debugger)(DebuggerRecord&) = nullptr;
 }  // namespace
-
-ErrorState& Errors() {
-    return g_errors;
-}
-void ClearErrorState() {
-    g_errors = ErrorState{};
-}
 
 void DebugVarTable::Register(const char* name, int32_t kind, void* address) {
     entries_.push_back({name, kind, address});
@@ -70,8 +62,8 @@ bool AddBreakpoint(int32_t file, int32_t line) {
 }
 
 void StatementHook(int file, int line, const DebugVarTable* locals) {
-    g_errors.file = file;
-    g_errors.current_line = line;
+    Errors().file = file;
+    Errors().current_line = line;
 
     bool stop =
         g_record.break_request != 0 || (g_record.step_mode != 0 && g_call_depth <= g_target_depth);
@@ -84,7 +76,8 @@ void StatementHook(int file, int line, const DebugVarTable* locals) {
         }
         if (!stop) return;
     }
-    if (g_record.stop_request != 0) StopErrorZero();
+    // A stop request ends with the game's line (just recorded) as the error line.
+    if (g_record.stop_request != 0) EndNormally();
 
     g_record.file = file;
     g_record.line = line;
@@ -121,10 +114,10 @@ void StatementHook(int file, int line, const DebugVarTable* locals) {
 void SetErrorNumber(double n, std::source_location where) {
     // Only the line is recorded here, never a debugger stop: the stop request itself ends
     // the program through this function.
-    g_errors.file = 0;
-    g_errors.current_line = static_cast<double>(where.line());
-    g_errors.number = n;
-    g_errors.line = g_errors.current_line;
+    Errors().file = 0;
+    Errors().current_line = static_cast<double>(where.line());
+    Errors().number = n;
+    Errors().line = Errors().current_line;
 }
 
 void StopErrorZero(std::source_location where) {

@@ -6,25 +6,7 @@
 #include <string>
 #include <vector>
 
-// Error numbers the runtime sets.
-enum RuntimeError : int {
-    kErrorNone = 0,           // normal end
-    kErrorFile = 3,           // a file could not be opened or read
-    kErrorRange = 7,          // argument out of range, or no memory for an array
-    kErrorShape = 8,          // array operation the shape does not allow
-    kErrorIndex = 9,          // array index outside the array, or array never sized
-    kErrorDataExhausted = 20  // read from the data list past its end
-};
-
-// Error state: all doubles, all 0 at start.
-struct ErrorState {
-    double number = 0;
-    double line = 0;
-    double file = 0;
-    double current_line = 0;
-};
-ErrorState& Errors();
-void ClearErrorState();
+#include "runtime/core/program_end.h"
 
 // Kind codes of DebugVarTable entries.
 enum DebugVarKind : int32_t {

@@ -1,37 +1,13 @@
 // Reading a picture file: the bytes, then the BMP reader, then the PNG reader.
-#include <cstdio>
-
 #include "runtime/core/image_decode.h"
 #include "runtime/core/log.h"
-
-namespace {
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& why) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        why = "cannot be opened";
-        return false;
-    }
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    const long length = ok ? std::ftell(f) : -1;
-    if (length < 0 || length > kMaxImageFileBytes) {
-        why = length < 0 ? "cannot be read" : "file too large";
-        std::fclose(f);
-        return false;
-    }
-    bytes.resize(static_cast<size_t>(length));
-    ok = std::fseek(f, 0, SEEK_SET) == 0 &&
-         std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    std::fclose(f);
-    if (!ok) why = "cannot be read";
-    return ok;
-}
-}  // namespace
+#include "runtime/core/whole_file.h"
 
 bool LoadImageFile(const std::string& path, DecodedImage& out) {
     out = DecodedImage{};
     std::vector<uint8_t> bytes;
     std::string why;
-    if (ReadWholeFile(path, bytes, why)) {
+    if (ReadWholeFile(path, bytes, &why, kMaxImageFileBytes)) {
         std::string why_bmp;
         if (DecodeBmp(bytes.data(), bytes.size(), out, why_bmp)) return true;
         if (DecodePng(bytes.data(), bytes.size(), out, why)) return true;

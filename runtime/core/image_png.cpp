@@ -50,11 +50,31 @@ bool ReadHeader(png_structp png, png_infop info, png_uint_32* width, png_uint_32
     return png_get_rowbytes(png, info) == static_cast<size_t>(*width) * 4;
 }
 
-bool ReadRows(png_structp png, png_infop info, png_bytepp rows) {
+bool ReadRows(png_structp png, png_bytepp rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_read_image(png, rows);
-    png_read_end(png, info);
+    // Nothing after the image data is read: the chunks there carry no pixels.
     return true;
+}
+
+uint32_t BigEndian32(const uint8_t* p) {
+    return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
+}
+
+// Walks the chunk list of the whole file before the decoder sees it. Returns the size up to
+// the end of the end chunk, or 0 when a chunk declares more bytes than the file has left (a
+// decoder trusting such a length would allocate it before finding out) or there is no end
+// chunk (a cut file).
+size_t CheckedChunkEnd(const uint8_t* data, size_t size) {
+    size_t pos = 8;
+    while (size - pos >= 12) {
+        const uint32_t length = BigEndian32(data + pos);
+        if (length > size - pos - 12) return 0;
+        const bool end = std::memcmp(data + pos + 4, "IEND", 4) == 0;
+        pos += 12 + size_t{length};
+        if (end) return pos;
+    }
+    return 0;
 }
 }  // namespace
 
@@ -64,7 +84,12 @@ bool DecodePng(const uint8_t* data, size_t size, DecodedImage& out, std::string&
         why = "not a PNG file";
         return false;
     }
-    PngSource src{data, size, 0, "PNG error"};
+    const size_t checked = CheckedChunkEnd(data, size);
+    if (checked == 0) {
+        why = "PNG chunk longer than the file, or no end chunk";
+        return false;
+    }
+    PngSource src{data, checked, 0, "PNG error"};
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &src, &OnError, &OnWarning);
     if (!png) {
         why = "no memory for the PNG reader";
@@ -93,7 +118,7 @@ bool DecodePng(const uint8_t* data, size_t size, DecodedImage& out, std::string&
         out.rgba.resize(static_cast<size_t>(width) * height * 4);
         std::vector<png_bytep> rows(height);
         for (png_uint_32 y = 0; y < height; ++y) rows[y] = out.rgba.data() + y * width * 4;
-        ok = ReadRows(png, info, rows.data());
+        ok = ReadRows(png, rows.data());
     }
     png_destroy_read_struct(&png, &info, nullptr);
     if (!ok) {

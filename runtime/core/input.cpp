@@ -5,14 +5,15 @@
 #include <cmath>
 #include <cstring>
 
-#include "runtime/core/engine.h"
-#include "runtime/core/errors.h"
+#include "runtime/core/headless.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/joystick.h"
 #include "runtime/core/platform/keyboard.h"
 #include "runtime/core/platform/mouse.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/program_end.h"
 
 namespace {
 constexpr int kIdleRounds = 15;
@@ -33,6 +34,10 @@ struct Input {
 } g_input;
 
 void RefreshKeyboard() {
+    if (HeadlessActive()) {
+        std::memcpy(g_input.keys.data(), HeadlessKeys(), g_input.keys.size());
+        return;
+    }
     PlatformKeyboardRefresh();
     std::memcpy(g_input.keys.data(), PlatformKeyboardState(), g_input.keys.size());
 }
@@ -43,17 +48,13 @@ bool Down(int code) {
 
 // Clamps a position to the screen the game draws on (nothing to clamp to before start-up).
 void ClampToScreen(int* x, int* y) {
-    const int w = ScreenWidth(), h = ScreenHeight();
+    const int w = PlatformLogicalWidth(), h = PlatformLogicalHeight();
     if (w > 0) *x = std::clamp(*x, 0, w - 1);
     if (h > 0) *y = std::clamp(*y, 0, h - 1);
 }
 
 void EndOnEscape() {
-    if (g_input.escape_ends && (Down(129) || Down(1))) {
-        Errors().number = 0;
-        Errors().line = Errors().current_line;
-        EndProgram();
-    }
+    if (g_input.escape_ends && (Down(kKeyEscExtended) || Down(kKeyEsc))) EndNormally();
 }
 
 bool AnyKeyDown() {
@@ -135,7 +136,7 @@ int CharacterKey() {
         if (Down(code)) c = PlatformKeyCharacter(code);
     }
     if (std::isalpha(c)) {
-        const bool shift = Down(42) || Down(54);
+        const bool shift = Down(kKeyLeftShift) || Down(kKeyRightShift);
         if (shift != PlatformCapsLock()) c = std::toupper(c);
     }
     const int lower = std::tolower(c);
@@ -145,6 +146,11 @@ int CharacterKey() {
 }
 
 void WaitAnyKey() {
+    if (HeadlessActive()) {
+        HeadlessWaitForKey();
+        RefreshKeyboard();
+        return;
+    }
     while (CharacterKey() != 0) {
     }
     while (CharacterKey() == 0) {

@@ -11,6 +11,7 @@
 #include "runtime/core/mixer.h"
 #include "runtime/core/platform/audio.h"
 #include "runtime/core/wave_reader.h"
+#include "runtime/core/whole_file.h"
 #include "runtime/values/media_lookup.h"
 
 namespace {
@@ -55,28 +56,10 @@ void Empty(SoundSlot& s) {
     s = SoundSlot{};
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>* bytes, std::string* why) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        *why = "cannot be opened";
-        return false;
-    }
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    const long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && size <= kMaxFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes->resize(static_cast<size_t>(size));
-        ok = std::fread(bytes->data(), 1, bytes->size(), f) == bytes->size();
-    }
-    std::fclose(f);
-    if (!ok) *why = size > kMaxFileBytes ? "too large" : "cannot be read";
-    return ok;
-}
-
 // Reads and converts the file into a shared sample block at the device format.
 SampleBlock LoadSamples(const std::string& path, std::string* why) {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, &bytes, why)) return nullptr;
+    if (!ReadWholeFile(path, bytes, why, kMaxFileBytes)) return nullptr;
     WaveData wave;
     if (!ReadWave(bytes.data(), bytes.size(), &wave, why)) return nullptr;
     auto samples = std::make_shared<std::vector<int16_t>>();

@@ -104,9 +104,9 @@ TextValue LineFileCache::Read(const std::string& file, int n, std::source_locati
     std::string_view line = slots_[static_cast<size_t>(n)];
     // A text ends at its first NUL; the trim works on what the game will see.
     line = line.substr(0, line.find('\0'));
-    // Anything that is 31 or less as a signed byte goes: control characters, and also the
-    // accented letters 128 to 255 at the very end of a line.
-    while (!line.empty() && static_cast<signed char>(line.back()) <= 31) line.remove_suffix(1);
+    // Trailing control characters (codes 0 to 31) go; bytes 128 to 255 stay: they are map
+    // cells of the higher pieces and accented letters.
+    while (!line.empty() && static_cast<unsigned char>(line.back()) <= 31) line.remove_suffix(1);
     if (line.empty()) return TextValue(kNoData);
     return TextValue(line);
 }

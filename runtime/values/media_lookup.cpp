@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "runtime/core/engine.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/folders.h"
+#include "runtime/core/program_end.h"
 #include "runtime/values/line_file.h"
 
 namespace {

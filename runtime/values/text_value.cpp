@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -203,10 +204,36 @@ TextValue IntegerToText(long long value) {
 }
 
 double TextToNumber(const char* text) {
-    return text ? std::atof(text) : 0.0;
+    if (!text) return 0.0;
+    // The decimal grammar only: no hexadecimal, "inf" or "nan" as the C library's atof would
+    // take, so no file can hand the game a NaN or an infinity.
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    const char* start = p;
+    if (*p == '+' || *p == '-') ++p;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    int digits = 0;
+    while (digit(*p)) ++p, ++digits;
+    if (*p == '.') {
+        ++p;
+        while (digit(*p)) ++p, ++digits;
+    }
+    if (digits == 0) return 0.0;
+    if (*p == 'e' || *p == 'E') {
+        const char* e = p + 1;
+        if (*e == '+' || *e == '-') ++e;
+        if (digit(*e)) {
+            while (digit(*e)) ++e;
+            p = e;
+        }
+    }
+    const std::string number(start, p);
+    const double value = std::strtod(number.c_str(), nullptr);
+    // A magnitude past the double range reads as 0, like any other text that is no number.
+    return std::isfinite(value) ? value : 0.0;
 }
 double TextToNumber(const TextValue& text) {
-    return std::atof(text.c_str());
+    return TextToNumber(text.c_str());
 }
 
 int TextToInteger(const char* text) {

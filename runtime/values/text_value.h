@@ -18,8 +18,9 @@ class TextValue;
 TextValue NumberToText(double value);
 // Decimal digits with a leading "-" when negative.
 TextValue IntegerToText(long long value);
-// atof rules: leading blanks, sign, digits, point, exponent; stops at the first misfit; 0 when
-// the text does not start with a number.
+// Leading blanks, optional sign, digits with an optional point, optional exponent; stops at
+// the first character that does not fit; 0 when the text does not start with a number, and
+// for a magnitude too large for a double. Never NaN or infinite.
 double TextToNumber(const char* text);
 double TextToNumber(const TextValue& text);
 // atoi rules, saturated to the 32-bit range.

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "support/scratch_files.h"
+
 std::string MediaDir() {
     return std::string(ZOLV_SOURCE_DIR) + "/media";
 }
@@ -60,8 +62,7 @@ bool Image::Opaque(int x, int y) const {
 }
 
 bool ReadBmp24(const std::string& path, Image& out) {
-    std::ifstream f(path, std::ios::binary);
-    std::string b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::string b = ReadWholeFile(path);
     auto u32 = [&](size_t o) {
         return uint32_t(uint8_t(b[o])) | uint32_t(uint8_t(b[o + 1])) << 8 |
                uint32_t(uint8_t(b[o + 2])) << 16 | uint32_t(uint8_t(b[o + 3])) << 24;
@@ -158,8 +159,7 @@ MediaSettings ReadSettings(const std::string& mediaDir) {
 
 WaveInfo ReadWave(const std::string& path) {
     WaveInfo w;
-    std::ifstream f(path, std::ios::binary);
-    std::string b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::string b = ReadWholeFile(path);
     auto u16 = [&](size_t o) { return uint32_t(uint8_t(b[o])) | uint32_t(uint8_t(b[o + 1])) << 8; };
     auto u32 = [&](size_t o) { return u16(o) | u16(o + 2) << 16; };
     if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0) return w;

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <vector>
 
+#include "runtime/core/whole_file.h"
+
 namespace {
 std::string ScratchBase() {
 #ifdef ZOLV_BINARY_DIR
@@ -44,11 +46,9 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes)) return {};
+    return std::string(bytes.begin(), bytes.end());
 }
 
 bool FileExists(const std::string& path) {

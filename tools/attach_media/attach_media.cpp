@@ -1,13 +1,17 @@
 // attach_media PROGRAM FOLDER [PREFIX]
 //   Appends every file below FOLDER to PROGRAM as its attached media archive; the game then
-//   finds "PREFIX" + the file's path inside FOLDER (PREFIX defaults to "Media/") even when no
-//   such file is on disk. An archive already attached is replaced.
+//   finds "PREFIX" + the file's path inside FOLDER even when no such file is on disk. Without
+//   PREFIX, a FOLDER that holds a "Media" folder is taken as laid out beside the program (the
+//   shipped set: Media/ and the readme files) and stored as it is; any other FOLDER is taken
+//   as the media folder itself and stored under "Media/". An archive already attached is
+//   replaced.
 // attach_media --list PROGRAM
 //   Lists the entries of the attached archive with their compressed sizes.
 #include <sys/stat.h>
 #include <zlib.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/whole_file.h"
 #include "runtime/values/media_lookup.h"
 
 namespace fs = std::filesystem;
@@ -30,13 +35,6 @@ struct PackedFile {
 void PutLittleEndian32(std::vector<unsigned char>& out, int64_t v) {
     const uint32_t u = static_cast<uint32_t>(static_cast<int32_t>(v));
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(u >> (8 * i)));
-}
-
-bool ReadFile(const fs::path& path, std::vector<unsigned char>& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 bool Pack(const fs::path& folder, const std::string& prefix, std::vector<PackedFile>& files) {
@@ -60,7 +58,7 @@ bool Pack(const fs::path& folder, const std::string& prefix, std::vector<PackedF
             continue;
         }
         std::vector<unsigned char> raw;
-        if (!ReadFile(p, raw)) {
+        if (!ReadWholeFile(p.string(), raw)) {
             std::fprintf(stderr, "attach_media: cannot read %s\n", p.c_str());
             return false;
         }
@@ -87,9 +85,22 @@ int List(const std::string& program) {
     return 0;
 }
 
+// "" for a folder laid out as beside the program (it holds "Media/"), else "Media/".
+std::string DefaultPrefix(const fs::path& folder) {
+    std::error_code ec;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (name == "media" && it->is_directory()) return "";
+    }
+    return "Media/";
+}
+
 int Attach(const std::string& program, const fs::path& folder, const std::string& prefix) {
     std::vector<unsigned char> out;
-    if (!ReadFile(program, out)) {
+    if (!ReadWholeFile(program, out)) {
         std::fprintf(stderr, "attach_media: cannot read %s\n", program.c_str());
         return 1;
     }
@@ -154,9 +165,10 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--list") return List(argv[2]);
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr,
-                     "usage: attach_media PROGRAM FOLDER [PREFIX]   (PREFIX defaults to Media/)\n"
+                     "usage: attach_media PROGRAM FOLDER [PREFIX]   (PREFIX: \"\" when FOLDER "
+                     "holds Media/, else Media/)\n"
                      "       attach_media --list PROGRAM\n");
         return 2;
     }
-    return Attach(argv[1], argv[2], argc == 4 ? argv[3] : "Media/");
+    return Attach(argv[1], argv[2], argc == 4 ? argv[3] : DefaultPrefix(argv[2]));
 }

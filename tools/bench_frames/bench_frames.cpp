@@ -7,11 +7,10 @@
 // With --dump every scene's last frame is written to FOLDER/SCENE.png (the logical screen as
 // drawn, before the old-television lines and the volume bar go on top).
 //
-// The scenes are the ones the program has today, after "blank" (an empty frame): "title" (the title
-// picture, its letters and credits line, redrawn every frame) and "board" (the first board as the
-// program shows it after the title). Each scene is an entry of kScenes, a start step and a
-// per-frame step: the menu, a level played from its replay and the editor join the table as they
-// land.
+// The scenes, after "blank" (an empty frame): "title" (the title picture, its letters and credits
+// line, redrawn every frame) and "play" (level 0 as play draws it, the player standing at the
+// start, its animation running). Each scene is an entry of kScenes, a start step and a
+// per-frame step.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -22,9 +21,9 @@
 #include <string>
 #include <vector>
 
-#include "game/maps/board_preview.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
+#include "game/play/play_loop.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -32,6 +31,7 @@
 #include "runtime/core/errors.h"
 #include "runtime/core/input.h"
 #include "runtime/core/platform/folders.h"
+#include "runtime/core/program_end.h"
 #include "screen_png.h"
 
 namespace {
@@ -69,21 +69,27 @@ void TitleFrame() {
     SetBlendAlpha(0);
 }
 
-void BoardStart() {
+// Level 0 chosen from the menu: the player's data, the board at play's zoom, the attempt
+// started.
+void PlayLevelStart() {
     ClearFrame();
+    GiocatoreDATI();
     map = 0;
     editor = 0;
+    rivede = 0;
     mappafissa = 1;
-    zoom = 1;
     rotazione = 0;
-    MappaCARICA();
-    Margini();
+    zoom = 2;
+    sceltamenu = -1;
     SetBlendAlpha(0);
+    SetFrameLimit(lfps);
+    AttemptStart();
 }
 
-void BoardFrame() {
-    Cls();
-    DrawBoardPreview();
+void PlayLevelFrame() {
+    DrawPlayFrame();
+    animazione += 1;
+    if (animazione == 8) animazione = 0;
 }
 
 // An empty frame: the floor every scene stands on (clear, present, wait).
@@ -101,7 +107,7 @@ struct Scene {
 constexpr Scene kScenes[] = {
     {"blank", &BlankStart, &BlankFrame},
     {"title", &TitleStart, &TitleFrame},
-    {"board", &BoardStart, &BoardFrame},
+    {"play", &PlayLevelStart, &PlayLevelFrame},
 };
 
 double CpuMs() {
@@ -160,7 +166,7 @@ int main(int argc, char** argv) {
             dump = argv[++i];
         } else if (a.rfind("--", 0) == 0) {
             std::fprintf(stderr,
-                         "usage: zolv_bench_frames [--frames N] [--scenes title,board] "
+                         "usage: zolv_bench_frames [--frames N] [--scenes title,play] "
                          "[--dump FOLDER] [PROGRAM_FOLDER]\n");
             return 2;
         } else {
@@ -185,5 +191,5 @@ int main(int argc, char** argv) {
         if (only.empty() || only.find("," + std::string(scene.name) + ",") != std::string::npos)
             RunScene(scene, frames, dump);
     }
-    EndProgram();
+    EndNormally();
 }

@@ -4,18 +4,17 @@
 //   OUT_PREFIX-sprites-N.png  every cut sprite in a grid, numbered;
 //   OUT_PREFIX-pieces.png     every piece of the table: its sprite, character, number and
 //                             kind letters;
-//   OUT_PREFIX-map-M.png      board M (default 1) drawn cell by cell, back row first, at the
-//                             game's 320 x 240.
+//   OUT_PREFIX-map-M.png      board M (default 1) as play first shows it: fixed board, the
+//                             player at the start, the information panel, at 320 x 240.
 // Runs without a display (SDL's offscreen driver) unless SDL_VIDEODRIVER says otherwise.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "game/maps/board_preview.h"
+#include "game/maps/board_render.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
-#include "game/maps/tile_read.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -104,16 +103,16 @@ int WritePieceSheet(const std::string& prefix) {
 
 int WriteMap(const std::string& prefix, int map) {
     SetDisplayMode(320, 240, 0);
+    CreateOffscreen(0, 0, 320, 240);
     game::map = map;
     game::editor = 0;
     game::mappafissa = 1;
     game::zoom = 1;
     game::rotazione = 0;
     game::MappaCARICA();
-    game::Margini();
     SetBlendAlpha(0);
-    game::Cls();
-    game::DrawBoardPreview();
+    game::exam = 0;
+    game::MappaRENDER();
     std::printf("map %d: player at %g, %g; %g eggs, %g chicks\n", map, game::giocx, game::giocy,
                 game::uova, game::uova2);
     return Save(prefix + "-map-" + std::to_string(map) + ".png") ? 0 : 1;

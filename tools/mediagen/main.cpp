@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         // Starting records every first finish beats: steps and time as high as they go, points
         // below any number text.
         scores.push_back(Num2(int(m)) + " 9999 --- ---- --- 9999 --- ");
-        replays.push_back("Ruto_Software");
+        replays.push_back(levels[m].replay);
     }
     Check(WriteTextLines(media + "Zolv-sch1-mappe.txt", maps), "maps");
     Check(WriteTextLines(media + "Zolv-sch1-punti.txt", scores), "scores");

@@ -25,6 +25,7 @@ std::vector<std::string> SettingsTexts(const std::string& demo, int mapmax);
 
 struct Level {
     const char* rows[16];
+    const char* replay;  // its shortest solution as the game records it (tools/solver finds it)
 };
 // The demonstration of level 0: its solution with information stops "A", "B", "C".
 inline constexpr const char* kDemo = "A003B11111222233333C1111112";

@@ -197,6 +197,11 @@ void PlatformSetEventHandlers(const PlatformEventHandlers& handlers) {
     g_handlers = handlers;
 }
 
+void PlatformUseHeadlessDrivers() {
+    SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
 bool PlatformWindowOpen(int width, int height, const std::string& title, std::string* error) {
     if (g_window) return true;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {

@@ -14,6 +14,10 @@ struct PlatformEventHandlers {
 };
 void PlatformSetEventHandlers(const PlatformEventHandlers& handlers);
 
+// Chooses drivers that need no display and no sound card (an off-screen window, a sound
+// device that plays into nothing), for runs nobody watches. Call before the window opens.
+void PlatformUseHeadlessDrivers();
+
 // Opens the window with a compatibility-profile context and the logical screen of
 // width x height. On failure returns false and fills `error`.
 bool PlatformWindowOpen(int width, int height, const std::string& title, std::string* error);

@@ -3,15 +3,26 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "game/media_folder.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
+#include "runtime/core/log.h"
 
 namespace {
 
 using game_test::CrLfLines;
+
+std::string ReadWholeText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 class MapFile : public game_test::InMediaFolder {
   protected:
@@ -93,13 +104,45 @@ TEST_F(MapFile, LoadingResetsCountersAndCutsLongLines) {
     EXPECT_EQ(game::finelivello, 0);
 }
 
-TEST_F(MapFile, MissingFileGivesAShortBoardWithoutPhantomEggs) {
-    // With no egg piece defined its entry is empty; the cells missing from a short board must
-    // not count as eggs, or the level could never end.
+TEST_F(MapFile, MissingOrShortLinesBecomeWholeBoardsOfEmptyCells) {
+    // With no egg piece defined its entry is empty; the padding must not count as eggs, or
+    // the level could never end.
     game::pezzi_Str(game::chuovo) = "";
+    game::chvuoto = '$' - 35;
+    game::pezzi_Str(game::chvuoto) = "$$$$005  ";
     game::MappaCARICA();
-    EXPECT_EQ(game::mappa_Str, "NO_FILE");
+    EXPECT_EQ(game::mappa_Str, "NO_FILE" + std::string(249, '$'));
     EXPECT_EQ(game::uova, 0);
+
+    FlushLineFile();
+    WriteMaps({Board({}), "#A#O"});
+    game::map = 7;
+    game::MappaCARICA();
+    EXPECT_EQ(Len(game::mappa_Str), 256);
+    EXPECT_EQ(Substring(game::mappa_Str, 7, -1), std::string(249, '$'));
+    game::map = 1;
+    game::MappaCARICA();
+    EXPECT_EQ(Len(game::mappa_Str), 256);
+    EXPECT_EQ(game::giocx, 1);
+}
+
+TEST_F(MapFile, BytesNamingNoPieceLoadAsEmptyCellsWithALogLine) {
+    // A board saved as UTF-8: "é" is two bytes of 195 and 169, beyond the piece table.
+    game::chvuoto = '$' - 35;
+    game::pezzi_Str(game::chvuoto) = "$$$$005  ";
+    std::string board = Board({{37, 'A'}});
+    board[3] = '\xC3';
+    board[4] = '\xA9';
+    WriteMaps({board});
+    std::filesystem::remove(LogFilePath());
+    game::MappaCARICA();
+    ASSERT_EQ(Len(game::mappa_Str), 256);
+    EXPECT_EQ(CharAt(game::mappa_Str, 3), '$');
+    EXPECT_EQ(CharAt(game::mappa_Str, 4), '$');
+    EXPECT_EQ(game::giocx, 5);
+    const std::string log = ReadWholeText(LogFilePath());
+    EXPECT_NE(log.find("Map 0: cell 3 (byte 195) and 1 more name no piece"), std::string::npos)
+        << log;
 }
 
 TEST_F(MapFile, CellChangeReplacesOneCharacter) {
@@ -116,6 +159,23 @@ TEST_F(MapFile, CellChangeReplacesOneCharacter) {
     EXPECT_EQ(CharAt(game::mappa_Str, 255), '8');
     EXPECT_EQ(Substring(game::mappa_Str, 1, 254), std::string(254, '#'));
     EXPECT_EQ(game::p, 255);
+
+    // An empty text or a cell off the board changes nothing; a longer text puts one cell.
+    const TextValue before = game::mappa_Str;
+    game::newtipo_Str = "";
+    game::MappaModificaXY();
+    game::newtipo_Str = "9";
+    game::giocx = 16;
+    game::MappaModificaXY();
+    game::giocx = -1;
+    game::giocy = 0;
+    game::MappaModificaXY();
+    EXPECT_EQ(game::mappa_Str, before);
+    game::newtipo_Str = "OP";
+    game::giocx = 1;
+    game::MappaModificaXY();
+    EXPECT_EQ(Len(game::mappa_Str), 256);
+    EXPECT_EQ(Substring(game::mappa_Str, 0, 3), "8O#");
 }
 
 TEST(Margini, FollowBoardModeZoomAndEditor) {

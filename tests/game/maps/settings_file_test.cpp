@@ -227,12 +227,48 @@ TEST_F(Settings, MissingPlayerFileMeansEverythingOn) {
     game::lingua = 0;
     game::ReadPlayerName();
     game::ReadPlayerPreferences();
-    EXPECT_EQ(game::nome_Str, "NO_");
+    EXPECT_EQ(game::nome_Str, "PL1");
     EXPECT_EQ(game::suoni, 1);
     EXPECT_EQ(game::mostramuri, 1);
     EXPECT_EQ(game::vetri, 1);
     EXPECT_EQ(game::lingua, 1);
     EXPECT_EQ(game::turbo, 0);
+}
+
+TEST_F(Settings, PlayerFileValuesOutsideTheirRangeCountAsOn) {
+    // Language 2 and turbo 3 would index past the text tables and make a glide worth more.
+    WriteMedia("Zolv-gioc.txt", CrLfLines({"ZED", "B", "C", "7", "-1", "0.5", "3", "-1"}));
+    game::ReadPlayerPreferences();
+    EXPECT_EQ(game::suoni, 1);
+    EXPECT_EQ(game::mostramuri, 1);
+    EXPECT_EQ(game::vetri, 1);
+    EXPECT_EQ(game::turbo, 1);
+    EXPECT_EQ(game::lingua, 1);
+}
+
+TEST_F(Settings, ProgressStaysWithinTheSet) {
+    game::mapmax = 18;
+    game::GiocatoreDATI();
+    EXPECT_EQ(game::map2, 0) << "no player file";
+    FlushLineFile();
+    WriteMedia("Zolv-gioc.txt", CrLfLines({"ZED", "B", "C"}));
+    game::GiocatoreDATI();
+    EXPECT_EQ(game::map2, 12);
+    FlushLineFile();
+    WriteMedia("Zolv-gioc.txt", CrLfLines({"ZED", "Z", "Z"}));
+    game::GiocatoreDATI();
+    EXPECT_EQ(game::map2, 18);
+    FlushLineFile();
+    WriteMedia("Zolv-gioc.txt", CrLfLines({"ZED", "0", "A"}));
+    game::GiocatoreDATI();
+    EXPECT_EQ(game::map2, 0);
+}
+
+TEST_F(Settings, MissingFrameRateCountsAsSixty) {
+    WriteSettings(1, {"", "fine!"});
+    WriteSettings(2, {"", "fine!"});
+    game::Impostazioni();
+    EXPECT_EQ(game::lfps, 60);
 }
 
 TEST_F(Settings, ShortPlayerNameFallsBackToDefault) {

@@ -212,7 +212,7 @@ TEST(HelperLocals, DebuggerSeesTheCallsParametersAndDepth) {
     EXPECT_STREQ(record.locals[0].name, "variabile");
     EXPECT_STREQ(record.locals[2].name, "ma");
     EXPECT_EQ(record.locals[1].kind, kVarNumber);
-    EXPECT_EQ(record.global_count, 273);
+    EXPECT_EQ(record.global_count, 274);
     EXPECT_EQ(CallDepth(), depth) << "the call's depth is given back";
 
     // A breakpoint on the helper's own line stops there with its locals.

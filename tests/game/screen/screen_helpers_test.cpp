@@ -52,6 +52,25 @@ TEST_F(Screen, CentredTextOfFourCharactersStartsAt135) {
     EXPECT_EQ(game::ch, -7);
 }
 
+// A control character has no sprite of the font: a tab (code 9) would name sprite chchr - 23,
+// below the font (outside the sprite table when chchr is below 23). It keeps its place and
+// draws nothing; here the sprites it would have named are white, so a draw would show.
+TEST_F(Screen, ControlCharactersInTextDrawNothing) {
+    game::chchr = 40;
+    MakeSprite(40 + ('A' - 32), 10, 8, kWhite);
+    MakeSprite(40 + (9 - 32), 10, 8, kWhite);
+    MakeSprite(40 + (1 - 32), 10, 8, kWhite);
+    game::ch = -7;
+    game::ScriveTESTO("\t", 40, 100, 10, 1);
+    EXPECT_EQ(game::ch, -7);
+    game::ScriveTESTO("\tA\001A", 40, 100, 10, 1);
+    EXPECT_EQ(ScreenPixel(45, 103), kBlack);
+    EXPECT_EQ(ScreenPixel(55, 103), kWhite);
+    EXPECT_EQ(ScreenPixel(65, 103), kBlack);
+    EXPECT_EQ(ScreenPixel(75, 103), kWhite);
+    EXPECT_EQ(game::ch, 40 + ('A' - 32));
+}
+
 TEST_F(Screen, ClearUsesTheBackgroundColour) {
     game::coloresfondo = 0x204080;
     game::Cls();

@@ -5,6 +5,8 @@
 
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/key_codes.h"
+#include "runtime/core/platform/keyboard.h"
 #include "runtime/core/platform/window.h"
 #include "support/test_env.h"
 
@@ -75,6 +77,46 @@ TEST_F(ShellTest, ClosingTheWindowDuringAWaitEndsWithErrorZero) {
     ASSERT_GE(log.size(), 5u);
     EXPECT_EQ(log[log.size() - 5], "-End On Line");
     EXPECT_EQ(log[log.size() - 4], "0");
+}
+
+// A fresh player has no score file: the missing-file error 3 stays recorded, yet closing the
+// window is a normal end.
+TEST_F(ShellTest, ClosingTheWindowAfterANonFatalErrorEndsWithZero) {
+    EXPECT_EXIT(
+        {
+            Start();
+            SetErrorNumber(kErrorFile);
+            PlatformRequestClose();
+            for (int i = 0; i < 100; ++i) ShowFrame();
+            std::_Exit(3);
+        },
+        ::testing::ExitedWithCode(0), "");
+    const std::vector<std::string> log = ReadLogEntries();
+    ASSERT_GE(log.size(), 5u);
+    const size_t end = log.size() - 5;
+    EXPECT_EQ(log[end], "-End On Line");
+    EXPECT_EQ(log[end + 1], "0");
+    EXPECT_EQ(std::stoi(log[end + 2]), std::stoi(log[end + 3]) - 1);
+}
+
+// Alt+F4 held as the frame is shown ends the program with either Alt key.
+TEST_F(ShellTest, AltF4WithEitherAltKeyEndsWithZero) {
+    for (int alt : {kKeyLeftAlt, kKeyRightAlt}) {
+        EXPECT_EXIT(
+            {
+                Start();
+                SetErrorNumber(kErrorShape);
+                PlatformSetKey(alt, true);
+                PlatformSetKey(kKeyF4, true);
+                ShowFrame();
+                std::_Exit(3);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << alt;
+        const std::vector<std::string> log = ReadLogEntries();
+        ASSERT_GE(log.size(), 5u);
+        EXPECT_EQ(log[log.size() - 4], "0");
+    }
 }
 
 TEST_F(ShellTest, EveryLogEntryEndsInCrLf) {

@@ -88,7 +88,20 @@ TEST_F(StatementHookTest, StepOverSkipsCalledProceduresAndStepIntoEntersThem) {
 TEST_F(StatementHookTest, AStopRequestEndsTheProgramNormally) {
     UsePrivateTempFolder();
     Debugger().stop_request = 1;
-    EXPECT_EXIT(StatementHook(0, 5), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            SetErrorNumber(kErrorFile);  // an earlier non-fatal error does not count
+            StatementHook(0, 4321);
+        },
+        ::testing::ExitedWithCode(0), "");
+    // The report names the game's line where the stop came, not a line of the runtime.
+    const std::vector<std::string> log = ReadLogEntries();
+    ASSERT_GE(log.size(), 5u);
+    const size_t end = log.size() - 5;
+    EXPECT_EQ(log[end], "-End On Line");
+    EXPECT_EQ(log[end + 1], "0");
+    EXPECT_EQ(log[end + 2], "4320");
+    EXPECT_EQ(log[end + 3], "4321");
 }
 
 TEST(Breakpoints, TheListHoldsAtMost1024) {

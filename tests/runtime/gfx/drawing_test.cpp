@@ -136,6 +136,26 @@ TEST_F(GfxTest, CaptureOnTheScreenKeysOutBlack) {
     EXPECT_EQ(CompareWithGolden("capture_keys_black", s), "");
 }
 
+// The first capture of the program made while an off-screen target (a texture with alpha) is
+// selected must not make later captures from the screen keep their black.
+TEST_F(GfxTest, AFirstCaptureOnATargetStillKeysOutBlackOnTheScreen) {
+    Gfx()->screen_alpha_bits = -1;  // as at start-up: nothing captured yet
+    CreateOffscreen(0, 901, 32, 32);
+    SelectTarget(0);
+    FillBox(0, 0, 8, 8, 0x3080F0);
+    CaptureSprite(7, 0, 0, 8, 8);
+    SelectTarget(-1);
+    FillBox(0, 0, 40, 20, 0x000000);
+    FillBox(5, 5, 10, 10, 0x3080F0);
+    CaptureSprite(5, 0, 0, 40, 20);
+    ClearFrame();
+    FillBox(0, 0, 640, 480, 0x804000);
+    DrawSprite(5, 100, 100);
+    const RgbImage s = ReadScreen();
+    EXPECT_EQ(s.Colour(101, 101), 0x804000u) << "black became transparent";
+    EXPECT_EQ(s.Colour(110, 110), 0x3080F0u);
+}
+
 // What the settings reader does with every sheet: load it as the background, cut sprites with
 // black as the key colour.
 TEST_F(GfxTest, SheetLoadedAsBackgroundLosesItsBlackWhenCut) {

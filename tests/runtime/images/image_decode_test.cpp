@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <iterator>
 
 #include "runtime/core/log.h"
+#include "runtime/core/whole_file.h"
 #include "support/scratch_files.h"
 #include "support/test_env.h"
 
@@ -23,8 +25,9 @@ std::string Fixture(const std::string& name) {
 }
 
 Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+    Bytes bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
 }
 
 bool Decode(const Bytes& b, DecodedImage& out, std::string& why) {
@@ -44,7 +47,7 @@ TEST(ImageDecode, EveryKindOfFileGivesThePixelsImageMagickReads) {
     int checked = 0;
     for (const auto& entry : std::filesystem::directory_iterator(Fixture(""))) {
         const std::string path = entry.path().string();
-        if (entry.path().extension() == ".rgba") continue;
+        if (!entry.is_regular_file() || entry.path().extension() == ".rgba") continue;
         SCOPED_TRACE(path);
         const Bytes file = ReadBytes(path);
         std::string stem = path.substr(0, path.rfind('.'));
@@ -176,6 +179,31 @@ void FixChunkCrc(Bytes& png, size_t chunk_start) {
     const uLong crc = crc32(0, png.data() + chunk_start + 4, length + 4);
     const size_t at = chunk_start + 8 + length;
     for (int i = 0; i < 4; ++i) png[at + i] = (crc >> (24 - 8 * i)) & 0xFF;
+}
+
+// A 7 x 5 picture, valid up to a text chunk after the image data that declares about 1.6 GB.
+// It is refused at once, before the decoder allocates anything for that chunk.
+TEST(ImageDecode, AChunkLongerThanTheFileIsRefusedAtOnce) {
+    const Bytes hostile = ReadBytes(Fixture("hostile/png-huge-text-chunk.png"));
+    ASSERT_EQ(hostile.size(), 265u);
+    DecodedImage img;
+    std::string why;
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_FALSE(DecodePng(hostile.data(), hostile.size(), img, why));
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
+            .count();
+    EXPECT_EQ(why, "PNG chunk longer than the file, or no end chunk");
+    EXPECT_LT(ms, 200);
+    EXPECT_TRUE(img.rgba.empty());
+
+    // Whatever follows the end chunk is not read; a file ending early is still refused.
+    Bytes good = ReadBytes(Fixture("png_rgb.png"));
+    Bytes trailing = good;
+    trailing.insert(trailing.end(), {0xFF, 0xFF, 0xFF, 0xF0, 't', 'E', 'X', 't'});
+    EXPECT_TRUE(DecodePng(trailing.data(), trailing.size(), img, why)) << why;
+    good.resize(good.size() - 6);
+    EXPECT_FALSE(DecodePng(good.data(), good.size(), img, why));
 }
 
 TEST(ImageDecode, BadPngFilesAreRefusedWithAReason) {

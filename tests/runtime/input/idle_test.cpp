@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/core/platform/joystick.h"
 #include "runtime/core/platform/keyboard.h"
 
@@ -26,7 +27,7 @@ class Idle : public ::testing::Test {
 
 TEST_F(Idle, WaitsFifteenRoundsWithoutActivityAndEndsOnAnyKey) {
     EXPECT_EQ(IdleRounds(), 15);
-    PlatformSetKey(200, true);  // an arrow: any key counts here
+    PlatformSetKey(kKeyUp, true);  // an arrow: any key counts here
     EXPECT_EQ(IdleRounds(), 1);
 }
 

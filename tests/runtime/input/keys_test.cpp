@@ -6,11 +6,10 @@
 #include <set>
 
 #include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/core/platform/keyboard.h"
 
 namespace {
-constexpr int kEsc = 1, kA = 30, kB = 48, kLeftShift = 42, kRightShift = 54;
-constexpr int kUp = 200, kLeft = 203, kRight = 205, kDown = 208;
 
 class Keys : public ::testing::Test {
   protected:
@@ -86,31 +85,31 @@ TEST(KeyTable, ExtendedAndOrdinaryKeysHaveTheirCodes) {
 }
 
 TEST_F(Keys, KeyDownUsesTheLowEightBitsOfTheCode) {
-    EXPECT_EQ(KeyDown(257), 0);
-    PlatformSetKey(kEsc, true);
-    EXPECT_EQ(KeyDown(257), 1);
-    EXPECT_EQ(KeyDown(1), 1);
+    EXPECT_EQ(KeyDown(256 + kKeyEsc), 0);
+    PlatformSetKey(kKeyEsc, true);
+    EXPECT_EQ(KeyDown(256 + kKeyEsc), 1);
+    EXPECT_EQ(KeyDown(kKeyEsc), 1);
     EXPECT_EQ(KeyDown(-255), 1);  // ...01 in the low byte
-    EXPECT_EQ(KeyDown(2), 0);
-    PlatformSetKey(kEsc, false);
-    EXPECT_EQ(KeyDown(257), 0);
+    EXPECT_EQ(KeyDown(kKey1), 0);
+    PlatformSetKey(kKeyEsc, false);
+    EXPECT_EQ(KeyDown(256 + kKeyEsc), 0);
 }
 
 TEST_F(Keys, CharacterKeyGivesTheLayoutsCharacterOnce) {
-    PlatformSetKey(kA, true);
+    PlatformSetKey(kKeyA, true);
     EXPECT_EQ(CharacterKey(), 'a');
     EXPECT_EQ(CharacterKey(), 0);  // held: reported once
-    PlatformSetKey(kA, false);
+    PlatformSetKey(kKeyA, false);
     EXPECT_EQ(CharacterKey(), 0);
-    PlatformSetKey(kA, true);
+    PlatformSetKey(kKeyA, true);
     EXPECT_EQ(CharacterKey(), 'a');  // pressed again
-    PlatformSetKey(kA, false);
+    PlatformSetKey(kKeyA, false);
     CharacterKey();
 
-    PlatformSetKey(kRightShift, true);
-    PlatformSetKey(kB, true);
+    PlatformSetKey(kKeyRightShift, true);
+    PlatformSetKey(kKeyB, true);
     EXPECT_EQ(CharacterKey(), 'B');
-    PlatformSetKey(kRightShift, false);
+    PlatformSetKey(kKeyRightShift, false);
     EXPECT_EQ(CharacterKey(), 0);  // the same letter, lower-cased, counts as held
 }
 
@@ -118,20 +117,43 @@ TEST_F(Keys, OnlyCharacterKeysGiveCharacters) {
     const std::map<int, int> gives = {{14, 8},   {28, 10},  {156, 10}, {57, ' '}, {2, '1'},
                                       {11, '0'}, {16, 'q'}, {51, ','}, {53, '/'}, {55, '*'}};
     for (const auto& [code, c] : gives) EXPECT_EQ(PlatformKeyCharacter(code), c) << code;
-    for (int code :
-         {kEsc,  15,     29,    kLeftShift, kRightShift, 56,  58,  59,  62,  88,  157, 184, kUp,
-          kLeft, kRight, kDown, 199,        201,         207, 209, 210, 211, 219, 221, 0,   255})
+    for (int code : std::initializer_list<int>{kKeyEsc,
+                                               kKeyTab,
+                                               kKeyLeftCtrl,
+                                               kKeyLeftShift,
+                                               kKeyRightShift,
+                                               kKeyLeftAlt,
+                                               kKeyCapsLock,
+                                               kKeyF1,
+                                               kKeyF4,
+                                               kKeyF12,
+                                               kKeyRightCtrl,
+                                               kKeyRightAlt,
+                                               kKeyUp,
+                                               kKeyLeft,
+                                               kKeyRight,
+                                               kKeyDown,
+                                               kKeyHome,
+                                               kKeyPageUp,
+                                               kKeyEnd,
+                                               kKeyPageDown,
+                                               kKeyInsert,
+                                               kKeyDelete,
+                                               kKeyLeftWindows,
+                                               kKeyMenu,
+                                               0,
+                                               255})
         EXPECT_EQ(PlatformKeyCharacter(code), 0) << code;
 }
 
 TEST_F(Keys, ArrowsNeverEndWaitAnyKey) {
     std::vector<std::vector<ScriptedKey>> script;
-    script.push_back({{kUp, true}, {kLeft, true}});
+    script.push_back({{kKeyUp, true}, {kKeyLeft, true}});
     for (int i = 0; i < 6; ++i) script.push_back({});
-    script.push_back({{kUp, false}, {kRight, true}, {kDown, true}, {kLeftShift, true}});
+    script.push_back({{kKeyUp, false}, {kKeyRight, true}, {kKeyDown, true}, {kKeyLeftShift, true}});
     for (int i = 0; i < 6; ++i) script.push_back({});
     const int press_at = static_cast<int>(script.size());
-    script.push_back({{kA, true}});
+    script.push_back({{kKeyA, true}});
     PlatformSetKeyScript(script);
     WaitAnyKey();
     EXPECT_GT(PlatformKeyScriptStepsUsed(), press_at);
@@ -140,12 +162,12 @@ TEST_F(Keys, ArrowsNeverEndWaitAnyKey) {
 TEST_F(Keys, AHeldCharacterKeyEndsOnlyOneWait) {
     // The first step is the keyboard as the wait finds it: nothing held yet.
     std::vector<std::vector<ScriptedKey>> script = {{}};
-    script.push_back({{kA, true}});
+    script.push_back({{kKeyA, true}});
     for (int i = 0; i < 10; ++i) script.push_back({});  // still held
     const int release_at = static_cast<int>(script.size());
-    script.push_back({{kA, false}});
+    script.push_back({{kKeyA, false}});
     script.push_back({});
-    script.push_back({{kA, true}});
+    script.push_back({{kKeyA, true}});
     PlatformSetKeyScript(script);
     WaitAnyKey();
     EXPECT_LT(PlatformKeyScriptStepsUsed(), release_at);
@@ -154,7 +176,7 @@ TEST_F(Keys, AHeldCharacterKeyEndsOnlyOneWait) {
 }
 
 TEST_F(Keys, EscapeEndsTheProgramInsideTheIdleWaitOnlyWhenAsked) {
-    PlatformSetKey(kEsc, true);
+    PlatformSetKey(kKeyEsc, true);
     SetEscapeEnds(0);
     InputIdle();  // a key is down: returns at once
     SetEscapeEnds(1);

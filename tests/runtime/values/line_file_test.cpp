@@ -65,12 +65,15 @@ TEST_F(LineFile, ReadsLinesEndedByLfOrCrLf) {
     EXPECT_EQ(Errors().number, 0);
 }
 
-TEST_F(LineFile, TrailingControlAndHighCharactersAreDropped) {
-    ASSERT_TRUE(WriteWholeFile(Path("t.txt"), "tab\t\r\ncitt\xE0\nmid\xE0x \n\t\x01\n"));
+TEST_F(LineFile, TrailingControlCharactersAreDroppedAndHighBytesKept) {
+    ASSERT_TRUE(WriteWholeFile(Path("t.txt"),
+                               "tab\t\r\ncitt\xE0\nmid\xE0x \n\t\x01\n"
+                               "map\xA0\x80\xFF\n"));
     EXPECT_STREQ(Read("t.txt", 0).c_str(), "tab");
-    EXPECT_STREQ(Read("t.txt", 1).c_str(), "citt");
+    EXPECT_STREQ(Read("t.txt", 1).c_str(), "citt\xE0") << "a final accented letter stays";
     EXPECT_STREQ(Read("t.txt", 2).c_str(), "mid\xE0x ");
     EXPECT_STREQ(Read("t.txt", 3).c_str(), "NO_DATA");
+    EXPECT_STREQ(Read("t.txt", 4).c_str(), "map\xA0\x80\xFF") << "map cells of pieces 93 and up";
     LineFiles().Flush();
     ASSERT_TRUE(WriteWholeFile(Path("t.txt"), std::string("ab\x01\0cd\n", 7)));
     EXPECT_STREQ(Read("t.txt", 0).c_str(), "ab") << "the text ends at a NUL, then is trimmed";

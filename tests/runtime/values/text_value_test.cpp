@@ -25,6 +25,18 @@ TEST(NumberToText, TenSignificantDigitsThenExponent) {
     EXPECT_STREQ(NumberToText(0.00001).c_str(), "1e-05");
 }
 
+TEST(TextToNumber, ReadsOnlyDecimalNumbers) {
+    // The C library would read these as 16, infinity, NaN and infinity.
+    for (const char* text : {"0x10", "inf", "nan", "INFO", "-infinity", "NAN(1)", "1e999"})
+        EXPECT_EQ(TextToNumber(text), 0) << text;
+    EXPECT_EQ(TextToNumber("+.5"), 0.5);
+    EXPECT_EQ(TextToNumber("3e"), 3) << "an exponent without digits is not read";
+    EXPECT_EQ(TextToNumber("3e+x"), 3);
+    EXPECT_EQ(TextToNumber("-4.e1"), -40);
+    EXPECT_EQ(TextToNumber("."), 0);
+    EXPECT_EQ(TextToNumber("\t\n 7"), 7);
+}
+
 TEST(TextToNumber, FollowsAtofAndAtoi) {
     EXPECT_EQ(TextToNumber("12abc"), 12);
     EXPECT_EQ(TextToNumber("abc"), 0);

@@ -1,0 +1,47 @@
+#include "game/flow/summary.h"
+
+#include <string>
+
+#include "game/flow/main_program.h"
+#include "game/maps/map_file.h"
+#include "game/state/game_state.h"
+#include "runtime/core/headless.h"
+#include "runtime/values/line_file.h"
+
+namespace game {
+
+void InstallHeadlessSummary() {
+    SetHeadlessSummary([] {
+        std::string s;
+        s += "entry=" + std::string(EntryPointName(CurrentEntryPoint())) + "\n";
+        const auto number = [&s](const char* name, double value) {
+            s += std::string(name) + "=" + NumberToText(value).str() + "\n";
+        };
+        number("map", map);
+        number("map2", map2);
+        number("opz", opz);
+        number("lingua", lingua);
+        number("editor", editor);
+        number("rivede", rivede);
+        number("steps", passi);
+        number("points", punti);
+        number("readme", readme);
+        number("testoreplay", testoreplay);
+        number("lettera", lettera);
+        number("prova", prova);
+        number("cursor_x", giocx);
+        number("cursor_y", giocy);
+        number("scelta", scelta);
+        s += "save=" + std::string(LastSaveNotice()) + "\n";
+        // Whether the line-file cache still holds changes the disk has not seen yet.
+        number("unsaved", LineFiles().changed() ? 1 : 0);
+        s += "name=" + nome_Str.str() + "\n";
+        s += "menu=" +
+             (ttmenu >= 0 && opz >= 0 && opz <= ttmenu ? menu_Str(opz, lingua).str()
+                                                       : std::string()) +
+             "\n";
+        return s;
+    });
+}
+
+}  // namespace game

@@ -1,0 +1,49 @@
+#include "game/flow/title_screen.h"
+
+#include "game/maps/settings_file.h"
+#include "game/screen/screen_helpers.h"
+#include "game/state/game_state.h"
+#include "runtime/core/draw2d.h"
+#include "runtime/core/engine.h"
+#include "runtime/core/input.h"
+
+namespace game {
+
+EntryPoint StartUp() {
+    ClearFrame();
+    mostraschermo();
+    Impostazioni();
+    exturbo = turbo;
+    exlfps = lfps;
+    CreateOffscreen(0, 0, 320, 240);
+    SetDisplayMode(320, 240, static_cast<int>(fullscrn));
+    ClearFrame();
+    mostraschermo();
+    SetFiltering(static_cast<int>(smoo));
+    SetEscapeEnds(static_cast<int>(esce));
+    SetFrameLimit(lfps);
+    return EntryPoint::kTitle;
+}
+
+EntryPoint TitleScreen() {
+    FadeToImage(("Media/Zolv-sfo1." + estgfx_Str).str());
+    SetBlendAlpha(-0.5);
+    DrawSprite(static_cast<int>(chtitolo) + 0, 8, 4);
+    DrawSprite(static_cast<int>(chtitolo) + 1, 76, 4);
+    DrawSprite(static_cast<int>(chtitolo) + 2, 158, 36);
+    DrawSprite(static_cast<int>(chtitolo) + 3, 220, 8);
+    SetBlendAlpha(-0.5);
+    ScriveTESTO("Made by the Zolv team", 40, 208, 11, 1.2);
+    SetBlendAlpha(0);
+    SuonaEFFETTO(12, 0);
+    mostraschermo();
+    WaitAnyKey();
+    sceltamenu = 0;
+    map = map2;
+    map5 = map;
+    map = 0;
+    opz = 1;
+    return EntryPoint::kMenuSetUp;
+}
+
+}  // namespace game

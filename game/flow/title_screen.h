@@ -1,0 +1,12 @@
+// Start-up of the game and its title screen.
+#pragma once
+#include "game/state/entry_point.h"
+
+namespace game {
+
+// The settings files define the game, then the 320 x 240 display and the preview target.
+EntryPoint StartUp();
+// The title picture fades in, the letters and the credits line go over it, a key moves on.
+EntryPoint TitleScreen();
+
+}  // namespace game

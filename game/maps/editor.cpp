@@ -1,0 +1,177 @@
+#include "game/maps/editor.h"
+
+#include <cmath>
+
+#include "game/maps/map_file.h"
+#include "game/maps/tile_read.h"
+#include "game/screen/screen_helpers.h"
+#include "game/state/game_state.h"
+#include "runtime/core/draw2d.h"
+
+namespace game {
+
+namespace {
+
+// The board shift of B with a direction, in map cells whatever the view: the new board is
+// the `first` part of the old one followed by its `second` part (start, length).
+struct ShiftParts {
+    int first, first_length, second, second_length;
+};
+constexpr ShiftParts kShifts[4] = {
+    {16, 240, 0, 16},   // up: the top row becomes the bottom row
+    {255, 1, 0, 255},   // right: the last cell of a row becomes the first of the next
+    {240, 16, 0, 240},  // down: the bottom row becomes the top row
+    {1, 255, 0, 1},     // left: the first cell of a row becomes the last of the one before
+};
+
+// Steps of the piece choice (a grid six wide) and of the map chooser (a grid ten wide) for
+// the directions 0 to 3 as seen on the screen, three characters each.
+constexpr const char* kChoiceSteps = "006001-06-01";
+constexpr const char* kMapSteps = "010001-10-01";
+
+// The choice stays within -8 to 85 (pieces -2 to 91, the negative ones counted from the end of
+// the piece table), wrapped by one correction of 86 each way: past 85 comes 0.
+constexpr double kChoiceLowest = -8;
+constexpr double kChoiceHighest = 85;
+
+// The piece row: 13 pieces 24 pixels apart from x 6, standing on the bottom edge.
+constexpr int kRowPieces = 13;
+constexpr int kRowSpacing = 24;
+constexpr int kRowLeft = 6;
+
+// Select+Start that opened the editor from test play and are still held.
+bool g_select_start_held = false;
+
+double GridStep(const char* steps) {
+    const double d = AvvolgiVALORE(rotazione + tasdir, 0, 3);
+    return TextToNumber(Substring(steps, static_cast<int>(d) * 3, 3));
+}
+
+// Piece s of the table, or nothing for a number outside it; a negative number counts from
+// the end, as the table's own indexing does.
+const TextValue* PieceEntry(double s) {
+    const int pieces = ArrayBounds(pezzi_Str, 0);
+    const long n = static_cast<long>(s);
+    if (n < -pieces || n >= pieces) return nullptr;
+    return &pezzi_Str(n);
+}
+
+void ShiftBoard() {
+    const ShiftParts& shift = kShifts[static_cast<int>(tasdir)];
+    sc1 = shift.first;
+    sc1l = shift.first_length;
+    sc2 = shift.second;
+    sc2l = shift.second_length;
+    m1_Str = Substring(mappa_Str, static_cast<int>(sc1), static_cast<int>(sc1l));
+    m2_Str = Substring(mappa_Str, static_cast<int>(sc2), static_cast<int>(sc2l));
+    mappa_Str = m1_Str + m2_Str;
+}
+
+// The chosen piece as stored in the map: the view is turned back, so what is put looks on
+// screen like the piece in the row.
+void PutChosenPiece() {
+    const TextValue* entry = PieceEntry(scelta + 6);
+    if (entry == nullptr) return;
+    newtipo_Str = Substring(*entry, static_cast<int>(AvvolgiVALORE(0 - rotazione, 0, 3)), 1);
+    // An empty table entry puts nothing: the cell keeps its piece.
+    MappaModificaXY();
+}
+
+}  // namespace
+
+void EditorEnteredWithSelectStart() {
+    g_select_start_held = true;
+}
+
+std::optional<EntryPoint> EditorKeys(bool keys_read) {
+    CallDepthScope depth;
+    if (keys_read && !(tassel == 1 && tassta == 1)) g_select_start_held = false;
+    // B with L or R turns the view (the common controls); the editor leaves the frame alone.
+    if (tasb == 1 && (tasl == 1 || tasr == 1)) return std::nullopt;
+    // A press of Select+Start longer than one reading of the keys would otherwise leave the
+    // editor it has just opened.
+    if (tassel == 1 && tassta == 1 && !g_select_start_held) {
+        if (prova != 0) editor = 0;
+        rotazione = 0;
+        return EntryPoint::kMenuSetUp;
+    }
+    if (tasb == 1 && tasdir > -1) ShiftBoard();
+    xr = giocx;
+    yr = giocy;
+    MappaLeggeTILE();
+    if (tasx == 1) scelta = va - 6;
+    if (tasy == 1) {
+        if (tassta == 0) {
+            PutChosenPiece();
+        } else {
+            MappaSALVA();
+            return EntryPoint::kFrame;
+        }
+    }
+    if (tasdir > -1) {
+        if (tasa == 1)
+            scelta = AvvolgiVALORE(scelta + GridStep(kChoiceSteps), kChoiceLowest, kChoiceHighest);
+        if (tassel == 1) {
+            // Changes not saved are dropped: the chosen map is loaded from its file.
+            MappaSceglie();
+            return EntryPoint::kAttemptStart;
+        }
+    }
+    return std::nullopt;
+}
+
+void EditorCursorMove() {
+    CallDepthScope depth;
+    if (tasdir <= -1) return;
+    direzione = tasdir;
+    giocdir = AvvolgiVALORE(tasdir + rotazione, 0, 3);
+    mx = DirezioneXY(direzione, 0);
+    my = DirezioneXY(direzione, 2);
+    if (tasa == 1) return;
+    if (giocx + mx >= 0 && giocx + mx <= 15) giocx = giocx + mx;
+    if (giocy + my >= 0 && giocy + my <= 15) giocy = giocy + my;
+}
+
+void DrawEditorCursor() {
+    CallDepthScope depth;
+    z = mappafissa == 0 ? zoom : 1;
+    exam = -0.5;
+    SetBlendAlpha(-0.5);
+    // Frame 0 is pure red; the next frames run through dark blue-red tints (0x00BBGGRR).
+    const long blue = static_cast<long>(animazione * 30);
+    const long red = static_cast<long>(animazione * 30 + 255) & 0xFF;
+    FillBox(static_cast<int>(z * zxp), static_cast<int>(z * zyp), static_cast<int>(z * 20),
+            static_cast<int>(z * 16), static_cast<int>(blue * 65536 + red));
+}
+
+void DrawPieceRow() {
+    CallDepthScope depth;
+    SetBlendAlpha(0);
+    for (s = scelta; s <= scelta + kRowPieces - 1; ++s) {
+        // Numbers past the table (after X picks one of the last pieces) are skipped like
+        // empty entries.
+        const TextValue* entry = PieceEntry(s);
+        if (entry == nullptr) continue;
+        const TextValue first_Str = Substring(*entry, 0, 1);
+        if (first_Str.empty()) continue;
+        sp = SpritePEZZO(s);
+        SpriteSize(sp, x1, y1);
+        const double x = (s - scelta) * kRowSpacing + kRowLeft;
+        DrawSprite(static_cast<int>(sp), static_cast<int>(x), static_cast<int>(240 - y1));
+        // The chosen piece's cell character blinks once per animation cycle.
+        if (s == scelta + 6 && animazione == 0) ScriveTESTO(first_Str, x, 222 - y1, 20, 1);
+    }
+}
+
+void MappaSceglie() {
+    CallDepthScope depth;
+    mapgioc = map2;
+    if (prova == 1) mapgioc = mapmax;
+    map = map + GridStep(kMapSteps);
+    // A true modulo of the maps allowed, so even a short set (fewer than ten maps) keeps the
+    // chosen map inside it.
+    const double count = std::fmax(mapgioc, 0) + 1;
+    map = std::fmod(std::fmod(map, count) + count, count);
+}
+
+}  // namespace game

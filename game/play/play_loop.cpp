@@ -1,0 +1,216 @@
+#include "game/play/play_loop.h"
+
+#include <cmath>
+
+#include "game/maps/board_render.h"
+#include "game/maps/editor.h"
+#include "game/maps/map_file.h"
+#include "game/play/commentary.h"
+#include "game/play/controls.h"
+#include "game/play/game_actions.h"
+#include "game/play/records.h"
+#include "game/play/replay_check.h"
+#include "game/screen/screen_helpers.h"
+#include "game/state/game_state.h"
+#include "runtime/core/draw2d.h"
+#include "runtime/core/engine.h"
+#include "runtime/core/input.h"
+#include "runtime/values/line_file.h"
+
+namespace game {
+
+namespace {
+
+// What the attempt's frame does next after its work.
+EntryPoint FinishLevel();
+
+// Replay mode chosen with B and a direction in test play: up views, down records, right and
+// left switch both off.
+constexpr char kReplayModes[] = "0100-100";
+
+}  // namespace
+
+double AttemptFailure() {
+    double reason = 0;
+    if (editor != 0) return 0;
+    if (tempo > troppotempo) reason = 1;
+    if (punti < pochipunti) reason = 2;
+    if (passi > troppipassi) reason = 3;
+    return reason;
+}
+
+EntryPoint AttemptStart() {
+    tempo = 0;
+    return AttemptRestart();
+}
+
+EntryPoint AttemptRestart() {
+    giocdir = 2;
+    passi = 0;
+    mosse_Str = "";
+    testoreplay = 0;
+    suonofine = 0;
+    punti = 0;
+    replay_Str = "";
+    // No move of the last attempt (a level can end mid-glide) carries over into this one.
+    movimento = -1;
+    movx = 0;
+    movy = 0;
+    direzione = -1;
+    scivolo = -1;
+    animaffonda = 0;
+    if (rivede == 1 || editor == 1) ReadReplayLine();
+    if (ReplayCheckActive()) ReplayCheckAttemptStart();
+    MappaCARICA();
+    return EntryPoint::kFrame;
+}
+
+void DrawPlayFrame() {
+    MappaRENDER();
+    reinizia = AttemptFailure();
+    if (reinizia != 0) ScriveTESTO(testi_Str(reinizia + 9, lingua), 20, 100, 24, 2);
+}
+
+EntryPoint PlayFrame() {
+    DrawPlayFrame();
+    mostraschermo();
+    if (reinizia != 0) {
+        if (ReplayCheckActive()) ReplayCheckEnd(false);
+        SuonaEFFETTO(12, 0);
+        WaitAnyKey();
+        return EntryPoint::kMenuRestart;
+    }
+    animazione += 1;
+    if (animazione == 8) animazione = 0;
+    TastiAZZERA();
+    if (scivolo == -1) tasdir = -1;
+    if (finelivello == 0) tempo += 1 / lfps;
+    if (ReplayCheckActive()) ReplayCheckFrame();
+
+    // Controls, on input frames while the player stands still.
+    const double every = ogni > 0 ? ogni : 1;
+    const double share = animazione / every;
+    const bool keys_read = share == static_cast<long>(share) && movimento == -1;
+    if (keys_read) {
+        Tasti();
+        if (mappafissa == 0 && tasa == 1 && tassta == 1) {
+            zoom = std::fabs(3 - zoom);
+            return EntryPoint::kFrame;
+        }
+        if (editor == 0) {
+            if (prova != 0 && tasb == 1) {
+                for (int d = 0; d <= 3; ++d) {
+                    if (tasdir != d) continue;
+                    rivede = TextToNumber(Substring(kReplayModes, 2 * d, 2));
+                    if (d == 2) replay_Str = "";
+                }
+                if (tasdir > -1) return EntryPoint::kAttemptStart;
+            }
+            if (rivede == 1) {
+                if (map3 >= 0 && map3 < 100 && map == 0 && rep == 0) replay_Str = demo_Str;
+                tasdir = CharAt(replay_Str, static_cast<int>(rep)) - 48;
+                if (tasdir < 4) ext = tasdir;
+                if (tasdir > 3) {
+                    testoreplay = 1;
+                    tasdir -= 17;
+                    TestoINTRO();
+                    rep += 1;
+                    tasdir = -1;
+                }
+            }
+        }
+    }
+
+    // View keys.
+    if (tasb == 1 && tastlr != 0) {
+        video = std::fabs(180 - video);
+        if (tasl == 1) rotazione = AvvolgiVALORE(rotazione + 2, 0, 3);
+        return EntryPoint::kFrame;
+    }
+
+    if (editor != 0) {
+        if (const auto next = EditorKeys(keys_read)) return *next;
+    } else {
+        if (prova != 0 && tassel == 1 && tassta == 1) {
+            editor = 1;
+            EditorEnteredWithSelectStart();
+            return EntryPoint::kAttemptStart;
+        }
+        if (prova == 0 && tassel == 1 && tassta == 1) return EntryPoint::kMenuSetUp;
+        // Test play chooses among all maps of the set with Select and a direction.
+        if (prova != 0 && tassel == 1 && tasdir > -1 && rivede == 0) {
+            MappaSceglie();
+            replay_Str = "";
+            rivede = 0;
+            return EntryPoint::kAttemptStart;
+        }
+    }
+
+    if (tassel == 1) {
+        rivede = 0;
+        tasdir = -1;
+        if (map3 > -1) return EntryPoint::kMenuLoop;
+        return EntryPoint::kAttemptRestart;
+    }
+
+    if (editor == 0) {
+        if (prova != 0 && tasx == 1 && tasy == 1) {
+            tasx = 0;
+            tasy = 0;
+            mostramuri = 1 - mostramuri;
+        }
+        if (tasy == 1) lfps += 10;
+        if (tasx == 1) lfps -= 10;
+        if (tasy == 1 || tasx == 1) {
+            lfps = AvvolgiVALORE(lfps, 10, 99);
+            SetFrameLimit(lfps);
+        }
+    }
+    if (tastlr != 0) {
+        rotazione = AvvolgiVALORE(rotazione + tastlr, 0, 3);
+        giocdir = AvvolgiVALORE(giocdir + tastlr, 0, 3);
+    }
+    if (scivolo > -1) {
+        tasdir = AvvolgiVALORE(scivolo - rotazione, 0, 3);
+        scivolo = -1;
+    }
+    if (tassta == 1) {
+        mappafissa = std::fabs(1 - mappafissa);
+        Margini();
+    }
+    if (editor != 0) EditorCursorMove();
+
+    if (editor == 0) {
+        ok = 0;
+        AzioniGIOCO();
+        if (ok == 1) return EntryPoint::kFrame;
+    }
+    if (finelivello >= 2 * lfps + 2) return FinishLevel();
+    return EntryPoint::kFrame;
+}
+
+namespace {
+
+EntryPoint FinishLevel() {
+    if (ReplayCheckActive()) ReplayCheckEnd(true);
+    if (editor == 0 && rivede == -1 && !replay_Str.empty()) {
+        // A finished recording is saved and shown at once.
+        WriteFileLine(ReplayFileName(), map, replay_Str);
+        rivede = 1;
+        return EntryPoint::kAttemptStart;
+    }
+    if (rivede == 1) {
+        rivede = 0;
+        return EntryPoint::kMenuSetUp;
+    }
+    if (editor == 0 && rivede == 0) RecordsAtFinish();
+    if (prova == 0) rivede = 0;
+    map += 1;
+    StoreProgress();
+    if (map < mapmax + 1) return EntryPoint::kAttemptStart;
+    return EntryPoint::kFinalSequence;
+}
+
+}  // namespace
+
+}  // namespace game

@@ -1,0 +1,153 @@
+#include "game/play/records.h"
+
+#include "game/maps/board_render.h"
+#include "game/play/controls.h"
+#include "game/play/game_actions.h"
+#include "game/screen/screen_helpers.h"
+#include "game/state/game_state.h"
+#include "runtime/core/draw2d.h"
+#include "runtime/core/input.h"
+#include "runtime/core/log.h"
+#include "runtime/values/line_file.h"
+
+namespace game {
+
+namespace {
+
+// A line the line file could not give: the file or the line is missing.
+bool Missing(const TextValue& line_Str) {
+    return line_Str == "NO_FILE" || line_Str == "NO_DATA";
+}
+
+// True when the attempt's value is a new record against the stored field. Fields compare as
+// numbers, so -1 points beat -5; a field holding no number beats nothing.
+bool Beats(double attempt, const TextValue& stored_Str, bool lower_is_better) {
+    double stored = 0;
+    if (!RecordFieldValue(stored_Str, &stored)) return true;
+    return lower_is_better ? attempt < stored : attempt > stored;
+}
+
+// A holder's name in its three columns.
+TextValue Holder(const TextValue& name_Str) {
+    TextValue n_Str = Substring(name_Str, 0, 3);
+    while (Len(n_Str) < 3) n_Str += " ";
+    return n_Str;
+}
+
+void RecordMessage(int text, double y) {
+    ScriveTESTO("RECORD " + testi_Str(text, lingua) + "!!!", 20, y, 20, 1.5);
+}
+
+// Which records the attempt just compared has beaten.
+bool record_steps = false, record_points = false, record_time = false;
+
+}  // namespace
+
+TextValue ScoreFileName() {
+    return "Media/Zolv-" + mapset_Str + "-punti." + estdoc_Str;
+}
+TextValue ReplayFileName() {
+    return "Media/Zolv-" + mapset_Str + "-memo." + estdoc_Str;
+}
+
+bool RecordFieldValue(const TextValue& field_Str, double* value) {
+    // Four characters: digits, or leading zeros then "-" and digits ("00-5" is -5).
+    const std::string s = field_Str.str();
+    if (s.size() != 4) return false;
+    size_t i = 0;
+    while (i < 3 && s[i] == '0') ++i;
+    const bool negative = s[i] == '-';
+    if (negative) ++i;
+    if (i >= s.size()) return false;
+    double n = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9') return false;
+        n = n * 10 + (s[i] - '0');
+    }
+    *value = negative ? -n : n;
+    return true;
+}
+
+void ReadReplayLine() {
+    replay_Str = ReadFileLine(ReplayFileName(), map);
+    // The marker line, and a line or file that is missing, mean the map has no replay.
+    if (replay_Str != null_Str && !Missing(replay_Str)) {
+        rep = 0;
+    } else {
+        replay_Str = "";
+        rep = -1;
+    }
+}
+
+bool CompareRecords() {
+    gpassi_Str = FormattaNUMERO(passi, 4);
+    gpunti_Str = FormattaNUMERO(punti, 4);
+    gtempo_Str = FormattaNUMERO(t1, 2) + FormattaNUMERO(t2, 2);
+    rpassi_Str = Substring(a_Str, 3, 4);
+    rpunti_Str = Substring(a_Str, 12, 4);
+    rtempo_Str = Substring(a_Str, 21, 4);
+    rn1_Str = Substring(a_Str, 8, 3);
+    rn2_Str = Substring(a_Str, 17, 3);
+    rn3_Str = Substring(a_Str, 26, 3);
+    scrive = 0;
+    record_steps = Beats(passi, rpassi_Str, true);
+    record_points = Beats(punti, rpunti_Str, false);
+    record_time = Beats(t1 * 100 + t2, rtempo_Str, true);
+    if (record_steps) {
+        rpassi_Str = gpassi_Str;
+        rn1_Str = nome_Str;
+    }
+    if (record_points) {
+        rpunti_Str = gpunti_Str;
+        rn2_Str = nome_Str;
+    }
+    if (record_time) {
+        rtempo_Str = gtempo_Str;
+        rn3_Str = nome_Str;
+    }
+    if (record_steps || record_points || record_time) scrive = 1;
+    a_Str = FormattaNUMERO(map, 2) + " " + rpassi_Str + " " + Holder(rn1_Str) + " " + rpunti_Str +
+            " " + Holder(rn2_Str) + " " + rtempo_Str + " " + Holder(rn3_Str) + " ";
+    return scrive == 1;
+}
+
+bool StoreStepsReplay() {
+    // The record holder's moves become the map's replay when the replay file can hold them
+    // whole; a cut replay would no longer finish the level.
+    if (static_cast<size_t>(Len(mosse_Str)) > LineFileCache::kMaxLineLength) {
+        AppendLog("Map " + NumberToText(map).str() + ": steps record of " +
+                  std::to_string(Len(mosse_Str)) +
+                  " moves is too long for the replay file; old replay kept");
+        return false;
+    }
+    WriteFileLine(ReplayFileName(), map, mosse_Str);
+    return true;
+}
+
+void RecordsAtFinish() {
+    CallDepthScope depth;
+    MappaRENDER();
+    SetBlendAlpha(0);
+    a_Str = ReadFileLine(ScoreFileName(), map);
+    if (!CompareRecords()) return;
+    if (record_steps) {
+        StoreStepsReplay();
+        RecordMessage(4, 60);
+    }
+    if (record_points) RecordMessage(3, 120);
+    if (record_time) RecordMessage(2, 180);
+    WriteFileLine(ScoreFileName(), map, a_Str);
+    mostraschermo();
+    WaitAnyKey();
+}
+
+void StoreProgress() {
+    if (!(map > map2 - 1 && map < mapmax + 1)) return;
+    m_Str = FormattaNUMERO(map, 2);
+    ma1 = TextToNumber(Substring(m_Str, 0, 1));
+    ma2 = TextToNumber(Substring(m_Str, 1, 1));
+    WriteFileLine(filegioc_Str, 1, CharText(static_cast<int>(ma1 + 65)));
+    WriteFileLine(filegioc_Str, 2, CharText(static_cast<int>(ma2 + 65)));
+}
+
+}  // namespace game

@@ -1,0 +1,256 @@
+#include "runtime/core/headless.h"
+
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <sstream>
+#include <vector>
+
+#include "runtime/core/log.h"
+#include "runtime/core/platform/window.h"
+#include "runtime/core/program_end.h"
+
+namespace {
+
+struct Segment {
+    long from = 0;  // first frame
+    long to = 0;    // one past the last frame
+    std::vector<int> codes;
+};
+
+struct Script {
+    std::vector<Segment> segments;
+    long end_frame = -1;  // the frame of "end", or -1
+};
+
+struct Headless {
+    bool active = false;
+    HeadlessOptions options;
+    Script script;
+    double now_ms = 0;
+    long frame = -1;  // no frame presented yet
+    size_t segment = 0;
+    std::array<uint8_t, 256> keys{};
+    std::function<std::string()> game_lines;
+    double frame_interval_ms = 1000.0 / 60.0;  // as the frame wait last used it
+} g_headless;
+
+struct KeyName {
+    const char* name;
+    int code;
+};
+constexpr KeyName kKeyNames[] = {{"Esc", 1},    {"Backspace", 14}, {"Tab", 15},      {"Enter", 28},
+                                 {"LCtrl", 29}, {"LShift", 42},    {"RShift", 54},   {"LAlt", 56},
+                                 {"Space", 57}, {"F1", 59},        {"F2", 60},       {"F3", 61},
+                                 {"F4", 62},    {"F5", 63},        {"F6", 64},       {"F7", 65},
+                                 {"F8", 66},    {"F9", 67},        {"F10", 68},      {"F11", 87},
+                                 {"F12", 88},   {"RCtrl", 157},    {"RAlt", 184},    {"Home", 199},
+                                 {"Up", 200},   {"PageUp", 201},   {"Left", 203},    {"Right", 205},
+                                 {"End", 207},  {"Down", 208},     {"PageDown", 209}};
+// Letters and digits by their place on the keyboard's rows.
+constexpr const char* kLetterRows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+constexpr int kLetterRowStart[] = {16, 30, 44};
+
+int KeyCodeFor(const std::string& name) {
+    for (const KeyName& k : kKeyNames)
+        if (name == k.name) return k.code;
+    if (name.size() == 1) {
+        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+        if (c >= '1' && c <= '9') return 2 + (c - '1');
+        if (c == '0') return 11;
+        for (int row = 0; row < 3; ++row) {
+            const std::string letters = kLetterRows[row];
+            const size_t at = letters.find(c);
+            if (at != std::string::npos) return kLetterRowStart[row] + static_cast<int>(at);
+        }
+    }
+    if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos &&
+        name.size() <= 3) {
+        const int code = std::stoi(name);
+        if (code >= 1 && code <= 255) return code;
+    }
+    return -1;
+}
+
+bool ParseKeys(const std::string& text, std::vector<int>* codes) {
+    std::stringstream in(text);
+    std::string name;
+    while (std::getline(in, name, '+')) {
+        const int code = KeyCodeFor(name);
+        if (code < 0) return false;
+        codes->push_back(code);
+    }
+    return !codes->empty();
+}
+
+bool ParseCount(const std::string& text, long* n) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    *n = std::stol(text);
+    return true;
+}
+
+bool Parse(const std::string& text, Script* script, std::string* error) {
+    Script s;
+    long cursor = 0;
+    std::stringstream lines(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        ++number;
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos) line.erase(hash);
+        std::stringstream words(line);
+        std::string command, a, b, extra;
+        words >> command >> a >> b >> extra;
+        if (command.empty()) continue;
+        bool ok = extra.empty();
+        long n = 1;
+        Segment seg;
+        if (command == "wait") {
+            ok = ok && b.empty() && ParseCount(a, &n);
+            cursor += n;
+        } else if (command == "hold" || command == "press") {
+            ok = ok && ParseKeys(a, &seg.codes);
+            if (command == "hold")
+                ok = ok && ParseCount(b, &n) && n > 0;
+            else
+                ok = ok && b.empty();
+            seg.from = cursor;
+            seg.to = cursor + n;
+            cursor = seg.to + (command == "press" ? 1 : 0);
+            if (ok) s.segments.push_back(seg);
+        } else if (command == "end") {
+            ok = ok && a.empty();
+            if (ok && s.end_frame < 0) s.end_frame = cursor;
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            if (error) *error = "key script line " + std::to_string(number) + ": " + line;
+            return false;
+        }
+    }
+    *script = std::move(s);
+    return true;
+}
+
+// Ends the run as a runtime error at the game's current line (not a line of the runtime).
+[[noreturn]] void FailRun(const std::string& why) {
+    AppendLog(why);
+    std::fprintf(stderr, "zolv: %s\n", why.c_str());
+    Errors().number = kErrorDataExhausted;
+    Errors().line = Errors().current_line;
+    EndProgram();
+}
+
+void LoadKeysOfFrame() {
+    Headless& h = g_headless;
+    h.keys.fill(0);
+    const auto& segs = h.script.segments;
+    while (h.segment < segs.size() && segs[h.segment].to <= h.frame) ++h.segment;
+    for (size_t i = h.segment; i < segs.size() && segs[i].from <= h.frame; ++i) {
+        if (h.frame < segs[i].to)
+            for (int code : segs[i].codes) h.keys[static_cast<size_t>(code)] = 0x80;
+    }
+}
+
+}  // namespace
+
+bool ParseKeyScript(const std::string& text, std::string* error) {
+    Script unused;
+    return Parse(text, &unused, error);
+}
+
+bool StartHeadless(const HeadlessOptions& options, std::string* error) {
+    Headless h;
+    if (!Parse(options.script, &h.script, error)) return false;
+    h.active = true;
+    h.options = options;
+    g_headless = std::move(h);
+    PlatformUseHeadlessDrivers();
+    // The summary goes out first of the end routine's steps, before files are flushed.
+    AddShutdownStep([] {
+        const ErrorState& e = Errors();
+        WriteHeadlessSummary(e.number, e.line, e.current_line);
+    });
+    return true;
+}
+
+bool HeadlessActive() {
+    return g_headless.active;
+}
+const HeadlessOptions& HeadlessSettings() {
+    return g_headless.options;
+}
+
+double HeadlessNowMs() {
+    return g_headless.now_ms;
+}
+void HeadlessAdvanceMs(double ms) {
+    if (ms > 0) g_headless.now_ms += ms;
+}
+void HeadlessSetFrameInterval(double ms) {
+    g_headless.frame_interval_ms = ms;
+}
+
+long HeadlessFrame() {
+    return g_headless.frame;
+}
+
+void HeadlessNextFrame() {
+    Headless& h = g_headless;
+    ++h.frame;
+    if (h.script.end_frame >= 0 && h.frame >= h.script.end_frame) {
+        // The script's end is a normal end, as closing the window is.
+        EndNormally();
+    }
+    if (h.frame > h.options.max_frames)
+        FailRun("headless run passed " + std::to_string(h.options.max_frames) + " frames");
+    LoadKeysOfFrame();
+}
+
+const uint8_t* HeadlessKeys() {
+    return g_headless.keys.data();
+}
+
+void HeadlessWaitForKey() {
+    Headless& h = g_headless;
+    const long started = h.frame;
+    if (h.options.answer_key_waits) {
+        // The key is taken in the frame that follows, as a person's quickest press would be.
+        HeadlessAdvanceMs(h.frame_interval_ms);
+        HeadlessNextFrame();
+        return;
+    }
+    for (;;) {
+        for (uint8_t k : h.keys)
+            if (k) return;
+        if (h.frame - started >= h.options.key_wait_limit)
+            FailRun("key wait: no scripted key within " + std::to_string(h.options.key_wait_limit) +
+                    " frames");
+        // A key wait lets time pass a frame at a time.
+        HeadlessAdvanceMs(h.frame_interval_ms);
+        HeadlessNextFrame();
+    }
+}
+
+void SetHeadlessSummary(std::function<std::string()> game_lines) {
+    g_headless.game_lines = std::move(game_lines);
+}
+
+void WriteHeadlessSummary(double error_number, double line, double current_line) {
+    const Headless& h = g_headless;
+    if (!h.active || !h.options.write_summary) return;
+    std::string text = "frames=" + std::to_string(h.frame < 0 ? 0 : h.frame) + "\n" +
+                       "error=" + std::to_string(static_cast<long>(error_number)) + "\n" +
+                       "line=" + std::to_string(static_cast<long>(line)) + "\n" +
+                       "current_line=" + std::to_string(static_cast<long>(current_line)) + "\n";
+    if (h.game_lines) text += h.game_lines();
+    FILE* out =
+        h.options.summary_path.empty() ? stdout : std::fopen(h.options.summary_path.c_str(), "wb");
+    if (!out) return;
+    std::fwrite(text.data(), 1, text.size(), out);
+    if (out != stdout) std::fclose(out);
+}

@@ -1,0 +1,62 @@
+// Headless play: the program runs without a person and without a clock. Frames are presented
+// (or not) and return at once, time advances by exactly one frame interval per frame, and the
+// keys come from a script read once per frame. Tests, tools and CI use it to play the real
+// program at full speed and get the same result every run.
+//
+// The key script is a text of commands, one per line ("#" starts a comment). Frames are
+// counted from the first frame presented; each command moves the script's cursor on:
+//   wait N           N frames with no key down
+//   hold KEYS N      KEYS held for N frames (KEYS: names joined by "+", e.g. Space or B+Up)
+//   press KEYS       KEYS held for one frame, then one frame with no key
+//   end              the program ends here as if the window were closed (error 0)
+// Key names: Esc, Enter, Space, Tab, Backspace, Up, Down, Left, Right, PageUp, PageDown, Home,
+// End, LShift, RShift, LCtrl, RCtrl, LAlt, RAlt, F1 .. F12, A .. Z, 0 .. 9, or a key code
+// number (1 .. 255).
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct HeadlessOptions {
+    std::string script;             // the script's text
+    uint32_t seed = 0;              // random seed after start-up
+    int key_wait_limit = 3600;      // frames a key wait may take before it fails
+    long max_frames = 1000000;      // frames before the run fails as runaway
+    std::string summary_path;       // where the summary goes; empty: standard output
+    bool write_summary = true;      // false when the game reports on its own
+    bool answer_key_waits = false;  // key waits end at once, as if a key were pressed
+};
+
+// Parses a key script; false with a message naming the line on a bad command or key name.
+bool ParseKeyScript(const std::string& text, std::string* error);
+
+// Switches the runtime to headless play before EngineInit. False (with the reason) when the
+// script does not parse.
+bool StartHeadless(const HeadlessOptions& options, std::string* error);
+bool HeadlessActive();
+const HeadlessOptions& HeadlessSettings();
+
+// The virtual clock in milliseconds, and moving it on (sleeps and frame waits).
+double HeadlessNowMs();
+void HeadlessAdvanceMs(double ms);
+// The frame interval the frame wait uses, so key waits let time pass at the same rate.
+void HeadlessSetFrameInterval(double ms);
+
+// Called once per frame boundary: the frame count goes up and the keys of the new frame
+// take effect. Ends the program at the script's "end", fails it past the frame limit.
+void HeadlessNextFrame();
+long HeadlessFrame();
+
+// The keys held in the current frame, 0x80 for a held key, indexed by key code.
+const uint8_t* HeadlessKeys();
+
+// The key wait of headless play: frames pass until the script holds a key; past the limit
+// the program stops with a runtime error and a log line saying so.
+void HeadlessWaitForKey();
+
+// The game adds its own lines to the summary written when the program ends ("map=3").
+void SetHeadlessSummary(std::function<std::string()> game_lines);
+
+// Writes the summary: frames, error number and lines of the end report, then the game's
+// lines. Run by the end routine, as its first shutdown step.
+void WriteHeadlessSummary(double error_number, double line, double current_line);

@@ -1,0 +1,30 @@
+#include "runtime/core/whole_file.h"
+
+#include <cstdio>
+
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::string* why,
+                   int64_t max_bytes) {
+    bytes.clear();
+    const auto fail = [&](const char* reason) {
+        if (why) *why = reason;
+        bytes.clear();
+        return false;
+    };
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return fail("cannot be opened");
+    const bool sized = std::fseek(f, 0, SEEK_END) == 0;
+    const long length = sized ? std::ftell(f) : -1;
+    if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
+        std::fclose(f);
+        return fail("cannot be read");
+    }
+    if (length > max_bytes) {
+        std::fclose(f);
+        return fail("too large");
+    }
+    bytes.resize(static_cast<size_t>(length));
+    const bool whole = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
+                       std::fgetc(f) == EOF && !std::ferror(f);
+    std::fclose(f);
+    return whole ? true : fail("cannot be read");
+}

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The headless driver plays the real program with the shipped media.
+# Usage: headless_test.sh PROGRAM CHECK
+#   matches-real  a scripted run through the title into the menu ends with the same
+#                 end report as a person's run in a window closed with Alt+F4 (needs X)
+#   repeatable    two runs with the same seed and script write byte-identical logs
+#   key-wait      a key wait with no scripted key fails within its frame limit
+set -u
+program="$1"
+check="$2"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+mkdir -p "$tmp/a" "$tmp/b"
+
+end_report() { tr -d '\r' < "$1" | sed -n '/^-End On Line$/,$p'; }
+
+case "$check" in
+matches-real)
+  if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
+    echo "no X display or no xdotool: skipped"; exit 77
+  fi
+  # The title waits for its key from frame 10 on; the menu runs from then on.
+  printf 'wait 20\npress Space\nwait 60\nend\n' > "$tmp/script"
+  TMPDIR="$tmp/a" "$program" --headless --script "$tmp/script" --seed 1 > "$tmp/summary" ||
+    { echo "headless run failed"; cat "$tmp/summary"; exit 1; }
+  grep -qx 'entry=menu loop' "$tmp/summary" || { echo "did not reach the menu"; cat "$tmp/summary"; exit 1; }
+  TMPDIR="$tmp/b" "$program" &
+  pid=$!
+  win=$(timeout 20 xdotool search --sync --name '^Zolv' | head -n 1)
+  [ -n "$win" ] || { echo "the window did not appear"; kill "$pid"; exit 1; }
+  sleep 3
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  xdotool key --window "$win" space 2>/dev/null; xdotool key space
+  sleep 1
+  xdotool key --window "$win" alt+F4 2>/dev/null; xdotool key alt+F4
+  for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then echo "Alt+F4 did not end the program"; kill "$pid"; exit 1; fi
+  wait "$pid" || { echo "the real run did not exit 0"; exit 1; }
+  diff <(end_report "$tmp/a/ErrorLog.txt") <(end_report "$tmp/b/ErrorLog.txt") ||
+    { echo "end reports differ (headless, then real)"; exit 1; }
+  end_report "$tmp/a/ErrorLog.txt"
+  ;;
+repeatable)
+  printf 'wait 20\npress Enter\nwait 200\nend\n' > "$tmp/script"
+  TMPDIR="$tmp/a" "$program" --headless --script "$tmp/script" --seed 42 > "$tmp/s1" || exit 1
+  TMPDIR="$tmp/b" "$program" --headless --script "$tmp/script" --seed 42 > "$tmp/s2" || exit 1
+  cmp "$tmp/a/ErrorLog.txt" "$tmp/b/ErrorLog.txt" || { echo "logs differ"; exit 1; }
+  cmp "$tmp/s1" "$tmp/s2" || { echo "summaries differ"; exit 1; }
+  cat "$tmp/s1"
+  ;;
+key-wait)
+  printf 'wait 5\n' > "$tmp/script"
+  TMPDIR="$tmp/a" timeout 60 "$program" --headless --script "$tmp/script" --key-wait-limit 50 \
+    > "$tmp/summary" 2> "$tmp/err"
+  status=$?
+  cat "$tmp/summary" "$tmp/err"
+  [ "$status" -eq 1 ] || { echo "exit status $status, not 1"; exit 1; }
+  grep -q 'no scripted key within 50 frames' "$tmp/a/ErrorLog.txt" || { echo "no log line"; exit 1; }
+  frames=$(sed -n 's/^frames=//p' "$tmp/summary")
+  [ "$frames" -le 70 ] || { echo "the wait took $frames frames"; exit 1; }
+  ;;
+*) echo "unknown check $check"; exit 2 ;;
+esac
+echo ok

@@ -1,0 +1,216 @@
+// solver MEDIA_DIR [MAP...] [--write-replays | --check-replays]
+//        [--levels-doc FILE --ideas FILE] [--max-states N] [--max-memory-mb N]
+// Loads the media set in MEDIA_DIR (the folder holding Media/) the game's way, checks every
+// map (or the maps named) and searches each for its fewest steps on the game's own rules.
+// Prints per map the shortest steps, the points of that solution, the reachable positions,
+// the positions expanded per second and the solution's replay line, or why the level is
+// refused. --write-replays stores each solution as the map's line of the replay file;
+// --check-replays refuses a map whose stored replay line does not finish it in its fewest steps;
+// --levels-doc writes the table of levels (ideas one a line from --ideas). Exit status 0 when
+// every map is solved, 1 when one is refused, 2 on a usage error.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "game/maps/map_file.h"
+#include "game/maps/settings_file.h"
+#include "game/play/game_actions.h"
+#include "game/play/records.h"
+#include "game/state/game_state.h"
+#include "runtime/values/line_file.h"
+#include "solver.h"
+
+namespace {
+
+[[noreturn]] void Usage(const std::string& why) {
+    std::fprintf(
+        stderr,
+        "solver: %s\nusage: solver MEDIA_DIR [MAP...] [--write-replays | --check-replays]\n"
+        "              [--levels-doc FILE --ideas FILE] [--max-states N] "
+        "[--max-memory-mb N]\n",
+        why.c_str());
+    std::exit(2);
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::vector<std::string> out;
+    std::ifstream f(path, std::ios::binary);
+    std::string l;
+    while (std::getline(f, l)) {
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        out.push_back(l);
+    }
+    return out;
+}
+
+std::string Join(const std::vector<std::string>& words) {
+    std::string s;
+    for (const auto& w : words) s += (s.empty() ? "" : ", ") + w;
+    return s;
+}
+
+long Whole(const std::string& option, const char* text) {
+    char* end = nullptr;
+    const long v = std::strtol(text, &end, 10);
+    if (!end || *end != 0 || v < 0) Usage(option + " needs a whole number");
+    return v;
+}
+
+struct Row {
+    int map = 0;
+    std::vector<std::string> mechanics;
+    solver::Solution solution;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) Usage("no media folder");
+    const std::filesystem::path media = std::filesystem::absolute(argv[1]);
+    std::vector<int> wanted;
+    bool write_replays = false, check_replays = false;
+    std::string doc_path, ideas_path;
+    solver::Limits limits;
+    for (int i = 2; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool has_value = i + 1 < argc;
+        if (a == "--write-replays") {
+            write_replays = true;
+        } else if (a == "--check-replays") {
+            check_replays = true;
+        } else if (a == "--levels-doc" && has_value) {
+            doc_path = std::filesystem::absolute(argv[++i]).string();
+        } else if (a == "--ideas" && has_value) {
+            ideas_path = std::filesystem::absolute(argv[++i]).string();
+        } else if (a == "--max-states" && has_value) {
+            limits.max_states = static_cast<uint32_t>(Whole(a, argv[++i]));
+        } else if (a == "--max-memory-mb" && has_value) {
+            limits.max_bytes = static_cast<uint64_t>(Whole(a, argv[++i])) << 20;
+        } else if (!a.empty() && a[0] != '-') {
+            wanted.push_back(static_cast<int>(Whole("a map", a.c_str())));
+        } else {
+            Usage("unknown option " + a);
+        }
+    }
+    if (!doc_path.empty() && ideas_path.empty()) Usage("--levels-doc needs --ideas");
+    const std::vector<std::string> ideas =
+        ideas_path.empty() ? std::vector<std::string>{} : ReadLines(ideas_path);
+    std::error_code error;
+    std::filesystem::current_path(media, error);
+    if (error) Usage("cannot enter " + media.string());
+
+    // The game's own start-up reads the settings and the piece table (no window needed).
+    game::Impostazioni();
+    game::suoni = 0;
+    game::PieceRules rules;
+    game::PieceRulesFromGame(rules);
+    limits.max_steps = static_cast<int>(game::troppipassi);
+    solver::Roles roles;
+    roles.start = static_cast<uint8_t>(game::chrdiff + game::chgioca);
+    roles.egg = static_cast<uint8_t>(game::pezzi_Str(game::chuovo).str()[0]);
+    roles.chick = static_cast<uint8_t>(game::pezzi_Str(game::chuovo2).str()[0]);
+
+    const std::vector<std::string> maps = ReadLines(game::MapFileName().str());
+    if (maps.empty()) Usage("no maps in " + game::MapFileName().str());
+    if (wanted.empty())
+        for (int m = 0; m < static_cast<int>(maps.size()); ++m) wanted.push_back(m);
+
+    int refused = 0;
+    std::vector<Row> rows;
+    const Row* largest = nullptr;
+    for (int m : wanted) {
+        if (m >= static_cast<int>(maps.size())) {
+            std::printf("map %d: refused: there is no such map\n", m);
+            ++refused;
+            continue;
+        }
+        game::map = m;
+        game::editor = 0;
+        game::turbo = 0;
+        game::rotazione = 0;
+        game::MappaCARICA();
+        game::PlayState start;
+        game::PlayStateFromGame(start);
+        const std::vector<std::string> faults = solver::CheckLevel(maps[m], start, rules, roles);
+        if (!faults.empty()) {
+            for (const auto& f : faults) std::printf("map %d: refused: %s\n", m, f.c_str());
+            ++refused;
+            continue;
+        }
+        Row row;
+        row.map = m;
+        row.mechanics = solver::Mechanics(start, rules);
+        row.solution = solver::Solve(start, rules, limits, true);
+        const solver::Solution& s = row.solution;
+        if (!s.solved) {
+            std::printf("map %d: refused: %s\n", m, s.refusal.c_str());
+            ++refused;
+            continue;
+        }
+        const double rate = s.seconds > 0 ? s.expanded / s.seconds : 0;
+        std::printf(
+            "map %d: steps=%d points=%d states=%llu%s expanded=%llu rate=%.0f/s%s "
+            "line=%s\n",
+            m, s.steps, s.points, static_cast<unsigned long long>(s.states), s.gave_up ? "+" : "",
+            static_cast<unsigned long long>(s.expanded), rate, s.dead_ends ? " dead-ends" : "",
+            s.line.c_str());
+        if (write_replays) WriteFileLine(game::ReplayFileName(), m, TextValue(s.line));
+        if (check_replays) {
+            const std::string stored = ReadFileLine(game::ReplayFileName(), m).str();
+            const solver::LineResult replay = solver::PlayLine(start, rules, stored);
+            if (!replay.finished || replay.steps != s.steps) {
+                std::printf("map %d: refused: the replay file's line %s\n", m,
+                            replay.finished ? ("takes " + std::to_string(replay.steps) +
+                                               " steps, not the fewest")
+                                                  .c_str()
+                                            : "does not finish the level");
+                ++refused;
+            }
+        }
+        rows.push_back(row);
+    }
+    if (write_replays) FlushLineFile();
+    for (const Row& r : rows)
+        if (!largest || r.solution.states > largest->solution.states) largest = &r;
+    if (largest) {
+        // Timed again on its own, without the dead-end pass, for the speed figure.
+        game::map = largest->map;
+        game::MappaCARICA();
+        game::PlayState start;
+        game::PlayStateFromGame(start);
+        const solver::Solution s = solver::Solve(start, rules, limits, false);
+        std::printf(
+            "speed: map %d, %llu positions, %llu expanded in %.3f s: %.0f expanded "
+            "positions per second\n",
+            largest->map, static_cast<unsigned long long>(s.states),
+            static_cast<unsigned long long>(s.expanded), s.seconds,
+            s.seconds > 0 ? s.expanded / s.seconds : 0);
+    }
+    if (!doc_path.empty()) {
+        std::ofstream doc(doc_path, std::ios::binary);
+        doc << "# Levels\n\n"
+               "Written by `tools/solver` (`solver media --levels-doc docs/levels.md --ideas "
+               "tools/solver/level_ideas.txt`); edit the ideas file or the levels, not this "
+               "table. Steps are the fewest a finish takes as the game counts them, states "
+               "the positions reachable from the start; a dead end is a position from which "
+               "the level can no longer be finished.\n\n"
+               "| Level | Idea | Mechanics | Steps | Points | States | Dead ends |\n"
+               "| --- | --- | --- | --- | --- | --- | --- |\n";
+        for (const Row& r : rows) {
+            const std::string idea =
+                r.map < static_cast<int>(ideas.size()) ? ideas[static_cast<size_t>(r.map)] : "";
+            doc << "| " << r.map << " | " << idea << " | " << Join(r.mechanics) << " | "
+                << r.solution.steps << " | " << r.solution.points << " | " << r.solution.states
+                << (r.solution.gave_up ? "+" : "") << " | " << (r.solution.dead_ends ? "yes" : "no")
+                << " |\n";
+        }
+        if (!doc) {
+            std::fprintf(stderr, "solver: cannot write %s\n", doc_path.c_str());
+            return 2;
+        }
+    }
+    return refused > 0 ? 1 : 0;
+}

@@ -3,22 +3,27 @@
 # renderer, SDL's dummy audio), as a percentage of one core: the median of several runs.
 #
 # Usage: scripts/cpu_play.sh [--factor 1|3] [--runs N] [--seconds S] [--warmup S]
-#                            [--keys "K ..."] [--perf FILE] [PROGRAM]
+#                            [--keys "K ..."] [--hold S] [--shot FILE] [--perf FILE] [PROGRAM]
 #
 # Each run starts PROGRAM (default build/app/zolv) under xvfb-run on a screen that lets the
 # window open at the given whole factor of 320 x 240 (default 3: 960 x 720), waits WARMUP
-# seconds (default 5), sends the keys with xdotool one a second (default "space space space":
-# past the title to the board the program shows today, in time even on a slow start; name the
-# keys that reach the scene to measure), waits 2 seconds more, then reads the CPU time of the program's process tree (utime + stime of every
-# thread, and of children it reaped, from /proc/PID/stat) at the start and the end of SECONDS
-# of wall time (default 20). It prints one line per run and the median:
-#   run 1: 4.2 %   ...   median_cpu_percent_of_one_core=4.2 factor=3 runs=3
-# With --perf FILE the last run is also recorded with `perf record --call-graph dwarf` for
-# 8 seconds of the sampling window (FILE is perf's data file).
-# It ends only the processes it started, by their ids. Needs xvfb-run, xdotool and awk.
+# seconds (default 5), sends the keys with xdotool one a second, each held for HOLD seconds
+# (default 0.25: the menu reads its keys ten times a second, so a key only tapped between two
+# of its frames is missed), waits 2 seconds more, then reads the CPU time of the program's
+# process tree (utime + stime of every thread, and of children it reaped, from /proc/PID/stat)
+# at the start and the end of SECONDS of wall time (default 20). The default keys,
+# "space Up Return", go past the title, up the menu to its first entry and into level 0, where
+# the player stands at the start while the board and its animation are drawn every frame; name
+# other keys to measure another scene. It prints one line per run and the median:
+#   run 1: 4.2 %   ...   median_cpu_percent_of_one_core=4.2 factor=3 runs=3 load="..."
+# With --shot FILE the screen is saved as a PNG at the end of the last run's sampling window
+# (to see which scene was measured). With --perf FILE the last run is also recorded with
+# `perf record --call-graph dwarf` for 8 seconds of the sampling window (FILE is perf's data
+# file). It ends only the processes it started, by their ids. Needs xvfb-run, xdotool and awk
+# (and ImageMagick's import for --shot).
 set -u
 
-FACTOR=3 RUNS=3 SECONDS_=20 WARMUP=5 KEYS="space space space" PERF_OUT="" PROGRAM=""
+FACTOR=3 RUNS=3 SECONDS_=20 WARMUP=5 KEYS="space Up Return" HOLD=0.25 SHOT="" PERF_OUT="" PROGRAM=""
 while [[ $# -gt 0 ]]; do
     case $1 in
         --factor) FACTOR=$2; shift ;;
@@ -26,6 +31,8 @@ while [[ $# -gt 0 ]]; do
         --seconds) SECONDS_=$2; shift ;;
         --warmup) WARMUP=$2; shift ;;
         --keys) KEYS=$2; shift ;;
+        --hold) HOLD=$2; shift ;;
+        --shot) SHOT=$2; shift ;;
         --perf) PERF_OUT=$2; shift ;;
         -h | --help) sed -n '2,/^set -u/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
         -*) echo "cpu_play: unknown option $1" >&2; exit 2 ;;
@@ -112,20 +119,24 @@ one_run() {
     local k
     for k in $KEYS; do
         [[ -n $win ]] && DISPLAY=$disp XAUTHORITY=$auth timeout 5 xdotool windowfocus "$win" 2>/dev/null
-        DISPLAY=$disp XAUTHORITY=$auth timeout 5 xdotool key --clearmodifiers "$k" 2>/dev/null
+        DISPLAY=$disp XAUTHORITY=$auth timeout 5 xdotool keydown "$k" sleep "$HOLD" keyup "$k" \
+            2>/dev/null
         sleep 1
     done
     sleep 2
     alive "$GPID" || { tail -5 "$TMP/out.log" >&2; return 1; }
     local s0 s1 t0 t1 perf_pid=""
     t0=$(date +%s.%N); s0=$(tree_ticks "$GPID")
-    if [[ $record == yes ]]; then
+    if [[ $record == yes && -n $PERF_OUT ]]; then
         perf record -q --call-graph dwarf -F 499 -p "$GPID" -o "$PERF_OUT" -- sleep 8 \
             >/dev/null 2>&1 &
         perf_pid=$!
     fi
     sleep "$SECONDS_"
     t1=$(date +%s.%N); s1=$(tree_ticks "$GPID") || return 1
+    if [[ $record == yes && -n $SHOT ]]; then
+        DISPLAY=$disp XAUTHORITY=$auth timeout 10 import -window root "$SHOT" 2>/dev/null
+    fi
     [[ -n $perf_pid ]] && wait "$perf_pid"
     PCT=$(awk -v a="$s0" -v b="$s1" -v t0="$t0" -v t1="$t1" -v hz="$HZ" \
         'BEGIN { printf "%.1f\n", (b - a) / hz / (t1 - t0) * 100 }')
@@ -134,7 +145,7 @@ one_run() {
 results=()
 for ((run = 1; run <= RUNS; run++)); do
     record=no
-    [[ -n $PERF_OUT && $run -eq $RUNS ]] && record=yes
+    [[ -n $PERF_OUT$SHOT && $run -eq $RUNS ]] && record=yes
     PCT=""
     one_run $record
     cleanup

@@ -221,7 +221,10 @@ double FrameWait() {
     FlushBatch();
     LeaveTarget();
     if (HeadlessActive()) {
-        // Nobody looks: nothing is presented and the due time comes at once.
+        // Nobody looks: nothing is presented and the due time comes at once. The frame's
+        // drawing is still sent on, as a present would: a software renderer keeps whatever
+        // it was given until a flush, frame after frame.
+        glFlush();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const double t0 = Clock();
         HeadlessSetFrameInterval(g_engine.interval);

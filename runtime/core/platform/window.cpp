@@ -3,8 +3,12 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/keyboard.h"
@@ -29,6 +33,63 @@ struct LogicalScreen {
     int width = 0;
     int height = 0;
 } g_screen;
+
+// Under a software renderer the picture is scaled into the window by the processor and put
+// there through the window's own framebuffer (shared memory with the X server), not by a
+// scaled blit and a buffer swap: the renderer's blit shades every window pixel and the swap
+// copies them once more. Chosen at window open; a GPU keeps the blit.
+bool g_cpu_present = false;
+std::vector<uint32_t> g_present_rows;  // the frame read back, bottom row first
+
+bool SoftwareRenderer() {
+    const GLubyte* r = glGetString(GL_RENDERER);
+    if (!r) return false;
+    const std::string name = reinterpret_cast<const char*>(r);
+    return name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos;
+}
+
+// The last presented frame scaled by a whole factor into the window's framebuffer. False
+// when that cannot be done (no framebuffer, another pixel format, a window smaller than the
+// picture); the caller blits instead.
+bool CpuShowLastFrame() {
+    const int w = g_screen.width, h = g_screen.height;
+    SDL_Surface* surface = SDL_GetWindowSurface(g_window);
+    if (!surface) return false;
+    const Uint32 format = surface->format->format;
+    if (format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) return false;
+    const PresentRect r = PlatformPresentRect(surface->w, surface->h, w, h);
+    const int factor = w > 0 ? r.width / w : 0;
+    if (factor < 1 || r.width != w * factor || r.height != h * factor) return false;
+
+    GLint read_fb = 0, pack_alignment = 4;
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read_fb);
+    glGetIntegerv(GL_PACK_ALIGNMENT, &pack_alignment);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[g_screen.drawn ^ 1]);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    g_present_rows.resize(static_cast<size_t>(w) * h);
+    glReadPixels(0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, g_present_rows.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, pack_alignment);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read_fb));
+
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+    if (r.x != 0 || r.y != 0 || r.width != surface->w || r.height != surface->h)
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    auto* pixels = static_cast<uint8_t*>(surface->pixels);
+    const size_t row_bytes = static_cast<size_t>(r.width) * 4;
+    for (int y = 0; y < h; ++y) {
+        // OpenGL's rows run bottom up; each texel becomes factor x factor pixels.
+        const uint32_t* src = g_present_rows.data() + static_cast<size_t>(h - 1 - y) * w;
+        uint8_t* first = pixels + static_cast<size_t>(r.y + y * factor) * surface->pitch + r.x * 4;
+        auto* dst = reinterpret_cast<uint32_t*>(first);
+        for (int x = 0; x < w; ++x) {
+            const uint32_t c = src[x] | 0xff000000u;
+            for (int k = 0; k < factor; ++k) *dst++ = c;
+        }
+        for (int k = 1; k < factor; ++k) std::memcpy(first + k * surface->pitch, first, row_bytes);
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    return SDL_UpdateWindowSurface(g_window) == 0;
+}
 
 template <typename T>
 bool Load(T& fn, const char* name) {
@@ -67,6 +128,7 @@ void DestroyScreen() {
 // touches as it found it.
 void ShowLastFrame() {
     if (!g_window || !g_screen.fbo[0]) return;
+    if (g_cpu_present && CpuShowLastFrame()) return;
     GLint draw_fb = 0, read_fb = 0, viewport[4] = {};
     GLfloat clear[4] = {};
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw_fb);
@@ -232,6 +294,10 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
         PlatformWindowClose();
         return false;
     }
+    // The window's framebuffer is SDL's own (shared memory with the X server), never one drawn
+    // through a second OpenGL context.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    g_cpu_present = SoftwareRenderer() && !std::getenv("ZOLV_GL_PRESENT");
     FitWindowTo(width, height);
     SDL_ShowWindow(g_window);
     g_has_focus = true;

@@ -1,6 +1,10 @@
-// Drawing held in the batch and the state cache: order, read-backs, reused texture names and
-// the two logical screens presented in turn.
+// Drawing held in the batch and the state cache: order, read-backs, reused texture names, the
+// two logical screens presented in turn and the picture put into the window.
+#include <GL/gl.h>
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "gfx_fixture.h"
 #include "runtime/core/fonts.h"
@@ -128,6 +132,51 @@ TEST_F(GfxTest, EachFrameStartsClearOnEitherScreen) {
     DrawSprite(1, 0, 0);
     ShowFrame();  // the held quad goes into the frame shown, not the next one
     EXPECT_EQ(ReadScreen().Colour(2, 2), 0u);
+}
+
+// Under a software renderer the frame reaches the window through the processor: each pixel a
+// whole-factor square, the picture centred, black around it.
+TEST_F(GfxTest, TheWindowShowsEachPixelAsASquareInsideBlackBorders) {
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (!renderer || std::string(renderer).find("llvmpipe") == std::string::npos)
+        GTEST_SKIP() << "the window is drawn through OpenGL on this renderer";
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    ASSERT_NE(window, nullptr);
+    SDL_SetWindowSize(window, 1400, 1000);  // factor 2: 1280 x 960 at (60, 20)
+    FillBox(0, 0, 640, 480, kWhite);
+    FillBox(0, 0, 1, 1, kRed);
+    FillBox(639, 479, 1, 1, kGreen);
+    FillBox(300, 200, 3, 2, kRed);
+    FrameWait();
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    ASSERT_NE(surface, nullptr);
+    ASSERT_EQ(surface->w, 1400);
+    ASSERT_EQ(surface->h, 1000);
+    ASSERT_EQ(surface->format->BytesPerPixel, 4);
+    auto at = [&](int x, int y) {
+        const auto* row = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch;
+        Uint8 r = 0, g = 0, b = 0;
+        SDL_GetRGB(reinterpret_cast<const Uint32*>(row)[x], surface->format, &r, &g, &b);
+        return static_cast<uint32_t>(r | g << 8 | b << 16);  // as the drawing commands give it
+    };
+    for (int k : {0, 1}) {
+        EXPECT_EQ(at(60 + k, 20 + k), kRed);
+        EXPECT_EQ(at(60 + 1278 + k, 20 + 958 + k), kGreen);
+    }
+    EXPECT_EQ(at(62, 20), kWhite);
+    for (int y = 400; y < 404; ++y)
+        for (int x = 600; x < 606; ++x) ASSERT_EQ(at(60 + x, 20 + y), kRed) << x << ", " << y;
+    EXPECT_EQ(at(60 + 606, 20 + 400), kWhite);
+    EXPECT_EQ(at(60 + 600, 20 + 404), kWhite);
+    for (int x = 0; x < 1400; x += 7) {
+        ASSERT_EQ(at(x, 19), 0u) << x;
+        ASSERT_EQ(at(x, 980), 0u) << x;
+    }
+    for (int y = 0; y < 1000; y += 7) {
+        ASSERT_EQ(at(59, y), 0u) << y;
+        ASSERT_EQ(at(1340, y), 0u) << y;
+    }
+    SDL_SetWindowSize(window, 640, 480);
 }
 
 }  // namespace

@@ -27,9 +27,10 @@
 
 namespace {
 // The frame wait sleeps until this long before the due time and spins the rest on the clock
-// (milliseconds): a sleep here wakes within a tenth of a millisecond or so, the spin's turns
-// cost nothing but the clock read.
-constexpr double kSpinMs = 0.4;
+// (milliseconds): with the timer slack at 1 us a sleep here wakes within a few hundredths of
+// a millisecond when the machine is quiet, and the spin's turns cost nothing but the clock
+// read.
+constexpr double kSpinMs = 0.15;
 
 struct Engine {
     StartupSettings startup;

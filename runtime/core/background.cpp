@@ -18,19 +18,15 @@ namespace {
 constexpr int kFadeMs = 1500;
 
 void EmptySlot(BackgroundSlot& slot) {
-    for (auto& t : slot.texture) {
-        if (t) {
-            GLuint name = t;
-            glDeleteTextures(1, &name);
-        }
-    }
+    for (auto& t : slot.texture) DeleteTextureName(t);
     slot = BackgroundSlot{};
 }
 
 GLuint NewTileTexture(int size, const void* pixels) {
     GLuint name = 0;
     glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
+    ForgetTextureParameters(name);
+    UseTexture(name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     // Tiles are drawn at their natural size, texel on pixel.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -77,32 +73,32 @@ bool LoadIntoSlot(int slot_index, const std::string& path) {
     }
     slot.columns = columns;
     slot.rows = rows;
-    glBindTexture(GL_TEXTURE_2D, 0);
     return true;
 }
 
 void DrawSlot(const BackgroundSlot& slot) {
     if (slot.columns == 0 || slot.rows == 0) return;
-    glDisable(GL_ALPHA_TEST);
-    glEnable(GL_TEXTURE_2D);
+    UseAlphaTest(false);
+    UseTexturing(true);
     int left = 0;
     for (int i = 0; i < slot.columns; ++i) {
         int top = 0;
         for (int j = 0; j < slot.rows; ++j) {
             const int k = i * 8 + j;
-            glBindTexture(GL_TEXTURE_2D, slot.texture[k]);
-            DrawQuadFan(float(left), float(top), float(left + slot.tile_width[k]),
-                        float(top + slot.tile_height[k]), 0, 0, 1, 1);
+            // Tiles keep the nearest filter they were made with.
+            BatchQuadFan(slot.texture[k], QuadFilter::kKeep, float(left), float(top),
+                         float(left + slot.tile_width[k]), float(top + slot.tile_height[k]), 0, 0,
+                         1, 1);
             top += slot.tile_height[k];
         }
         left += slot.tile_width[i * 8];
     }
-    glEnable(GL_ALPHA_TEST);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    UseAlphaTest(true);
 }
 
 // Copies the current screen into tiles of one size, reusing tiles that already have it.
 void GrabScreenIntoSlot(BackgroundSlot& slot) {
+    FlushBatch();
     const int screen_w = ScreenPixelsWide(), screen_h = ScreenPixelsHigh();
     const int max_size = MaxTextureSize();
     int size = 128;
@@ -111,17 +107,13 @@ void GrabScreenIntoSlot(BackgroundSlot& slot) {
     const int rows = std::min(8, (screen_h + size - 1) / size);
     for (int k = 0; k < BackgroundSlot::kMaxTiles; ++k) {
         const bool used = k / 8 < columns && k % 8 < rows;
-        if ((!used || slot.texture_width[k] != size) && slot.texture[k]) {
-            GLuint name = slot.texture[k];
-            glDeleteTextures(1, &name);
-            slot.texture[k] = 0;
-        }
+        if (!used || slot.texture_width[k] != size) DeleteTextureName(slot.texture[k]);
     }
     for (int i = 0; i < columns; ++i) {
         for (int j = 0; j < rows; ++j) {
             const int k = i * 8 + j;
             if (!slot.texture[k]) SetTile(slot, k, NewTileTexture(size, nullptr), size);
-            glBindTexture(GL_TEXTURE_2D, slot.texture[k]);
+            UseTexture(slot.texture[k]);
             const int w = std::min(size, screen_w - i * size);
             const int h = std::min(size, screen_h - j * size);
             glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, size - h, i * size, screen_h - j * size - h, w,
@@ -130,7 +122,6 @@ void GrabScreenIntoSlot(BackgroundSlot& slot) {
     }
     slot.columns = columns;
     slot.rows = rows;
-    glBindTexture(GL_TEXTURE_2D, 0);
 }
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "runtime/core/log.h"
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/sprite_atlas.h"
 
 namespace {
 struct Rgb {
@@ -63,6 +64,9 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
     OpenGLDirezaze* g = Gfx();
     if (!g) return;
     SpriteImage& s = SpriteAt(n);
+    // Reads the target and binds textures directly: the held quads go first, and the state
+    // cache learns nothing from what follows.
+    FlushBatch();
     const int tw = PowerOfTwoAtLeast(w, 32), th = PowerOfTwoAtLeast(h, 32);
     if (tw > MaxTextureSize() || th > MaxTextureSize()) {
         AppendLog("CaptureSprite: " + std::to_string(w) + " x " + std::to_string(h) +
@@ -83,6 +87,7 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+        ForgetTextureParameters(name);
         s.texture = name;
     } else {
         glBindTexture(GL_TEXTURE_2D, s.texture);
@@ -115,10 +120,12 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_BGRA, GL_UNSIGNED_BYTE, p);
     }
     glBindTexture(GL_TEXTURE_2D, 0);
+    ForgetGlState();
     s.texture_width = static_cast<int16_t>(tw);
     s.texture_height = static_cast<int16_t>(th);
     s.image_width = static_cast<int16_t>(w);
     s.image_height = static_cast<int16_t>(h);
+    AtlasStore(s);
 }
 
 void CreateOffscreen(int target, int n, int w, int h) {
@@ -130,6 +137,7 @@ void CreateOffscreen(int target, int n, int w, int h) {
                   " is larger than a texture can be");
         return;
     }
+    FlushBatch();
     SpriteImage& s = SpriteAt(n);
     FreeSprite(s);
     std::vector<uint8_t> zero(static_cast<size_t>(tw) * th * 4, 0);
@@ -141,7 +149,10 @@ void CreateOffscreen(int target, int n, int w, int h) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_RGBA, GL_UNSIGNED_BYTE, zero.data());
     glBindTexture(GL_TEXTURE_2D, 0);
+    ForgetTextureParameters(name);
+    ForgetGlState();
     s.texture = name;
+    s.target = true;
     s.texture_width = static_cast<int16_t>(tw);
     s.texture_height = static_cast<int16_t>(th);
     s.image_width = static_cast<int16_t>(w);
@@ -184,6 +195,7 @@ void CreateOffscreen(int target, int n, int w, int h) {
 void LeaveTarget() {
     OpenGLDirezaze* g = Gfx();
     if (!g || g->active_target < 0) return;
+    FlushBatch();
     const OffscreenTarget& t = g->targets[g->active_target];
     g->active_target = -1;
     if (t.renderbuffer_width != 0) {
@@ -201,6 +213,7 @@ void LeaveTarget() {
 void SelectTarget(int target) {
     OpenGLDirezaze* g = Gfx();
     if (!g || target >= OpenGLDirezaze::kTargets) return;
+    FlushBatch();
     LeaveTarget();
     ResetViewport();
     if (target < 0) return;

@@ -7,17 +7,18 @@
 #include <cmath>
 
 #include "runtime/core/gl_draw.h"
+#include "runtime/core/sprite_atlas.h"
 
 namespace {
 // Lines and boxes: untextured, no alpha test, the key colour written with alpha 0, and the
 // projection moved by 3/8 pixel so edges fall between pixel centres the same way everywhere.
 void BeginFlat(int rgb) {
     const OpenGLDirezaze* g = Gfx();
-    glDisable(GL_ALPHA_TEST);
+    FlushBatch();
+    UseAlphaTest(false);
     const GLubyte a = rgb == g->key_colour ? 0 : static_cast<GLubyte>(g->alpha * 255);
     glColor4ub(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF, a);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glDisable(GL_TEXTURE_2D);
+    UseTexturing(false);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glTranslatef(0.375f, 0.375f, 0);
@@ -28,18 +29,14 @@ void EndFlat() {
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_ALPHA_TEST);
+    UseAlphaTest(true);
 }
 }  // namespace
 
 void ClearFrame() {
+    FlushBatch();
     if (OpenGLDirezaze* g = Gfx()) {
-        for (auto& t : g->backgrounds[0].texture) {
-            if (t) {
-                GLuint name = t;
-                glDeleteTextures(1, &name);
-            }
-        }
+        for (auto& t : g->backgrounds[0].texture) DeleteTextureName(t);
         g->backgrounds[0] = BackgroundSlot{};
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -49,33 +46,38 @@ void DrawSprite(int n, int x, int y) {
     if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(n);
     if (!s.texture) return;
-    BindSprite(s);
+    UseTexturing(true);
     const int w = s.image_width, h = s.image_height;
+    const float left = float(x), right = float(x + w), top = float(y), bottom = float(y + h);
+    if (s.atlas) {
+        // Texel on pixel at the sprite's own size: the page's neighbouring blocks are never
+        // sampled, so the picture is the one its own texture gives.
+        const float size = float(AtlasPageSize());
+        const float u0 = s.atlas_x / size, v0 = s.atlas_y / size;
+        const float u1 = (s.atlas_x + w) / size, v1 = (s.atlas_y + h) / size;
+        const float xyuv[16] = {right, top,    u1, v1, left,  top,    u0, v1,
+                                left,  bottom, u0, v0, right, bottom, u1, v0};
+        BatchQuad(s.atlas, SpriteFilter(), QuadKind::kQuad, xyuv);
+        return;
+    }
     const float u = float(w) / s.texture_width, v = float(h) / s.texture_height;
-    glBegin(GL_QUADS);
-    glTexCoord2f(u, v);
-    glVertex2i(x + w, y);
-    glTexCoord2f(0, v);
-    glVertex2i(x, y);
-    glTexCoord2f(0, 0);
-    glVertex2i(x, y + h);
-    glTexCoord2f(u, 0);
-    glVertex2i(x + w, y + h);
-    glEnd();
+    const float xyuv[16] = {right, top,    u, v, left,  top,    0, v,
+                            left,  bottom, 0, 0, right, bottom, u, 0};
+    BatchQuad(s.texture, SpriteFilter(), QuadKind::kQuad, xyuv);
 }
 
 void DrawSpriteStretched(int n, int x, int y, int w, int h) {
     if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(n);
     if (!s.texture) return;
-    BindSprite(s);
+    UseTexturing(true);
     // A mirrored quad winds the other way; switch the front face so culling keeps it. With
     // both w and h negative the winding is unchanged: the picture shows turned half a turn.
     const bool flipped = (w < 0) != (h < 0);
-    if (flipped) glFrontFace(GL_CW);
-    DrawQuadFan(float(x), float(y), float(x + w), float(y + h), 0, 0,
-                float(s.image_width) / s.texture_width, float(s.image_height) / s.texture_height);
-    if (flipped) glFrontFace(GL_CCW);
+    if (flipped) UseFrontFaceClockwise(true);
+    BatchQuadFan(s.texture, SpriteFilter(), float(x), float(y), float(x + w), float(y + h), 0, 0,
+                 float(s.image_width) / s.texture_width, float(s.image_height) / s.texture_height);
+    if (flipped) UseFrontFaceClockwise(false);
 }
 
 void DrawSpriteZoomed(int n, int x, int y, double sx, double sy) {
@@ -99,16 +101,19 @@ void DrawSpriteRotZoom(int n, int x, int y, double angle, double zoom) {
     if (!Gfx()) return;
     const SpriteImage& s = SpriteAt(n);
     if (!s.texture) return;
-    BindSprite(s);
+    UseTexturing(true);
     const float hw = static_cast<float>(zoom * s.image_width / 2);
     const float hh = static_cast<float>(zoom * s.image_height / 2);
     const float tw = s.texture_width, th = s.texture_height;
+    // The turn is in the matrix: this quad is drawn alone.
+    FlushBatch();
     glPushMatrix();
     glTranslatef(float(x + (s.image_width >> 1)), float(y + (s.image_height >> 1)), 0);
     glRotatef(static_cast<float>(angle), 0, 0, -1);
     // Half a texel in from the edges so linear filtering never reaches the unused texels.
-    DrawQuadFan(-hw, -hh, hw, hh, 0.5f / tw, 0.5f / th, (s.image_width - 0.5f) / tw,
-                (s.image_height - 0.5f) / th);
+    BatchQuadFan(s.texture, SpriteFilter(), -hw, -hh, hw, hh, 0.5f / tw, 0.5f / th,
+                 (s.image_width - 0.5f) / tw, (s.image_height - 0.5f) / th);
+    FlushBatch();
     glPopMatrix();
 }
 

@@ -11,6 +11,7 @@
 #include "runtime/core/errors.h"
 #include "runtime/core/fonts.h"
 #include "runtime/core/gl_engine.h"
+#include "runtime/core/gl_state.h"
 #include "runtime/core/headless.h"
 #include "runtime/core/input.h"
 #include "runtime/core/key_codes.h"
@@ -18,6 +19,7 @@
 #include "runtime/core/platform/clock.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/pixel_format.h"
+#include "runtime/core/platform/memory.h"
 #include "runtime/core/platform/window.h"
 #include "runtime/core/software_renderer.h"
 #include "runtime/core/sound.h"
@@ -26,22 +28,30 @@
 #include "runtime/values/random.h"
 
 namespace {
-StartupSettings g_startup;
-bool g_started = false;
-bool g_paused = false;
-bool g_software_warned = false;
-double g_start_time = 0;
-double g_previous_frame = 0;
-double g_current_frame = 0;
-double g_due = 0;
-double g_interval = 1000.0 / 60.0;
-int g_screen_w = 0;
-int g_screen_h = 0;
-std::string g_title;
-std::string g_command_line;
+// The frame wait sleeps until this long before the due time and spins the rest on the clock
+// (milliseconds): with the timer slack at 1 us a sleep here wakes within a few hundredths of
+// a millisecond when the machine is quiet, and the spin's turns cost nothing but the clock
+// read.
+constexpr double kSpinMs = 0.15;
+
+struct Engine {
+    StartupSettings startup;
+    bool started = false;
+    bool paused = false;
+    bool software_warned = false;
+    double start_time = 0;      // clock at the end of start-up (TimerNow's zero)
+    double previous_frame = 0;  // clock at the start of the frame before
+    double current_frame = 0;   // clock at the start of this frame
+    double due = 0;             // when the next frame is to be shown
+    double interval = 1000.0 / 60.0;
+    int screen_w = 0;
+    int screen_h = 0;
+    std::string title;
+    std::string command_line;
+} g_engine;
 
 std::string GameFolder() {
-    return g_startup.folder.empty() ? PlatformProgramFolder() : g_startup.folder;
+    return g_engine.startup.folder.empty() ? PlatformProgramFolder() : g_engine.startup.folder;
 }
 
 // The clock the frame schedule runs on: the virtual one in headless play.
@@ -60,9 +70,9 @@ void OnClose() {
 }
 
 void OnFocus(bool gained) {
-    if (!g_started || g_startup.debug_build != 0) return;
-    g_paused = !gained;
-    PlatformWindowSetTitle(gained ? g_title : g_title + " <pause>");
+    if (!g_engine.started || g_engine.startup.debug_build != 0) return;
+    g_engine.paused = !gained;
+    PlatformWindowSetTitle(gained ? g_engine.title : g_engine.title + " <pause>");
 }
 
 [[noreturn]] void FailStart(const std::string& why) {
@@ -75,14 +85,14 @@ void OnFocus(bool gained) {
 
 // Opens the window and the logical screen; checks for a software renderer.
 void CreateGLWindow(int width, int height, double fps) {
-    g_interval = IntervalFor(fps);
+    g_engine.interval = IntervalFor(fps);
     std::string error;
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
-    if (!g_software_warned) {
+    if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
             ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());
         if (kind != SoftwareRenderer::kNone) {
-            g_software_warned = true;
+            g_engine.software_warned = true;
             // Mesa's software renderers are the normal case on machines without a GPU (and
             // under Xvfb): they are only logged.
             if (kind == SoftwareRenderer::kWarn && !HeadlessActive())
@@ -91,9 +101,9 @@ void CreateGLWindow(int width, int height, double fps) {
         }
     }
     ClearFrame();
-    g_screen_w = width;
-    g_screen_h = height;
-    g_due = Clock();
+    g_engine.screen_w = width;
+    g_engine.screen_h = height;
+    g_engine.due = Clock();
 }
 // The last shutdown step: releases input and closes the window.
 void CloseEngine() {
@@ -111,20 +121,20 @@ void SwitchDisplay(bool fullscreen) {
 }  // namespace
 
 StartupSettings& Startup() {
-    return g_startup;
+    return g_engine.startup;
 }
 bool EngineStarted() {
-    return g_started;
+    return g_engine.started;
 }
 bool Paused() {
-    return g_paused;
+    return g_engine.paused;
 }
 const std::string& WindowTitle() {
-    return g_title;
+    return g_engine.title;
 }
 
 void SetWindowTitle(const std::string& title) {
-    g_title = title;
+    g_engine.title = title;
     PlatformWindowSetTitle(title);
 }
 
@@ -132,7 +142,7 @@ double NowMs() {
     return Clock();
 }
 double TimerNow() {
-    return Clock() - g_start_time;
+    return Clock() - g_engine.start_time;
 }
 void SleepMs(double ms) {
     if (HeadlessActive()) return HeadlessAdvanceMs(static_cast<int>(ms));
@@ -140,18 +150,19 @@ void SleepMs(double ms) {
 }
 
 int EngineInit(const std::string& command_line, int show_command, const std::string& title) {
-    g_command_line = command_line;
+    g_engine.command_line = command_line;
     DeleteLog();
 
-    g_started = true;
-    SetEndReport(g_startup.debug_build != 0);
+    g_engine.started = true;
+    PlatformKeepFreedMemory();
+    SetEndReport(g_engine.startup.debug_build != 0);
     SetFinalShutdownStep(&CloseEngine);
     RunShutdownAtExit();
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
     AddShutdownStep(&GfxDestroy);
-    CreateGLWindow(g_startup.width, g_startup.height, g_startup.fps);
+    CreateGLWindow(g_engine.startup.width, g_engine.startup.height, g_engine.startup.fps);
 
     SetWindowTitle(title.empty() ? std::string("Zolv") : title);
 
@@ -169,9 +180,9 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
                                 : static_cast<uint32_t>(static_cast<uint64_t>(Clock())));
 
     AppendLog("Init Window");
-    SwitchDisplay(g_startup.fullscreen != 0);
+    SwitchDisplay(g_engine.startup.fullscreen != 0);
 
-    InputInitDevices(g_startup.hide_mouse);
+    InputInitDevices(g_engine.startup.hide_mouse);
     SoundInitDevice();
     SetFont(0);
 
@@ -180,28 +191,28 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     AddShutdownStep(&FlushLineFile);
 
     ClearFrame();
-    g_start_time = g_previous_frame = g_current_frame = Clock();
+    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = Clock();
     FrameWait();
     ResetViewport();
-    g_screen_w = PlatformLogicalWidth();
-    g_screen_h = PlatformLogicalHeight();
+    g_engine.screen_w = PlatformLogicalWidth();
+    g_engine.screen_h = PlatformLogicalHeight();
 
     LoadFont("", 0);
     const std::string loading = "Loading...";
     double char_w = 0, char_h = 0;
     FontCharSize(char_w, char_h);
-    PrintText(loading, (g_screen_w - double(loading.size()) * char_w) / 2,
-              (g_screen_h - char_h) / 2);
+    PrintText(loading, (g_engine.screen_w - double(loading.size()) * char_w) / 2,
+              (g_engine.screen_h - char_h) / 2);
     ShowFrame();
 
-    g_paused = false;
-    g_start_time = g_previous_frame = g_current_frame = Clock();
+    g_engine.paused = false;
+    g_engine.start_time = g_engine.previous_frame = g_engine.current_frame = Clock();
 
     LoadFont(ResolveMediaName("smalfont.png").empty() ? "smalfont.bmp" : "smalfont.png", 0);
     SetFont(0);
 
     if (show_command == 0) PlatformWindowShow(false);
-    InputMouseSetup(g_startup.hide_mouse);
+    InputMouseSetup(g_engine.startup.hide_mouse);
 
     AppendLog("Init Finalized");
     return 0;
@@ -214,6 +225,7 @@ double AdvanceDueTime(double due, double interval, double now) {
 }
 
 double FrameWait() {
+    FlushBatch();
     LeaveTarget();
     if (HeadlessActive()) {
         // Nobody looks: nothing is presented and the due time comes at once. The frame's
@@ -222,39 +234,35 @@ double FrameWait() {
         glFinish();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const double t0 = Clock();
-        HeadlessSetFrameInterval(g_interval);
-        if (g_due > t0) HeadlessAdvanceMs(g_due - t0);
-        g_due = AdvanceDueTime(g_due, g_interval, Clock());
+        HeadlessSetFrameInterval(g_engine.interval);
+        if (g_engine.due > t0) HeadlessAdvanceMs(g_engine.due - t0);
+        g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, Clock());
         return Clock() - t0 + 1.0;
     }
     PlatformPresent();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const double t0 = Clock();
+    // Events are pumped before each sleep and once the sleeping is over, not on every turn
+    // of the spin: each pump asks the window system.
     for (;;) {
-        if (PlatformPumpOne()) continue;
+        PlatformPumpAll();
         const double now = Clock();
-        const double remaining = g_due - now;
-        // Sleep until about 1 ms before the due time, then spin: the sleep here wakes
-        // within a fraction of a millisecond, so the spin stays short.
-        if (remaining > 2.0) {
-            PlatformSleepMs(static_cast<int>(remaining) - 1);
-            continue;
-        }
-        if (g_due >= now) continue;
-        break;
+        if (g_engine.due - now <= kSpinMs) break;
+        PlatformSleepUntilMs(g_engine.due - kSpinMs);
     }
-    const double now = Clock();
-    g_due = AdvanceDueTime(g_due, g_interval, now);
+    double now = Clock();
+    while (now <= g_engine.due) now = Clock();
+    g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, now);
     return now - t0 + 1.0;
 }
 
 void ShowFrame(std::source_location where) {
     NoteLine(where);
-    g_previous_frame = g_current_frame;
-    g_current_frame = Clock();
+    g_engine.previous_frame = g_engine.current_frame;
+    g_engine.current_frame = Clock();
 
-    while (g_paused && !HeadlessActive()) {
+    while (g_engine.paused && !HeadlessActive()) {
         PlatformPumpAll();
         PlatformSleepMs(100);
     }
@@ -268,37 +276,38 @@ void ShowFrame(std::source_location where) {
     PlatformPumpAll();
     FrameWait();
 
-    glDisable(GL_BLEND);
+    UseBlend(false);
     glColor4f(1, 1, 1, 1);
     DrawBackground();
     ResetViewport();
 }
 
 void SetFrameLimit(double fps) {
-    g_interval = IntervalFor(fps);
+    g_engine.interval = IntervalFor(fps);
 }
 double FrameInterval() {
-    return g_interval;
+    return g_engine.interval;
 }
 double NextFrameDue() {
-    return g_due;
+    return g_engine.due;
 }
 
 void SetDisplayMode(int width, int height, int fullscreen) {
-    if (width <= 0) width = g_screen_w;
-    if (height <= 0) height = g_screen_h;
+    FlushBatch();
+    if (width <= 0) width = g_engine.screen_w;
+    if (height <= 0) height = g_engine.screen_h;
     PlatformResizeLogicalScreen(width, height);
     SwitchDisplay(fullscreen != 0);
-    g_screen_w = PlatformLogicalWidth();
-    g_screen_h = PlatformLogicalHeight();
+    g_engine.screen_w = PlatformLogicalWidth();
+    g_engine.screen_h = PlatformLogicalHeight();
     ResetViewport();
-    InputMouseSetup(g_startup.hide_mouse);
+    InputMouseSetup(g_engine.startup.hide_mouse);
     for (int i = 0; i < 5; ++i) ShowFrame();
 }
 
 int ScreenWidth() {
-    return g_screen_w;
+    return g_engine.screen_w;
 }
 int ScreenHeight() {
-    return g_screen_h;
+    return g_engine.screen_h;
 }

@@ -75,19 +75,14 @@ void PrintText(std::string_view text, double x, double y) {
     if (!g || text.empty()) return;
     const SpriteImage& s = FontSprite(g->current_font);
     if (!s.texture) return;
-    BindSprite(s);
+    UseTexturing(true);
     const FontLayout l = LayoutOf(s);
     const float u_step = float(s.image_width) / s.texture_width / 16;
     const float th = s.texture_height;
     float left = static_cast<float>(std::ceil(x));
     const float top = static_cast<float>(std::ceil(y));
     const float bottom = top + l.cell_height;
-
-    // Five floats per vertex (x, y, z, u, v), four vertices per character.
-    std::vector<float>& v = g->text_vertices;
-    const size_t needed = text.size() * 20;
-    if (v.size() < needed) v.resize((needed + 1023) / 1024 * 1024);
-    float* p = v.data();
+    const QuadFilter filter = SpriteFilter();
     for (unsigned char c : text) {
         const int code = c % l.characters;
         const float u0 = (code % 16) * u_step, u1 = u0 + u_step;
@@ -96,19 +91,11 @@ void PrintText(std::string_view text, double x, double y) {
         const float v_top = (s.image_height - row * l.cell_height) / th;
         const float v_bottom = (s.image_height - (row + 1) * l.cell_height) / th;
         const float right = left + l.cell_width;
-        const float quad[20] = {left,  bottom, 0, u0, v_bottom, right, bottom, 0, u1, v_bottom,
-                                right, top,    0, u1, v_top,    left,  top,    0, u0, v_top};
-        std::copy(quad, quad + 20, p);
-        p += 20;
+        const float quad[16] = {left,  bottom, u0, v_bottom, right, bottom, u1, v_bottom,
+                                right, top,    u1, v_top,    left,  top,    u0, v_top};
+        BatchQuad(s.texture, filter, QuadKind::kQuad, quad);
         left = right;
     }
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 5 * sizeof(float), v.data());
-    glTexCoordPointer(2, GL_FLOAT, 5 * sizeof(float), v.data() + 3);
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(text.size() * 4));
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 void PrintNumber(double value, double x, double y) {

@@ -3,17 +3,20 @@
 #include <cstdint>
 
 #include "runtime/core/gl_engine.h"
+#include "runtime/core/gl_state.h"
 
 // The engine's sprite n (the caller keeps n within the table).
 SpriteImage& SpriteAt(int n);
 
-// Binds the sprite's texture with the filtering flag's filters, GL_TEXTURE_2D on.
-void BindSprite(const SpriteImage& s);
+// The filter sprites are drawn with: the filtering flag's.
+QuadFilter SpriteFilter();
 
-// A textured quad as a triangle fan: bottom-left, bottom-right, top-right, top-left in screen
-// terms, positions (x0, y1), (x1, y1), (x1, y0), (x0, y0) and texture coordinates (u0, v0),
-// (u1, v0), (u1, v1), (u0, v1); both texture axes clamped to the edge.
-void DrawQuadFan(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1);
+// A textured quad as a triangle fan, added to the batch: bottom-left, bottom-right, top-right,
+// top-left in screen terms, positions (x0, y1), (x1, y1), (x1, y0), (x0, y0) and texture
+// coordinates (u0, v0), (u1, v0), (u1, v1), (u0, v1); both texture axes clamped to the edge.
+// Texturing must be on.
+void BatchQuadFan(uint32_t texture, QuadFilter filter, float x0, float y0, float x1, float y1,
+                  float u0, float v0, float u1, float v1);
 
 // GL_MAX_TEXTURE_SIZE of the context (64, the least OpenGL allows, when it cannot be asked).
 int MaxTextureSize();

@@ -10,18 +10,11 @@
 #include "runtime/core/gl_draw.h"
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/window.h"
+#include "runtime/core/sprite_atlas.h"
 
 namespace {
 std::unique_ptr<OpenGLDirezaze> g_engine;
 bool g_fbo_allowed = true;
-
-void DeleteTexture(uint32_t& name) {
-    if (name) {
-        GLuint n = name;
-        glDeleteTextures(1, &n);
-    }
-    name = 0;
-}
 }  // namespace
 
 OpenGLDirezaze::OpenGLDirezaze() : sprites(kSpriteCount) {}
@@ -29,7 +22,7 @@ OpenGLDirezaze::OpenGLDirezaze() : sprites(kSpriteCount) {}
 OpenGLDirezaze::~OpenGLDirezaze() {
     for (auto& s : sprites) FreeSprite(s);
     for (auto& slot : backgrounds)
-        for (auto& t : slot.texture) DeleteTexture(t);
+        for (auto& t : slot.texture) DeleteTextureName(t);
     const GlExt& gl = Gl();
     for (auto& t : targets) {
         if (!gl.framebuffer_objects) break;
@@ -42,11 +35,13 @@ OpenGLDirezaze* Gfx() {
     return g_engine.get();
 }
 void GfxCreate() {
+    ForgetGlState();
     if (!g_engine) g_engine = std::make_unique<OpenGLDirezaze>();
 }
 void GfxDestroy() {
     if (g_engine && g_engine->active_target >= 0) SelectTarget(-1);
     g_engine.reset();
+    AtlasReset();
 }
 void GfxAllowFramebufferObjects(bool allowed) {
     g_fbo_allowed = allowed;
@@ -75,27 +70,14 @@ int CurrentTargetHeight() {
     return ScreenPixelsHigh();
 }
 
-void BindSprite(const SpriteImage& s) {
-    glBindTexture(GL_TEXTURE_2D, s.texture);
-    glEnable(GL_TEXTURE_2D);
-    const GLint filter = Gfx()->filtering ? GL_LINEAR : GL_NEAREST;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+QuadFilter SpriteFilter() {
+    return Gfx()->filtering ? QuadFilter::kLinear : QuadFilter::kNearest;
 }
 
-void DrawQuadFan(float x0, float y0, float x1, float y1, float u0, float v0, float u1, float v1) {
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glBegin(GL_TRIANGLE_FAN);
-    glTexCoord2f(u0, v0);
-    glVertex2f(x0, y1);
-    glTexCoord2f(u1, v0);
-    glVertex2f(x1, y1);
-    glTexCoord2f(u1, v1);
-    glVertex2f(x1, y0);
-    glTexCoord2f(u0, v1);
-    glVertex2f(x0, y0);
-    glEnd();
+void BatchQuadFan(uint32_t texture, QuadFilter filter, float x0, float y0, float x1, float y1,
+                  float u0, float v0, float u1, float v1) {
+    const float xyuv[16] = {x0, y1, u0, v0, x1, y1, u1, v0, x1, y0, u1, v1, x0, y0, u0, v1};
+    BatchQuad(texture, filter, QuadKind::kFan, xyuv);
 }
 
 int MaxTextureSize() {
@@ -111,8 +93,8 @@ int PowerOfTwoAtLeast(int size, int minimum) {
 }
 
 void FreeSprite(SpriteImage& s) {
-    DeleteTexture(s.texture);
-    DeleteTexture(s.texture2);
+    DeleteTextureName(s.texture);
+    DeleteTextureName(s.texture2);
     s = SpriteImage{};
 }
 
@@ -128,12 +110,12 @@ void UploadSprite(SpriteImage& s, const uint8_t* rgba, int width, int height) {
     }
     GLuint name = 0;
     glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
+    ForgetTextureParameters(name);
+    UseTexture(name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
     s.texture = name;
     s.texture_width = static_cast<int16_t>(tw);
     s.texture_height = static_cast<int16_t>(th);
@@ -146,6 +128,8 @@ void ResetViewport() {
 }
 
 void ResetViewport(int x, int y, int w, int h) {
+    // Everything is set again below, whatever the cache believes.
+    ForgetGlState();
     OpenGLDirezaze* g = Gfx();
     const int screen_h = ScreenPixelsHigh();
     if (w <= 0 || h <= 0) {
@@ -167,11 +151,11 @@ void ResetViewport(int x, int y, int w, int h) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    glEnable(GL_TEXTURE_2D);
+    UseTexturing(true);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
-    glFrontFace(GL_CCW);
-    glEnable(GL_ALPHA_TEST);
+    UseFrontFaceClockwise(false);
+    UseAlphaTest(true);
     glAlphaFunc(GL_GREATER, 0.05f);
     for (GLenum cap : {GL_DEPTH_TEST, GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
                        GL_STENCIL_TEST, GL_NORMALIZE, GL_LIGHTING, GL_COLOR_MATERIAL, GL_DITHER,
@@ -182,18 +166,16 @@ void ResetViewport(int x, int y, int w, int h) {
     glClearColor(0, 0, 0, 1);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
     glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    UseTexture(0);
 }
 
 void SetBlendAlpha(double x) {
     OpenGLDirezaze* g = Gfx();
     const float a = static_cast<float>(x);
-    if (a != 0) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
-    } else {
-        glDisable(GL_BLEND);
-    }
+    // The held quads were drawn with the colour and blend function of before.
+    FlushBatch();
+    UseBlend(a != 0);
+    if (a != 0) glBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     const float alpha = a == 0 ? 1.0f : std::fmin(std::fabs(a), 1.0f);
     if (g) g->alpha = alpha;
     glColor4f(1, 1, 1, alpha);

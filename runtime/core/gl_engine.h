@@ -17,6 +17,11 @@ struct SpriteImage {
     int16_t image_height = 0;
     int16_t frame_width = 0;
     int16_t frame_height = 0;
+    // The copy of the texture block in an atlas page (0: none) and its corner there.
+    uint32_t atlas = 0;
+    int16_t atlas_x = 0;
+    int16_t atlas_y = 0;
+    bool target = false;  // drawn into as an off-screen target: no atlas copy
 };
 
 // A picture cut into square tiles, one texture each, indexed column * 8 + row.
@@ -71,8 +76,6 @@ class OpenGLDirezaze {
     int screen_alpha_bits = -1;
     // Read-back buffer of captures without alpha, BGRA bytes; grown, never shrunk.
     std::vector<uint8_t> capture_scratch;
-    // Vertex array of the text draw (x, y, z, u, v per vertex); kept between calls.
-    std::vector<float> text_vertices;
     int current_font = 0;
 };
 

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "runtime/core/engine.h"
+#include "runtime/core/gl_state.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/window.h"
 #include "support/scratch_files.h"
@@ -36,6 +37,7 @@ RgbImage ReadScreen() {
     img.width = PlatformLogicalWidth();
     img.height = PlatformLogicalHeight();
     std::vector<uint8_t> raw(size_t(img.width) * img.height * 3);
+    FlushBatch();
     PlatformBindLogicalScreen();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, img.width, img.height, GL_RGB, GL_UNSIGNED_BYTE, raw.data());

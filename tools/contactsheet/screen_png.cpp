@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "runtime/core/gl_state.h"
 #include "runtime/core/platform/window.h"
 
 bool SaveScreenPng(const std::string& path) {
+    FlushBatch();
     PlatformBindLogicalScreen();
     const int w = PlatformLogicalWidth();
     const int h = PlatformLogicalHeight();

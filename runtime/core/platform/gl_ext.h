@@ -16,6 +16,8 @@ struct GlExt {
     PFNGLBINDRENDERBUFFERPROC BindRenderbuffer = nullptr;
     PFNGLRENDERBUFFERSTORAGEPROC RenderbufferStorage = nullptr;
     PFNGLBLITFRAMEBUFFERPROC BlitFramebuffer = nullptr;
+    PFNGLCOPYIMAGESUBDATAPROC CopyImageSubData = nullptr;  // may be missing: no sprite atlas then
+    PFNGLMULTIDRAWARRAYSPROC MultiDrawArrays = nullptr;    // may be missing: one draw per fan then
 };
 
 // The entry points of the current context (loaded when the window opens).

@@ -3,8 +3,12 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/keyboard.h"
@@ -19,20 +23,76 @@ GlExt g_gl;
 PlatformEventHandlers g_handlers;
 bool g_has_focus = true;
 
+// The logical screen is one of two framebuffers of the same size, drawn in turn: presenting
+// shows the one just drawn and hands the other over for the next frame (which starts by
+// clearing it). The one shown stays untouched until the next present, so the window can be
+// redrawn from it when it is resized or uncovered while the game waits for a key and presents
+// nothing; nothing is copied to keep it.
 struct LogicalScreen {
-    GLuint fbo = 0;
-    GLuint colour = 0;
-    GLuint depth = 0;
+    GLuint fbo[2] = {0, 0};
+    GLuint colour[2] = {0, 0};
+    GLuint depth = 0;  // shared: each frame clears it
+    int drawn = 0;     // the framebuffer the game draws on; the other was shown last
     int width = 0;
     int height = 0;
 } g_screen;
 
-// A copy of the last presented frame, so the window can be redrawn when it is resized or
-// uncovered while the game waits for a key and presents nothing.
-struct LastFrame {
-    GLuint fbo = 0;
-    GLuint colour = 0;
-} g_last;
+// Under a software renderer the picture is scaled into the window by the processor and put
+// there through the window's own framebuffer (shared memory with the X server), not by a
+// scaled blit and a buffer swap: the renderer's blit shades every window pixel and the swap
+// copies them once more. Chosen at window open; a GPU keeps the blit.
+bool g_cpu_present = false;
+std::vector<uint32_t> g_present_rows;  // the frame read back, bottom row first
+
+bool SoftwareRenderer() {
+    const GLubyte* r = glGetString(GL_RENDERER);
+    if (!r) return false;
+    const std::string name = reinterpret_cast<const char*>(r);
+    return name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos;
+}
+
+// The last presented frame scaled by a whole factor into the window's framebuffer. False
+// when that cannot be done (no framebuffer, another pixel format, a window smaller than the
+// picture); the caller blits instead.
+bool CpuShowLastFrame() {
+    const int w = g_screen.width, h = g_screen.height;
+    SDL_Surface* surface = SDL_GetWindowSurface(g_window);
+    if (!surface) return false;
+    const Uint32 format = surface->format->format;
+    if (format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) return false;
+    const PresentRect r = PlatformPresentRect(surface->w, surface->h, w, h);
+    const int factor = w > 0 ? r.width / w : 0;
+    if (factor < 1 || r.width != w * factor || r.height != h * factor) return false;
+
+    GLint read_fb = 0, pack_alignment = 4;
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read_fb);
+    glGetIntegerv(GL_PACK_ALIGNMENT, &pack_alignment);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[g_screen.drawn ^ 1]);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    g_present_rows.resize(static_cast<size_t>(w) * h);
+    glReadPixels(0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, g_present_rows.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, pack_alignment);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read_fb));
+
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+    if (r.x != 0 || r.y != 0 || r.width != surface->w || r.height != surface->h)
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    auto* pixels = static_cast<uint8_t*>(surface->pixels);
+    const size_t row_bytes = static_cast<size_t>(r.width) * 4;
+    for (int y = 0; y < h; ++y) {
+        // OpenGL's rows run bottom up; each texel becomes factor x factor pixels.
+        const uint32_t* src = g_present_rows.data() + static_cast<size_t>(h - 1 - y) * w;
+        uint8_t* first = pixels + static_cast<size_t>(r.y + y * factor) * surface->pitch + r.x * 4;
+        auto* dst = reinterpret_cast<uint32_t*>(first);
+        for (int x = 0; x < w; ++x) {
+            const uint32_t c = src[x] | 0xff000000u;
+            for (int k = 0; k < factor; ++k) *dst++ = c;
+        }
+        for (int k = 1; k < factor; ++k) std::memcpy(first + k * surface->pitch, first, row_bytes);
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    return SDL_UpdateWindowSurface(g_window) == 0;
+}
 
 template <typename T>
 bool Load(T& fn, const char* name) {
@@ -55,36 +115,23 @@ void LoadGlExt() {
     ok &= Load(g_gl.RenderbufferStorage, "glRenderbufferStorage");
     ok &= Load(g_gl.BlitFramebuffer, "glBlitFramebuffer");
     g_gl.framebuffer_objects = ok;
+    Load(g_gl.MultiDrawArrays, "glMultiDrawArrays");
+    Load(g_gl.CopyImageSubData, "glCopyImageSubData");
 }
 
 void DestroyScreen() {
-    if (!g_screen.fbo) return;
-    g_gl.DeleteFramebuffers(1, &g_screen.fbo);
-    g_gl.DeleteRenderbuffers(1, &g_screen.colour);
+    if (!g_screen.fbo[0]) return;
+    g_gl.DeleteFramebuffers(2, g_screen.fbo);
+    g_gl.DeleteRenderbuffers(2, g_screen.colour);
     g_gl.DeleteRenderbuffers(1, &g_screen.depth);
     g_screen = LogicalScreen{};
-    g_gl.DeleteFramebuffers(1, &g_last.fbo);
-    g_gl.DeleteRenderbuffers(1, &g_last.colour);
-    g_last = LastFrame{};
-}
-
-bool CreateLastFrame(int width, int height) {
-    g_gl.GenRenderbuffers(1, &g_last.colour);
-    g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_last.colour);
-    g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
-    g_gl.GenFramebuffers(1, &g_last.fbo);
-    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_last.fbo);
-    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                 g_last.colour);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT);
-    return g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
 // Scales the last presented frame into the window and swaps, leaving every GL state it
 // touches as it found it.
 void ShowLastFrame() {
-    if (!g_window || !g_last.fbo) return;
+    if (!g_window || !g_screen.fbo[0]) return;
+    if (g_cpu_present && CpuShowLastFrame()) return;
     GLint draw_fb = 0, read_fb = 0, viewport[4] = {};
     GLfloat clear[4] = {};
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw_fb);
@@ -97,11 +144,14 @@ void ShowLastFrame() {
     int ww = 0, wh = 0;
     SDL_GL_GetDrawableSize(g_window, &ww, &wh);
     PresentRect r = PlatformPresentRect(ww, wh, g_screen.width, g_screen.height);
-    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_last.fbo);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[g_screen.drawn ^ 1]);
     g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glViewport(0, 0, ww, wh);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Black borders only where the picture leaves any.
+    if (r.x != 0 || r.y != 0 || r.width != ww || r.height != wh) {
+        glViewport(0, 0, ww, wh);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, r.x, r.y, r.x + r.width,
                          r.y + r.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     SDL_GL_SwapWindow(g_window);
@@ -115,26 +165,28 @@ void ShowLastFrame() {
 
 bool CreateScreen(int width, int height) {
     DestroyScreen();
-    g_gl.GenRenderbuffers(1, &g_screen.colour);
-    g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.colour);
-    g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
     g_gl.GenRenderbuffers(1, &g_screen.depth);
     g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.depth);
     g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-    g_gl.GenFramebuffers(1, &g_screen.fbo);
-    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
-    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                 g_screen.colour);
-    g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                                 g_screen.depth);
-    if (g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
-    if (!CreateLastFrame(width, height)) return false;
-    g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
+    g_gl.GenRenderbuffers(2, g_screen.colour);
+    g_gl.GenFramebuffers(2, g_screen.fbo);
+    // The second is made first, so the first is left bound; both start black.
+    for (int i = 1; i >= 0; --i) {
+        g_gl.BindRenderbuffer(GL_RENDERBUFFER, g_screen.colour[i]);
+        g_gl.RenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
+        g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo[i]);
+        g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                     g_screen.colour[i]);
+        g_gl.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                                     g_screen.depth);
+        if (g_gl.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+        glViewport(0, 0, width, height);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    }
+    g_screen.drawn = 0;
     g_screen.width = width;
     g_screen.height = height;
-    glViewport(0, 0, width, height);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     return true;
 }
 
@@ -251,6 +303,10 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
         PlatformWindowClose();
         return false;
     }
+    // The window's framebuffer is SDL's own (shared memory with the X server), never one drawn
+    // through a second OpenGL context.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    g_cpu_present = SoftwareRenderer() && !std::getenv("ZOLV_GL_PRESENT");
     FitWindowTo(width, height);
     if (!g_never_show) SDL_ShowWindow(g_window);
     g_has_focus = true;
@@ -318,11 +374,11 @@ int PlatformLogicalHeight() {
 }
 
 void PlatformBindLogicalScreen() {
-    if (g_screen.fbo) g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo);
+    if (g_screen.fbo[0]) g_gl.BindFramebuffer(GL_FRAMEBUFFER, g_screen.fbo[g_screen.drawn]);
 }
 
 unsigned PlatformLogicalFramebuffer() {
-    return g_screen.fbo;
+    return g_screen.fbo[g_screen.drawn];
 }
 
 PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h) {
@@ -342,14 +398,8 @@ PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int l
 }
 
 void PlatformPresent() {
-    if (!g_window || !g_screen.fbo) return;
-    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo);
-    g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, g_last.fbo);
-    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
-    if (scissor) glDisable(GL_SCISSOR_TEST);
-    g_gl.BlitFramebuffer(0, 0, g_screen.width, g_screen.height, 0, 0, g_screen.width,
-                         g_screen.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    if (scissor) glEnable(GL_SCISSOR_TEST);
+    if (!g_window || !g_screen.fbo[0]) return;
+    g_screen.drawn ^= 1;
     ShowLastFrame();
     PlatformBindLogicalScreen();
     glViewport(0, 0, g_screen.width, g_screen.height);

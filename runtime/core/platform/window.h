@@ -40,7 +40,9 @@ int PlatformLogicalHeight();
 void PlatformBindLogicalScreen();
 unsigned PlatformLogicalFramebuffer();
 
-// Scales the logical screen into the window, swaps buffers and rebinds the logical screen.
+// Scales the logical screen into the window and swaps buffers. The game then draws on a fresh
+// logical screen (the other of two; its content is left from the frame before last and is to
+// be cleared), which is bound.
 void PlatformPresent();
 
 // The real window's drawable size in pixels and where the logical screen lands in it.

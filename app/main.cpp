@@ -86,6 +86,8 @@ void ReadOptions(int argc, char** argv) {
         // The check reports on its own and answers the commentary pages' key waits.
         options.write_summary = false;
         options.answer_key_waits = true;
+        // Only the play counts here, not its pictures.
+        options.fill_pixels = false;
         std::string error;
         if (!StartHeadless(options, &error)) Usage(error);
         game::StartReplayCheck(check);

@@ -101,6 +101,10 @@ void CreateGLWindow(int width, int height, double fps) {
         }
     }
     ClearFrame();
+    if (HeadlessActive() && !HeadlessSettings().fill_pixels) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 1, 1);
+    }
     g_engine.screen_w = width;
     g_engine.screen_h = height;
     g_engine.due = Clock();

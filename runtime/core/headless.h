@@ -25,6 +25,10 @@ struct HeadlessOptions {
     std::string summary_path;       // where the summary goes; empty: standard output
     bool write_summary = true;      // false when the game reports on its own
     bool answer_key_waits = false;  // key waits end at once, as if a key were pressed
+    // false: everything is drawn through OpenGL as usual but fills one pixel only (a scissor
+    // box), for runs where nobody looks at the pictures and the software renderer's filling
+    // would be most of the time.
+    bool fill_pixels = true;
 };
 
 // Parses a key script; false with a message naming the line on a bad command or key name.

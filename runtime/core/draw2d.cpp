@@ -153,3 +153,69 @@ void SpriteSize(double n, double& w, double& h) {
     w = s.image_width;
     h = s.image_height;
 }
+
+void ResetViewport() {
+    ResetViewport(0, 0, 0, 0);
+}
+
+void ResetViewport(int x, int y, int w, int h) {
+    // Everything is set again below, whatever the cache believes.
+    ForgetGlState();
+    OpenGLDirezaze* g = Gfx();
+    const int screen_h = ScreenPixelsHigh();
+    if (w <= 0 || h <= 0) {
+        x = y = 0;
+        w = ScreenPixelsWide();
+        h = screen_h;
+    }
+    if (g) {
+        g->viewport_x = x;
+        g->viewport_y = y;
+        g->viewport_w = w;
+        g->viewport_h = h;
+        g->filtering = 1;
+    }
+    glViewport(x, screen_h - h - y, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, h, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    UseTexturing(true);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    UseFrontFaceClockwise(false);
+    UseAlphaTest(true);
+    glAlphaFunc(GL_GREATER, 0.05f);
+    for (GLenum cap : {GL_DEPTH_TEST, GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
+                       GL_STENCIL_TEST, GL_NORMALIZE, GL_LIGHTING, GL_COLOR_MATERIAL, GL_DITHER,
+                       GL_POLYGON_OFFSET_POINT, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T})
+        glDisable(cap);
+    glShadeModel(GL_FLAT);
+    glColor4f(1, 1, 1, 1);
+    glClearColor(0, 0, 0, 1);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+    glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
+    UseTexture(0);
+}
+
+void SetBlendAlpha(double x) {
+    OpenGLDirezaze* g = Gfx();
+    const float a = static_cast<float>(x);
+    // The held quads were drawn with the colour and blend function of before.
+    FlushBatch();
+    UseBlend(a != 0);
+    if (a != 0) glBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    const float alpha = a == 0 ? 1.0f : std::fmin(std::fabs(a), 1.0f);
+    if (g) g->alpha = alpha;
+    glColor4f(1, 1, 1, alpha);
+}
+
+void SetFiltering(int on) {
+    if (OpenGLDirezaze* g = Gfx()) g->filtering = on != 0 ? 1 : 0;
+}
+
+void SetKeyColour(int rgb) {
+    if (OpenGLDirezaze* g = Gfx()) g->key_colour = g->load_key_colour = rgb;
+}

@@ -23,6 +23,7 @@
 #include "runtime/core/platform/window.h"
 #include "runtime/core/software_renderer.h"
 #include "runtime/core/sound.h"
+#include "runtime/core/sprite_atlas.h"
 #include "runtime/values/line_file.h"
 #include "runtime/values/media_lookup.h"
 #include "runtime/values/random.h"
@@ -109,6 +110,12 @@ void CreateGLWindow(int width, int height, double fps) {
     g_engine.screen_h = height;
     g_engine.due = Clock();
 }
+// Frees the graphics: back on the screen first, then the sprites, targets and atlas pages.
+void EndGraphics() {
+    if (Gfx() && Gfx()->active_target >= 0) SelectTarget(-1);
+    GfxDestroy();
+    AtlasReset();
+}
 // The last shutdown step: releases input and closes the window.
 void CloseEngine() {
     PlatformSetCurrentFolder(GameFolder());
@@ -165,7 +172,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     AppendLog("Init GFX");
     PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
     GfxCreate();
-    AddShutdownStep(&GfxDestroy);
+    AddShutdownStep(&EndGraphics);
     CreateGLWindow(g_engine.startup.width, g_engine.startup.height, g_engine.startup.fps);
 
     SetWindowTitle(title.empty() ? std::string("Zolv") : title);

@@ -24,9 +24,6 @@ int MaxTextureSize();
 // The smallest power of two of at least `minimum` that holds `size`.
 int PowerOfTwoAtLeast(int size, int minimum);
 
-// Deletes both textures of a sprite and zeroes the entry.
-void FreeSprite(SpriteImage& s);
-
 // Replaces the sprite's texture by the picture (RGBA, rows from the top), in a texture of the
 // smallest power-of-two size of at least 2 that holds it; rows are stored bottom-up.
 void UploadSprite(SpriteImage& s, const uint8_t* rgba, int width, int height);

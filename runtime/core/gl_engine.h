@@ -83,7 +83,11 @@ class OpenGLDirezaze {
 OpenGLDirezaze* Gfx();
 // Made at start-up once the window and its context exist; destroyed by the end routine.
 void GfxCreate();
+// Frees every sprite, background and target; the caller has left any off-screen target.
 void GfxDestroy();
+
+// Deletes both textures of a sprite and zeroes the entry.
+void FreeSprite(SpriteImage& s);
 
 // Off-screen targets use framebuffer objects where the context offers them. Tests turn this
 // off to run the capture fallback on the same context; it affects targets created afterwards.

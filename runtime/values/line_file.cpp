@@ -59,13 +59,6 @@ void LineSplitter::EndLine() {
     cut_ = false;
 }
 
-std::string PlatformFileName(const std::string& name) {
-    std::string path = name;
-    for (char& c : path)
-        if (c == '\\') c = '/';
-    return path;
-}
-
 TextValue LineFileCache::Read(const std::string& file, int n, std::source_location where) {
     if (n < 0 || n >= kLines) {
         SetErrorNumber(kErrorRange, where);

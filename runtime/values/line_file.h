@@ -77,6 +77,3 @@ TextValue ReadFileLine(const TextValue& file, double n,
 void WriteFileLine(const TextValue& file, double n, const TextValue& text,
                    std::source_location where = std::source_location::current());
 void FlushLineFile();
-
-// Forward slashes and backslashes both become this platform's separator.
-std::string PlatformFileName(const std::string& name);

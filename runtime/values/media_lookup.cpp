@@ -10,7 +10,6 @@
 #include "runtime/core/platform/files.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/program_end.h"
-#include "runtime/values/line_file.h"
 
 namespace {
 MediaLookup g_file_lookup;
@@ -215,4 +214,11 @@ void StartMediaLookup() {
     g_file_lookup.SetArchive(program);
     g_music_lookup.SetArchive(program);
     AddShutdownStep(&RemoveTemporaryFiles);
+}
+
+std::string PlatformFileName(const std::string& name) {
+    std::string path = name;
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
 }

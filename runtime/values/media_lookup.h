@@ -67,3 +67,6 @@ std::string ResolveMediaName(const std::string& name);
 // Start-up: both lookups search the program file's archive; the end routine removes their
 // temporary files.
 void StartMediaLookup();
+
+// Forward slashes and backslashes both become this platform's separator.
+std::string PlatformFileName(const std::string& name);

@@ -8,10 +8,10 @@
 # When windows.sh --tests built it, the platform layer's test program runs first. The Windows
 # attach_media.exe then makes a one-file copy of zolv.exe (media attached, no Media folder
 # beside it), which must open itself by its own (non-ASCII) path to find its media.
-# With the native build folder given, the native program and zolv.exe both play the first
-# replay line of the shipped memo file on map 0 headless (--replay-check) and must report the
-# same finished attempt (frames, steps, points and the rest of the report equal), and the
-# native solver and solver.exe must find the same solution of map 0.
+# With the native build folder given, the native program and zolv.exe both play every shipped
+# level's replay line headless (--replay-check) and must report the same finished attempts,
+# byte for byte (frames, steps, points, the board and the rest of the report), and the native
+# solver and solver.exe must find the same solution of every map.
 #
 # Usage: scripts/windows_smoke.sh [BUILD_FOLDER [NATIVE_BUILD_FOLDER]]
 #   BUILD_FOLDER is the folder windows.sh built in (build-windows by default); screenshots of
@@ -117,9 +117,14 @@ smoke() {
   if [ -n "$native_build" ]; then
     echo "== replay check and solver under Wine"
     # Headless: the window stays hidden, the clock is virtual and nothing waits for a person.
-    (cd "$run/Zolv città" && timeout 300 wine ./zolv.exe --replay-check 0 "$moves") |
-      tr -d '\r' > "$run/replay_windows.txt" || { echo "FAIL: the replay check failed"; return 1; }
-    timeout 300 wine "$tools/solver/solver.exe" "$(winepath -w "$run/Zolv città")" 0 \
+    local m
+    for ((m = 0; m < maps; m++)); do
+      (cd "$run/Zolv città" &&
+        timeout 300 wine ./zolv.exe --replay-check "$m" "$(sed -n "$((m + 1))p" "$memo" | tr -d '\r')") |
+        tr -d '\r' > "$run/replay_windows_$m.txt" ||
+        { echo "FAIL: the replay check of map $m failed"; return 1; }
+    done
+    timeout 300 wine "$tools/solver/solver.exe" "$(winepath -w "$run/Zolv città")" \
       --check-replays | tr -d '\r' > "$run/solver_windows.txt" ||
       { echo "FAIL: solver.exe failed"; cat "$run/solver_windows.txt"; return 1; }
   fi
@@ -127,16 +132,19 @@ smoke() {
 }
 unit=$build/zolv/tests/zolv_tests_runtime_platform.exe
 tools=$build/zolv/tools
-moves=
+memo=$root/media/Media/Zolv-sch1-memo.txt
+maps=$(grep -c '' "$root/media/Media/Zolv-sch1-mappe.txt")
 if [ -n "$native_build" ]; then
-  moves=$(sed -n 1p "$root/media/Media/Zolv-sch1-memo.txt" | tr -d '\r')
   echo "== replay check and solver, native"
   mkdir -p "$run/native"
   cp -r "$root/media/." "$run/native/"
-  "$native_build/app/zolv" --replay-check 0 "$moves" --dir "$run/native" > "$run/replay_native.txt"
-  "$native_build/tools/solver/solver" "$run/native" 0 --check-replays > "$run/solver_native.txt"
+  for ((m = 0; m < maps; m++)); do
+    "$native_build/app/zolv" --replay-check "$m" "$(sed -n "$((m + 1))p" "$memo" | tr -d '\r')" \
+      --dir "$run/native" > "$run/replay_native_$m.txt"
+  done
+  "$native_build/tools/solver/solver" "$run/native" --check-replays > "$run/solver_native.txt"
 fi
-export run unit tools native_build moves root
+export run unit tools native_build memo maps root
 xvfb-run -a -s "-screen 0 1024x768x24" \
   bash -c "$(declare -f start_and_close smoke); smoke"
 
@@ -168,19 +176,23 @@ EOF
 }
 if [ -n "$native_build" ]; then
   summary() { grep -E '^(finished|frames|steps|points|time|eggs|chicks|cell)=' "$1" | paste -sd' '; }
-  echo "replay check, native : $(summary "$run/replay_native.txt")"
-  echo "replay check, Windows: $(summary "$run/replay_windows.txt")"
-  grep -qx 'finished=1' "$run/replay_windows.txt" ||
-    { echo "FAIL: the replay did not finish the level on Windows"; exit 1; }
-  cmp -s "$run/replay_native.txt" "$run/replay_windows.txt" ||
-    { echo "FAIL: the replay reports differ"; diff "$run/replay_native.txt" "$run/replay_windows.txt"; exit 1; }
-  # The search speed differs between the machines; the solution must not.
-  solution() { grep '^map 0:' "$1" | sed 's/ rate=[^ ]*//'; }
-  echo "solver, native : $(solution "$run/solver_native.txt")"
-  echo "solver, Windows: $(solution "$run/solver_windows.txt")"
-  [ -n "$(solution "$run/solver_windows.txt")" ] &&
-    [ "$(solution "$run/solver_native.txt")" = "$(solution "$run/solver_windows.txt")" ] ||
-    { echo "FAIL: the solvers differ"; exit 1; }
+  for ((m = 0; m < maps; m++)); do
+    echo "map $m, Windows: $(summary "$run/replay_windows_$m.txt")"
+    grep -qx 'finished=1' "$run/replay_windows_$m.txt" ||
+      { echo "FAIL: the replay of map $m did not finish the level on Windows"; exit 1; }
+    cmp -s "$run/replay_native_$m.txt" "$run/replay_windows_$m.txt" || {
+      echo "FAIL: the replay reports of map $m differ (native, then Windows)"
+      diff "$run/replay_native_$m.txt" "$run/replay_windows_$m.txt"; exit 1
+    }
+  done
+  echo "replay checks of $maps maps: the same on both systems"
+  # The search speed differs between the machines; the solutions must not.
+  solutions() { grep '^map ' "$1" | sed 's/ rate=[^ ]*//'; }
+  [ "$(solutions "$run/solver_native.txt" | wc -l)" -eq "$maps" ] &&
+    [ "$(solutions "$run/solver_native.txt")" = "$(solutions "$run/solver_windows.txt")" ] ||
+    { echo "FAIL: the solvers differ"; diff <(solutions "$run/solver_native.txt") \
+        <(solutions "$run/solver_windows.txt"); exit 1; }
+  echo "solver: the same $maps solutions on both systems"
 fi
 for log in "$run/title.log" "$run/title_one_file.log"; do
   [ -f "$log" ] || { echo "FAIL: no ErrorLog.txt in the temporary folder"; exit 1; }

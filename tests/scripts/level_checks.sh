@@ -5,7 +5,8 @@
 #            replay file finishes its map in the fewest steps
 #   doc      docs/levels.md is what the solver writes for the shipped levels
 #   replays  every line of the replay file (or the lines of the maps named), played through
-#            the real main loop of the game (PROGRAM) headless, finishes its level
+#            the real main loop of the game (PROGRAM) headless, finishes its level; with
+#            map 0, so does the demonstration's line of the settings
 set -u
 check="$1"
 source_dir="$2"
@@ -49,6 +50,17 @@ replays)
       echo "map $m: $(grep -E '^(steps|points|frames)=' <<< "$report" | tr '\n' ' ')"
     fi
   done
+  # The demonstration plays map 0 from the settings' own line, with its information stops.
+  if [[ " ${wanted[*]} " == *" 0 "* ]]; then
+    demo=$(sed -n 's/^=SETTA DEMO *//p' "$source_dir/media/Media/Zolv-dat2.txt" | tr -d '\r')
+    report=$(SDL_AUDIODRIVER=dummy "$program" --replay-check 0 "$demo" --dir "$tmp" 2>&1)
+    if ! grep -qx 'finished=1' <<< "$report"; then
+      echo "the demonstration line '$demo' does not finish map 0"
+      failed=1
+    else
+      echo "demonstration: $(grep -E '^(steps|points|frames)=' <<< "$report" | tr '\n' ' ')"
+    fi
+  fi
   [ "$failed" -eq 0 ] || exit 1
   ;;
 *)

@@ -72,7 +72,9 @@ memory)
   short=$(peak 300)
   long=$(peak 3000)
   echo "peak memory: $short KB after 300 frames, $long KB after 3000"
-  [ "$long" -le $((short + 65536)) ] || { echo "memory grows with the frames played"; exit 1; }
+  # Half as much again leaves room for a sanitizer's quarantine of freed blocks; a frame's
+  # drawing kept in memory more than doubled the peak by frame 3000.
+  [ $((long * 2)) -le $((short * 3)) ] || { echo "memory grows with the frames played"; exit 1; }
   ;;
 *) echo "unknown check $check"; exit 2 ;;
 esac

@@ -25,8 +25,7 @@ EntryPoint StartUp() {
     return EntryPoint::kTitle;
 }
 
-EntryPoint TitleScreen() {
-    FadeToImage(("Media/Zolv-sfo1." + estgfx_Str).str());
+void DrawTitleLetters() {
     SetBlendAlpha(-0.5);
     DrawSprite(static_cast<int>(chtitolo) + 0, 8, 4);
     DrawSprite(static_cast<int>(chtitolo) + 1, 76, 4);
@@ -35,6 +34,11 @@ EntryPoint TitleScreen() {
     SetBlendAlpha(-0.5);
     ScriveTESTO("Made by the Zolv team", 40, 208, 11, 1.2);
     SetBlendAlpha(0);
+}
+
+EntryPoint TitleScreen() {
+    FadeToImage(("Media/Zolv-sfo1." + estgfx_Str).str());
+    DrawTitleLetters();
     SuonaEFFETTO(12, 0);
     mostraschermo();
     WaitAnyKey();

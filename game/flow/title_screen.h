@@ -8,5 +8,7 @@ namespace game {
 EntryPoint StartUp();
 // The title picture fades in, the letters and the credits line go over it, a key moves on.
 EntryPoint TitleScreen();
+// What the title draws over its picture: the four letters and the credits line.
+void DrawTitleLetters();
 
 }  // namespace game

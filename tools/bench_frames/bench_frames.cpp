@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "game/flow/title_screen.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/play/play_loop.h"
@@ -59,14 +60,7 @@ void TitleStart() {
 // The title as it stands once faded in: the picture (the background), the four letters and
 // the credits line.
 void TitleFrame() {
-    SetBlendAlpha(-0.5);
-    DrawSprite(static_cast<int>(chtitolo) + 0, 8, 4);
-    DrawSprite(static_cast<int>(chtitolo) + 1, 76, 4);
-    DrawSprite(static_cast<int>(chtitolo) + 2, 158, 36);
-    DrawSprite(static_cast<int>(chtitolo) + 3, 220, 8);
-    SetBlendAlpha(-0.5);
-    ScriveTESTO("Made by the Zolv team", 40, 208, 11, 1.2);
-    SetBlendAlpha(0);
+    DrawTitleLetters();
 }
 
 // Level 0 chosen from the menu: the player's data, the board at play's zoom, the attempt

@@ -49,21 +49,23 @@ void DrawSprite(int n, int x, int y) {
     UseTexturing(true);
     const int w = s.image_width, h = s.image_height;
     const float left = float(x), right = float(x + w), top = float(y), bottom = float(y + h);
+    // Texel on pixel at the sprite's own size, where linear filtering gives exactly what
+    // nearest gives: nearest is drawn, the software renderer's far cheaper path.
     if (s.atlas) {
-        // Texel on pixel at the sprite's own size: the page's neighbouring blocks are never
-        // sampled, so the picture is the one its own texture gives.
+        // The page's neighbouring blocks are never sampled, so the picture is the one its own
+        // texture gives.
         const float size = float(AtlasPageSize());
         const float u0 = s.atlas_x / size, v0 = s.atlas_y / size;
         const float u1 = (s.atlas_x + w) / size, v1 = (s.atlas_y + h) / size;
         const float xyuv[16] = {right, top,    u1, v1, left,  top,    u0, v1,
                                 left,  bottom, u0, v0, right, bottom, u1, v0};
-        BatchQuad(s.atlas, SpriteFilter(), QuadKind::kQuad, xyuv);
+        BatchQuad(s.atlas, QuadFilter::kNearest, QuadKind::kQuad, xyuv);
         return;
     }
     const float u = float(w) / s.texture_width, v = float(h) / s.texture_height;
     const float xyuv[16] = {right, top,    u, v, left,  top,    0, v,
                             left,  bottom, 0, 0, right, bottom, u, 0};
-    BatchQuad(s.texture, SpriteFilter(), QuadKind::kQuad, xyuv);
+    BatchQuad(s.texture, QuadFilter::kNearest, QuadKind::kQuad, xyuv);
 }
 
 void DrawSpriteStretched(int n, int x, int y, int w, int h) {

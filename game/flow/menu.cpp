@@ -224,14 +224,6 @@ void ZoomTransition() {
     }
 }
 
-EntryPoint LevelStart() {
-    zoom = 2;
-    SetFrameLimit(lfps);
-    testoreplay = 0;
-    sceltamenu = -1;
-    return EntryPoint::kAttemptStart;
-}
-
 [[noreturn]] void ExitGame() {
     WriteFileLine(filegioc_Str, 3, NumberToText(1 - suoni));
     WriteFileLine(filegioc_Str, 4, NumberToText(1 - mostramuri));
@@ -273,6 +265,14 @@ EntryPoint ActionPhase() {
 }
 
 }  // namespace
+
+EntryPoint LevelStart() {
+    zoom = 2;
+    SetFrameLimit(lfps);
+    testoreplay = 0;
+    sceltamenu = -1;
+    return EntryPoint::kAttemptStart;
+}
 
 EntryPoint MenuSetUp() {
     rotazione = 0;

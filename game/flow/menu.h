@@ -11,5 +11,8 @@ EntryPoint MenuSetUp();
 EntryPoint MenuRestart();
 // One menu frame (10 a second): input, drawing and the chosen action.
 EntryPoint MenuLoop();
+// The hand-over to play of the level chosen (`map`, `editor`, `rivede` set): play's zoom and
+// frame rate, the renderer drawing for play; then the attempt starts.
+EntryPoint LevelStart();
 
 }  // namespace game

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "game/flow/menu.h"
 #include "game/flow/title_screen.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
@@ -38,20 +39,6 @@
 namespace {
 
 using namespace game;
-
-// Start-up as the program runs it: the settings files, then the 320 x 240 display.
-void StartGame() {
-    ClearFrame();
-    Impostazioni();
-    exturbo = turbo;
-    exlfps = lfps;
-    CreateOffscreen(0, 0, 320, 240);
-    SetDisplayMode(320, 240, static_cast<int>(fullscrn));
-    ClearFrame();
-    SetFiltering(static_cast<int>(smoo));
-    SetEscapeEnds(static_cast<int>(esce));
-    SetFrameLimit(lfps);
-}
 
 void TitleStart() {
     LoadBackground(("Media/Zolv-sfo1." + estgfx_Str).str());
@@ -73,10 +60,8 @@ void PlayLevelStart() {
     rivede = 0;
     mappafissa = 1;
     rotazione = 0;
-    zoom = 2;
-    sceltamenu = -1;
     SetBlendAlpha(0);
-    SetFrameLimit(lfps);
+    LevelStart();
     AttemptStart();
 }
 
@@ -178,7 +163,8 @@ int main(int argc, char** argv) {
     ClearErrorState();
     // Start-up moves to the bench's own folder; the media set is the program's.
     std::filesystem::current_path(folder.empty() ? PlatformProgramFolder() + "/../../app" : folder);
-    StartGame();
+    // Start-up as the program runs it: the settings files, then the 320 x 240 display.
+    StartUp();
     std::printf("scenes at %.2f frames per second, window factor as the desktop allows\n",
                 1000.0 / FrameInterval());
     for (const Scene& scene : kScenes) {

@@ -23,6 +23,7 @@ void EmptySlot(BackgroundSlot& slot) {
 }
 
 GLuint NewTileTexture(int size, const void* pixels) {
+    FlushBatch();
     GLuint name = 0;
     glGenTextures(1, &name);
     ForgetTextureParameters(name);

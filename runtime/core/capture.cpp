@@ -213,7 +213,11 @@ void LeaveTarget() {
 void SelectTarget(int target) {
     OpenGLDirezaze* g = Gfx();
     if (!g || target >= OpenGLDirezaze::kTargets) return;
-    FlushBatch();
+    // From the screen back to the screen the frame's recording goes on.
+    if (target >= 0 || g->active_target >= 0)
+        FlushBatch();
+    else
+        EndBatch();
     LeaveTarget();
     ResetViewport();
     if (target < 0) return;

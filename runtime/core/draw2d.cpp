@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "runtime/core/frame_record.h"
 #include "runtime/core/gl_draw.h"
 #include "runtime/core/sprite_atlas.h"
 
@@ -14,32 +15,32 @@ namespace {
 // projection moved by 3/8 pixel so edges fall between pixel centres the same way everywhere.
 void BeginFlat(int rgb) {
     const OpenGLDirezaze* g = Gfx();
-    FlushBatch();
+    EndBatch();
     UseAlphaTest(false);
     const GLubyte a = rgb == g->key_colour ? 0 : static_cast<GLubyte>(g->alpha * 255);
-    glColor4ub(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF, a);
+    RecColor4ub(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF, a);
     UseTexturing(false);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glTranslatef(0.375f, 0.375f, 0);
-    glMatrixMode(GL_MODELVIEW);
+    RecMatrixMode(GL_PROJECTION);
+    RecPushMatrix();
+    RecTranslatef(0.375f, 0.375f, 0);
+    RecMatrixMode(GL_MODELVIEW);
 }
 
 void EndFlat() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    RecMatrixMode(GL_PROJECTION);
+    RecPopMatrix();
+    RecMatrixMode(GL_MODELVIEW);
     UseAlphaTest(true);
 }
 }  // namespace
 
 void ClearFrame() {
-    FlushBatch();
+    EndBatch();
     if (OpenGLDirezaze* g = Gfx()) {
         for (auto& t : g->backgrounds[0].texture) DeleteTextureName(t);
         g->backgrounds[0] = BackgroundSlot{};
     }
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    RecClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void DrawSprite(int n, int x, int y) {
@@ -108,28 +109,24 @@ void DrawSpriteRotZoom(int n, int x, int y, double angle, double zoom) {
     const float hh = static_cast<float>(zoom * s.image_height / 2);
     const float tw = s.texture_width, th = s.texture_height;
     // The turn is in the matrix: this quad is drawn alone.
-    FlushBatch();
-    glPushMatrix();
-    glTranslatef(float(x + (s.image_width >> 1)), float(y + (s.image_height >> 1)), 0);
-    glRotatef(static_cast<float>(angle), 0, 0, -1);
+    EndBatch();
+    RecPushMatrix();
+    RecTranslatef(float(x + (s.image_width >> 1)), float(y + (s.image_height >> 1)), 0);
+    RecRotatef(static_cast<float>(angle), 0, 0, -1);
     // Half a texel in from the edges so linear filtering never reaches the unused texels.
     BatchQuadFan(s.texture, SpriteFilter(), -hw, -hh, hw, hh, 0.5f / tw, 0.5f / th,
                  (s.image_width - 0.5f) / tw, (s.image_height - 0.5f) / th);
-    FlushBatch();
-    glPopMatrix();
+    EndBatch();
+    RecPopMatrix();
 }
 
 void DrawLine(int x1, int y1, int x2, int y2, int rgb) {
     if (!Gfx()) return;
     BeginFlat(rgb);
-    glBegin(GL_LINES);
-    glVertex2i(x1, y1);
-    glVertex2i(x2, y2);
-    glEnd();
-    glBegin(GL_POINTS);
-    glVertex2i(x2, y2);
-    glEnd();
-    glColor4ub(255, 255, 255, static_cast<GLubyte>(Gfx()->alpha * 255));
+    const int line[4] = {x1, y1, x2, y2};
+    RecDrawFlat(GL_LINES, line, 2);
+    RecDrawFlat(GL_POINTS, line + 2, 1);
+    RecColor4ub(255, 255, 255, static_cast<GLubyte>(Gfx()->alpha * 255));
     EndFlat();
 }
 
@@ -138,13 +135,9 @@ void FillBox(int x, int y, int w, int h, int rgb) {
     BeginFlat(rgb);
     const int x0 = w >= 0 ? x : x + w + 1, x1 = w >= 0 ? x + w : x + 1;
     const int y0 = h >= 0 ? y : y + h + 1, y1 = h >= 0 ? y + h : y + 1;
-    glBegin(GL_QUADS);
-    glVertex2i(x0, y1);
-    glVertex2i(x1, y1);
-    glVertex2i(x1, y0);
-    glVertex2i(x0, y0);
-    glEnd();
-    glColor4f(1, 1, 1, Gfx()->alpha);
+    const int quad[8] = {x0, y1, x1, y1, x1, y0, x0, y0};
+    RecDrawFlat(GL_QUADS, quad, 4);
+    RecColor4f(1, 1, 1, Gfx()->alpha);
     EndFlat();
 }
 
@@ -177,28 +170,28 @@ void ResetViewport(int x, int y, int w, int h) {
         g->viewport_h = h;
         g->filtering = 1;
     }
-    glViewport(x, screen_h - h - y, w, h);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, w, h, 0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    RecViewport(x, screen_h - h - y, w, h);
+    RecMatrixMode(GL_PROJECTION);
+    RecLoadIdentity();
+    RecOrtho(0, w, h, 0, -1, 1);
+    RecMatrixMode(GL_MODELVIEW);
+    RecLoadIdentity();
 
     UseTexturing(true);
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK);
+    RecEnable(GL_CULL_FACE);
+    RecCullFace(GL_BACK);
     UseFrontFaceClockwise(false);
     UseAlphaTest(true);
-    glAlphaFunc(GL_GREATER, 0.05f);
+    RecAlphaFunc(GL_GREATER, 0.05f);
     for (GLenum cap : {GL_DEPTH_TEST, GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
                        GL_STENCIL_TEST, GL_NORMALIZE, GL_LIGHTING, GL_COLOR_MATERIAL, GL_DITHER,
                        GL_POLYGON_OFFSET_POINT, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T})
-        glDisable(cap);
-    glShadeModel(GL_FLAT);
-    glColor4f(1, 1, 1, 1);
-    glClearColor(0, 0, 0, 1);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
-    glHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
+        RecDisable(cap);
+    RecShadeModel(GL_FLAT);
+    RecColor4f(1, 1, 1, 1);
+    RecClearColor(0, 0, 0, 1);
+    RecHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+    RecHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
     UseTexture(0);
 }
 
@@ -206,12 +199,12 @@ void SetBlendAlpha(double x) {
     OpenGLDirezaze* g = Gfx();
     const float a = static_cast<float>(x);
     // The held quads were drawn with the colour and blend function of before.
-    FlushBatch();
+    EndBatch();
     UseBlend(a != 0);
-    if (a != 0) glBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    if (a != 0) RecBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     const float alpha = a == 0 ? 1.0f : std::fmin(std::fabs(a), 1.0f);
     if (g) g->alpha = alpha;
-    glColor4f(1, 1, 1, alpha);
+    RecColor4f(1, 1, 1, alpha);
 }
 
 void SetFiltering(int on) {

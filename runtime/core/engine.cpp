@@ -10,6 +10,7 @@
 #include "runtime/core/draw2d.h"
 #include "runtime/core/errors.h"
 #include "runtime/core/fonts.h"
+#include "runtime/core/frame_record.h"
 #include "runtime/core/gl_engine.h"
 #include "runtime/core/gl_state.h"
 #include "runtime/core/headless.h"
@@ -89,6 +90,10 @@ void CreateGLWindow(int width, int height, double fps) {
     g_engine.interval = IntervalFor(fps);
     std::string error;
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
+    // Frames are drawn only where they change when the present can show parts of the screen;
+    // ZOLV_WHOLE_FRAMES=1 draws every frame whole (to compare).
+    FrameRecordSwitch(PlatformPresentsParts() && !HeadlessActive() &&
+                      !std::getenv("ZOLV_WHOLE_FRAMES"));
     if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
             ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());
@@ -236,7 +241,7 @@ double AdvanceDueTime(double due, double interval, double now) {
 }
 
 double FrameWait() {
-    FlushBatch();
+    EndBatch();
     LeaveTarget();
     if (HeadlessActive()) {
         // Nobody looks: nothing is presented and the due time comes at once. The frame's
@@ -250,8 +255,13 @@ double FrameWait() {
         g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, Clock());
         return Clock() - t0 + 1.0;
     }
-    PlatformPresent();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const FrameChanges changes = FrameRecordFinish();
+    if (changes.whole)
+        PlatformPresent();
+    else
+        PlatformPresentParts(changes.rects.data(), static_cast<int>(changes.rects.size()));
+    FrameRecordBegin(PlatformLogicalWidth(), PlatformLogicalHeight());
+    RecClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const double t0 = Clock();
     // Events are pumped before each sleep and once the sleeping is over, not on every turn
@@ -287,8 +297,9 @@ void ShowFrame(std::source_location where) {
     PlatformPumpAll();
     FrameWait();
 
-    UseBlend(false);
-    glColor4f(1, 1, 1, 1);
+    // The next frame starts with blending off and alpha 1 (the engine's alpha too, which the
+    // boxes and lines are drawn with).
+    SetBlendAlpha(0);
     DrawBackground();
     ResetViewport();
 }

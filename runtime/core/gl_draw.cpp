@@ -60,6 +60,7 @@ void UploadSprite(SpriteImage& s, const uint8_t* rgba, int width, int height) {
         std::copy(src, src + width * 4,
                   block.data() + static_cast<size_t>(height - 1 - y) * tw * 4);
     }
+    FlushBatch();
     GLuint name = 0;
     glGenTextures(1, &name);
     ForgetTextureParameters(name);

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "runtime/core/platform/gl_ext.h"
+#include "runtime/core/frame_record.h"
 
 namespace {
 // -1: not known, else 0 or 1.
@@ -29,8 +29,6 @@ struct Batch {
     QuadFilter filter = QuadFilter::kKeep;
     QuadKind kind = QuadKind::kQuad;
     std::vector<float> xyuv;  // 16 floats a quad
-    std::vector<GLint> firsts;
-    std::vector<GLsizei> counts;
 };
 
 struct GlState {
@@ -41,11 +39,11 @@ struct GlState {
 
 void SetCap(int& known, GLenum cap, bool on) {
     if (known == (on ? 1 : 0)) return;
-    FlushBatch();
+    EndBatch();
     if (on)
-        glEnable(cap);
+        RecEnable(cap);
     else
-        glDisable(cap);
+        RecDisable(cap);
     known = on ? 1 : 0;
 }
 
@@ -54,52 +52,41 @@ void ApplyParameters(uint32_t texture, QuadFilter filter, QuadKind kind) {
     TextureParameters& p = g_state.textures[texture];
     if (filter != QuadFilter::kKeep && p.filter != static_cast<int8_t>(filter)) {
         const GLint f = filter == QuadFilter::kLinear ? GL_LINEAR : GL_NEAREST;
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
+        RecTexParameteri(GL_TEXTURE_MIN_FILTER, f);
+        RecTexParameteri(GL_TEXTURE_MAG_FILTER, f);
         p.filter = static_cast<int8_t>(filter);
     }
     // A quad at its own size leaves the wrap mode as it is; a fan clamps, and the texture
     // keeps that for later quads.
     if (kind == QuadKind::kFan && p.clamped != 1) {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        RecTexParameteri(GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        RecTexParameteri(GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         p.clamped = 1;
     }
 }
 }  // namespace
 
-void FlushBatch() {
+void EndBatch() {
     Batch& b = g_state.batch;
     if (b.xyuv.empty()) return;
-    const GLsizei quads = static_cast<GLsizei>(b.xyuv.size() / 16);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), b.xyuv.data());
-    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), b.xyuv.data() + 2);
-    if (b.kind == QuadKind::kQuad) {
-        glDrawArrays(GL_QUADS, 0, quads * 4);
-    } else if (quads == 1 || !Gl().MultiDrawArrays) {
-        for (GLsizei i = 0; i < quads; ++i) glDrawArrays(GL_TRIANGLE_FAN, i * 4, 4);
-    } else {
-        b.firsts.resize(static_cast<std::size_t>(quads));
-        b.counts.assign(static_cast<std::size_t>(quads), 4);
-        for (GLsizei i = 0; i < quads; ++i) b.firsts[static_cast<std::size_t>(i)] = i * 4;
-        Gl().MultiDrawArrays(GL_TRIANGLE_FAN, b.firsts.data(), b.counts.data(), quads);
-    }
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
+    RecDrawQuads(b.xyuv.data(), static_cast<int>(b.xyuv.size() / 16), b.kind == QuadKind::kFan);
     b.xyuv.clear();
 }
 
+void FlushBatch() {
+    EndBatch();
+    FrameRecordSync();
+}
+
 void ForgetGlState() {
-    FlushBatch();
+    EndBatch();
     g_state.known = Known{};
 }
 
 void UseTexture(uint32_t name) {
     if (g_state.known.bound == static_cast<int64_t>(name)) return;
-    FlushBatch();
-    glBindTexture(GL_TEXTURE_2D, name);
+    EndBatch();
+    RecBindTexture(name);
     g_state.known.bound = name;
 }
 
@@ -114,8 +101,8 @@ void UseBlend(bool on) {
 }
 void UseFrontFaceClockwise(bool clockwise) {
     if (g_state.known.front_cw == (clockwise ? 1 : 0)) return;
-    FlushBatch();
-    glFrontFace(clockwise ? GL_CW : GL_CCW);
+    EndBatch();
+    RecFrontFace(clockwise ? GL_CW : GL_CCW);
     g_state.known.front_cw = clockwise ? 1 : 0;
 }
 
@@ -137,7 +124,7 @@ void DeleteTextureName(uint32_t& name) {
 void BatchQuad(uint32_t texture, QuadFilter filter, QuadKind kind, const float (&xyuv)[16]) {
     Batch& b = g_state.batch;
     if (b.xyuv.empty() || b.texture != texture || b.filter != filter || b.kind != kind) {
-        FlushBatch();
+        EndBatch();
         UseTexture(texture);
         ApplyParameters(texture, filter, kind);
         b.texture = texture;

@@ -7,16 +7,20 @@
 // quads that share a texture and its settings collect in one batch drawn by one call.
 //
 // The rule that keeps pictures and order exact: the batch holds only quads drawn with the
-// state as it is now. Every Use* call that changes something draws the batch first, and any
-// other OpenGL call that draws, reads pixels, changes state or changes a texture is preceded by
-// FlushBatch(). Code that set OpenGL state directly calls ForgetGlState() afterwards.
+// state as it is now. Every Use* call that changes something ends the batch first. The state
+// changes and draws of these files go through the frame recorder's Rec* calls (see
+// frame_record.h); any other OpenGL call that draws, reads pixels, changes state or changes a
+// texture is preceded by FlushBatch(). Code that set OpenGL state directly calls
+// ForgetGlState() afterwards.
 #pragma once
 #include <cstdint>
 
-// Draws the quads held in the batch and empties it.
+// Hands the quads held in the batch on (recorded with the frame, or drawn) and empties it.
+void EndBatch();
+// Ends the batch and brings OpenGL up to date: everything drawn so far is drawn now.
 void FlushBatch();
 // Nothing is known about the binding and the enables any more; the next use sets them. Also
-// empties the batch first.
+// ends the batch first.
 void ForgetGlState();
 
 // glBindTexture(GL_TEXTURE_2D, name), skipped when bound already.

@@ -40,9 +40,13 @@ struct LogicalScreen {
 // Under a software renderer the picture is scaled into the window by the processor and put
 // there through the window's own framebuffer (shared memory with the X server), not by a
 // scaled blit and a buffer swap: the renderer's blit shades every window pixel and the swap
-// copies them once more. Chosen at window open; a GPU keeps the blit.
+// copies them once more. Chosen at window open; a GPU keeps the blit. Then the logical screen
+// is one framebuffer that keeps the presented frame (the next is drawn over it), a copy of it
+// stays in memory for redrawing the window, and a present may show only the parts that changed.
 bool g_cpu_present = false;
-std::vector<uint32_t> g_present_rows;  // the frame read back, bottom row first
+std::vector<uint32_t> g_mirror;  // the presented frame, bottom row first
+const SDL_Surface* g_shown_surface = nullptr;  // the surface the whole mirror was last put on
+int g_shown_w = 0, g_shown_h = 0;
 
 bool SoftwareRenderer() {
     const GLubyte* r = glGetString(GL_RENDERER);
@@ -51,10 +55,30 @@ bool SoftwareRenderer() {
     return name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos;
 }
 
-// The last presented frame scaled by a whole factor into the window's framebuffer. False
-// when that cannot be done (no framebuffer, another pixel format, a window smaller than the
-// picture); the caller blits instead.
-bool CpuShowLastFrame() {
+// Reads the rectangles of the logical screen into the mirror.
+void ReadIntoMirror(const PresentRect* rects, int count) {
+    const int w = g_screen.width;
+    GLint read_fb = 0, pack_alignment = 4, row_length = 0;
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read_fb);
+    glGetIntegerv(GL_PACK_ALIGNMENT, &pack_alignment);
+    glGetIntegerv(GL_PACK_ROW_LENGTH, &row_length);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[g_screen.drawn]);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ROW_LENGTH, w);
+    for (int i = 0; i < count; ++i) {
+        const PresentRect& r = rects[i];
+        glReadPixels(r.x, r.y, r.width, r.height, GL_BGRA, GL_UNSIGNED_BYTE,
+                     g_mirror.data() + static_cast<size_t>(r.y) * w + r.x);
+    }
+    glPixelStorei(GL_PACK_ROW_LENGTH, row_length);
+    glPixelStorei(GL_PACK_ALIGNMENT, pack_alignment);
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read_fb));
+}
+
+// Scales the rectangles of the mirror (all of it when `rects` is null) by a whole factor into
+// the window's framebuffer and shows them. False when that cannot be done (no framebuffer,
+// another pixel format, a window smaller than the picture); the caller blits instead.
+bool CpuShow(const PresentRect* rects, int count) {
     const int w = g_screen.width, h = g_screen.height;
     SDL_Surface* surface = SDL_GetWindowSurface(g_window);
     if (!surface) return false;
@@ -63,35 +87,54 @@ bool CpuShowLastFrame() {
     const PresentRect r = PlatformPresentRect(surface->w, surface->h, w, h);
     const int factor = w > 0 ? r.width / w : 0;
     if (factor < 1 || r.width != w * factor || r.height != h * factor) return false;
-
-    GLint read_fb = 0, pack_alignment = 4;
-    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read_fb);
-    glGetIntegerv(GL_PACK_ALIGNMENT, &pack_alignment);
-    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[g_screen.drawn ^ 1]);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    g_present_rows.resize(static_cast<size_t>(w) * h);
-    glReadPixels(0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, g_present_rows.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, pack_alignment);
-    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read_fb));
+    if (g_mirror.size() != static_cast<size_t>(w) * h) return false;
+    // A new surface (the window was resized) has nothing on it yet.
+    const PresentRect all{0, 0, w, h};
+    if (surface != g_shown_surface || surface->w != g_shown_w || surface->h != g_shown_h) {
+        rects = nullptr;
+    }
+    if (!rects) {
+        rects = &all;
+        count = 1;
+    }
 
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
-    if (r.x != 0 || r.y != 0 || r.width != surface->w || r.height != surface->h)
+    if (rects == &all && (r.x != 0 || r.y != 0 || r.width != surface->w || r.height != surface->h))
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
     auto* pixels = static_cast<uint8_t*>(surface->pixels);
-    const size_t row_bytes = static_cast<size_t>(r.width) * 4;
-    for (int y = 0; y < h; ++y) {
+    std::vector<SDL_Rect> shown;
+    for (int i = 0; i < count; ++i) {
+        const PresentRect& part = rects[i];
+        const size_t row_bytes = static_cast<size_t>(part.width) * factor * 4;
         // OpenGL's rows run bottom up; each texel becomes factor x factor pixels.
-        const uint32_t* src = g_present_rows.data() + static_cast<size_t>(h - 1 - y) * w;
-        uint8_t* first = pixels + static_cast<size_t>(r.y + y * factor) * surface->pitch + r.x * 4;
-        auto* dst = reinterpret_cast<uint32_t*>(first);
-        for (int x = 0; x < w; ++x) {
-            const uint32_t c = src[x] | 0xff000000u;
-            for (int k = 0; k < factor; ++k) *dst++ = c;
+        for (int gy = part.y; gy < part.y + part.height; ++gy) {
+            const int y = h - 1 - gy;
+            const uint32_t* src = g_mirror.data() + static_cast<size_t>(gy) * w + part.x;
+            uint8_t* first = pixels + static_cast<size_t>(r.y + y * factor) * surface->pitch +
+                             static_cast<size_t>(r.x + part.x * factor) * 4;
+            auto* dst = reinterpret_cast<uint32_t*>(first);
+            for (int x = 0; x < part.width; ++x) {
+                const uint32_t c = src[x] | 0xff000000u;
+                for (int k = 0; k < factor; ++k) *dst++ = c;
+            }
+            for (int k = 1; k < factor; ++k)
+                std::memcpy(first + k * surface->pitch, first, row_bytes);
         }
-        for (int k = 1; k < factor; ++k) std::memcpy(first + k * surface->pitch, first, row_bytes);
+        shown.push_back(SDL_Rect{r.x + part.x * factor, r.y + (h - part.y - part.height) * factor,
+                                 part.width * factor, part.height * factor});
     }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-    return SDL_UpdateWindowSurface(g_window) == 0;
+    const bool whole = rects == &all;
+    const int status = whole ? SDL_UpdateWindowSurface(g_window)
+                             : SDL_UpdateWindowSurfaceRects(g_window, shown.data(),
+                                                            static_cast<int>(shown.size()));
+    if (status != 0) return false;
+    if (whole) {
+        g_shown_surface = surface;
+        g_shown_w = surface->w;
+        g_shown_h = surface->h;
+    }
+    return true;
 }
 
 template <typename T>
@@ -120,6 +163,7 @@ void LoadGlExt() {
 }
 
 void DestroyScreen() {
+    g_mirror.clear();
     if (!g_screen.fbo[0]) return;
     g_gl.DeleteFramebuffers(2, g_screen.fbo);
     g_gl.DeleteRenderbuffers(2, g_screen.colour);
@@ -131,7 +175,16 @@ void DestroyScreen() {
 // touches as it found it.
 void ShowLastFrame() {
     if (!g_window || !g_screen.fbo[0]) return;
-    if (g_cpu_present && CpuShowLastFrame()) return;
+    if (g_cpu_present) {
+        if (g_mirror.size() != static_cast<size_t>(g_screen.width) * g_screen.height) {
+            // Nothing presented yet on this screen: what it holds is the picture.
+            g_mirror.assign(static_cast<size_t>(g_screen.width) * g_screen.height, 0);
+            const PresentRect all{0, 0, g_screen.width, g_screen.height};
+            ReadIntoMirror(&all, 1);
+        }
+        g_shown_surface = nullptr;
+        if (CpuShow(nullptr, 0)) return;
+    }
     GLint draw_fb = 0, read_fb = 0, viewport[4] = {};
     GLfloat clear[4] = {};
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw_fb);
@@ -144,7 +197,9 @@ void ShowLastFrame() {
     int ww = 0, wh = 0;
     SDL_GL_GetDrawableSize(g_window, &ww, &wh);
     PresentRect r = PlatformPresentRect(ww, wh, g_screen.width, g_screen.height);
-    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[g_screen.drawn ^ 1]);
+    // With the processor's present the one framebuffer holds the frame shown.
+    const int shown = g_cpu_present ? g_screen.drawn : g_screen.drawn ^ 1;
+    g_gl.BindFramebuffer(GL_READ_FRAMEBUFFER, g_screen.fbo[shown]);
     g_gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     // Black borders only where the picture leaves any.
     if (r.x != 0 || r.y != 0 || r.width != ww || r.height != wh) {
@@ -397,10 +452,35 @@ PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int l
     return {(window_w - w) / 2, (window_h - h) / 2, w, h};
 }
 
+bool PlatformPresentsParts() {
+    return g_window && g_cpu_present;
+}
+
+void PlatformPresentParts(const PresentRect* rects, int count) {
+    if (!g_window || !g_screen.fbo[0]) return;
+    if (!g_cpu_present || g_mirror.size() != static_cast<size_t>(g_screen.width) * g_screen.height) {
+        PlatformPresent();
+        return;
+    }
+    if (count > 0) {
+        ReadIntoMirror(rects, count);
+        if (!CpuShow(rects, count)) ShowLastFrame();
+    }
+    PlatformBindLogicalScreen();
+    glViewport(0, 0, g_screen.width, g_screen.height);
+}
+
 void PlatformPresent() {
     if (!g_window || !g_screen.fbo[0]) return;
-    g_screen.drawn ^= 1;
-    ShowLastFrame();
+    if (g_cpu_present) {
+        g_mirror.resize(static_cast<size_t>(g_screen.width) * g_screen.height);
+        const PresentRect all{0, 0, g_screen.width, g_screen.height};
+        ReadIntoMirror(&all, 1);
+        if (!CpuShow(nullptr, 0)) ShowLastFrame();
+    } else {
+        g_screen.drawn ^= 1;
+        ShowLastFrame();
+    }
     PlatformBindLogicalScreen();
     glViewport(0, 0, g_screen.width, g_screen.height);
 }

@@ -40,15 +40,22 @@ int PlatformLogicalHeight();
 void PlatformBindLogicalScreen();
 unsigned PlatformLogicalFramebuffer();
 
-// Scales the logical screen into the window and swaps buffers. The game then draws on a fresh
-// logical screen (the other of two; its content is left from the frame before last and is to
-// be cleared), which is bound.
-void PlatformPresent();
-
-// The real window's drawable size in pixels and where the logical screen lands in it.
+// The real window's drawable size in pixels and where the logical screen lands in it; also a
+// rectangle of the logical screen in OpenGL's terms (y from the bottom).
 struct PresentRect {
     int x, y, width, height;
 };
+
+// Scales the logical screen into the window and shows it. The game then draws on a logical
+// screen that is bound and is to be cleared: the other of two (holding the frame before last)
+// where a GPU scales the picture, the same one where the processor does.
+void PlatformPresent();
+// Whether the processor scales the picture (under a software renderer): then a present can
+// show parts of the logical screen, and the logical screen keeps the frame presented.
+bool PlatformPresentsParts();
+// Shows only these rectangles of the logical screen; the rest of the window keeps the frame
+// shown before. Presents the whole screen where parts cannot be shown.
+void PlatformPresentParts(const PresentRect* rects, int count);
 PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h);
 
 // Dispatches one pending event; false when none was pending.

@@ -102,11 +102,6 @@ void InputPhase() {
         if (map > map2) map = 0;
         Sprite0();
     }
-    if (opz < ttmenu) {
-        SetBlendAlpha(0);
-        Sprite0();
-        ClearFrame();
-    }
 }
 
 void DrawRecordsTable() {
@@ -170,6 +165,7 @@ void DrawTitleLetters() {
     if (v1 <= -20 || v1 >= 20) v2 = -v2;
 }
 
+// The menu over the captured preview; presenting is the caller's.
 void DrawingPhase() {
     SetBlendAlpha(0);
     FillBox(0, 0, 320, 240, static_cast<int>(opz == ttmenu ? kRed : coloresfondo));
@@ -207,7 +203,6 @@ void DrawingPhase() {
     }
     DrawMenuList();
     DrawTitleLetters();
-    mostraschermo();
 }
 
 void ZoomTransition() {
@@ -293,7 +288,7 @@ EntryPoint MenuRestart() {
     return EntryPoint::kMenuLoop;
 }
 
-EntryPoint MenuLoop() {
+void MenuFrameBegin() {
     animazione += 1;
     if (animazione == 8) animazione = 0;
     if (editor == 1 && map > map2) map = map2;
@@ -301,16 +296,31 @@ EntryPoint MenuLoop() {
     map3 = -1;
     zoom = 1;
     mappafissa = 1;
-    SetFrameLimit(10);
     SetBlendAlpha(0);
     ClearFrame();
+}
+
+void DrawMenuFrame() {
+    // While a name is being edited the preview is not captured again.
+    if (lettera == 0 && opz < ttmenu) {
+        SetBlendAlpha(0);
+        Sprite0();
+        ClearFrame();
+    }
+    DrawingPhase();
+}
+
+EntryPoint MenuLoop() {
+    MenuFrameBegin();
+    SetFrameLimit(10);
     tasdir = -1;
     TastiAZZERA();
     Tasti();
     if (tasl == 1 && tasr == 1) editor = std::fabs(1 - editor);
     if (opz == kName && !NameEntry()) return EntryPoint::kMenuLoop;
     InputPhase();
-    DrawingPhase();
+    DrawMenuFrame();
+    mostraschermo();
     return ActionPhase();
 }
 

@@ -42,6 +42,10 @@ EntryPoint TitleScreen() {
     SuonaEFFETTO(12, 0);
     mostraschermo();
     WaitAnyKey();
+    return TitleToMenu();
+}
+
+EntryPoint TitleToMenu() {
     sceltamenu = 0;
     map = map2;
     map5 = map;

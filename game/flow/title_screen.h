@@ -8,6 +8,10 @@ namespace game {
 EntryPoint StartUp();
 // The title picture fades in, the letters and the credits line go over it, a key moves on.
 EntryPoint TitleScreen();
+// What the title leaves for the menu once a key is pressed: map 0 in the chooser, the highest
+// map reached as the one it comes back to past the demonstration entry, the records entry
+// chosen.
+EntryPoint TitleToMenu();
 // What the title draws over its picture: the four letters and the credits line.
 void DrawTitleLetters();
 

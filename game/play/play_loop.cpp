@@ -80,6 +80,10 @@ EntryPoint PlayFrame() {
         WaitAnyKey();
         return EntryPoint::kMenuRestart;
     }
+    return PlayStep();
+}
+
+EntryPoint PlayStep() {
     animazione += 1;
     if (animazione == 8) animazione = 0;
     TastiAZZERA();

@@ -7,10 +7,19 @@
 // With --dump every scene's last frame is written to FOLDER/SCENE.png (the logical screen as
 // drawn, before the old-television lines and the volume bar go on top).
 //
-// The scenes, after "blank" (an empty frame): "title" (the title picture, its letters and credits
-// line, redrawn every frame) and "play" (level 0 as play draws it, the player standing at the
-// start, its animation running). Each scene is an entry of kScenes, a start step and a
-// per-frame step.
+// The scenes, after "blank" (an empty frame):
+//   "title"  the title picture, its letters and credits line, redrawn every frame;
+//   "menu"   the main menu as the title hands over to it: map 0 in the level chooser, its live
+//            preview captured afresh every frame, the lines, the list and the moving letters
+//            (the menu's own frame without its keys, at the bench's rate, not its 10 a second);
+//   "play"   level 0 as play draws it, the player standing at the start, its animation running;
+//   "replay" the level with the longest replay of the set played from it through play's own
+//            frame step: the player walks the board, and the attempt starts again when the
+//            level ends or the moves run out;
+//   "editor" the map editor on a level: the board, the cursor box over the player's cell and
+//            the piece row along the bottom, with the editor's frame step (no keys held).
+// Each scene is an entry of kScenes, a start step and a per-frame step; a per-frame step draws
+// and never presents nor waits for a key (the bench presents).
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -25,6 +34,7 @@
 #include "game/flow/title_screen.h"
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
+#include "game/play/controls.h"
 #include "game/play/play_loop.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
@@ -71,6 +81,98 @@ void PlayLevelFrame() {
     if (animazione == 8) animazione = 0;
 }
 
+// The menu as the title leaves it for the player.
+void MenuStart() {
+    TitleToMenu();
+    MenuSetUp();
+    MenuRestart();
+    tasdir = -1;
+    TastiAZZERA();
+}
+
+void MenuFrame() {
+    MenuFrameBegin();
+    DrawMenuFrame();
+}
+
+// The map with the longest replay of the shipped set (100 moves, no information stops).
+constexpr int kReplayMap = 38;
+
+// Frames the replay has been out of moves with the player at rest.
+int g_replay_idle = 0;
+
+// An attempt as the menu's replay entry starts it: the level's replay line read, the player
+// at the start.
+void ReplayAttemptStart() {
+    map = kReplayMap;
+    editor = 0;
+    map3 = 111;
+    rivede = 1;
+    AttemptStart();
+}
+
+// The replay entry chosen in the menu on the map: the hand-over to play, then the attempt.
+void ReplayStart() {
+    ClearFrame();
+    GiocatoreDATI();
+    mappafissa = 1;
+    rotazione = 0;
+    SetBlendAlpha(0);
+    LevelStart();
+    g_replay_idle = 0;
+    ReplayAttemptStart();
+    for (int i = 0; i < Len(replay_Str); ++i) {
+        // An information stop would wait for a key in the middle of the measured frames.
+        if (CharAt(replay_Str, i) > '3') {
+            std::fprintf(stderr, "replay of map %d has an information stop\n", kReplayMap);
+            std::exit(1);
+        }
+    }
+}
+
+// One frame of play from the replay: the picture, then play's own step. A failed or finished
+// attempt starts again; so does one whose moves ran out with the player at rest, unless the
+// level is won and its ending runs (should the ending not come, a little after its length).
+void ReplayFrame() {
+    DrawPlayFrame();
+    bool again = reinizia != 0 || PlayStep() != EntryPoint::kFrame;
+    const bool moves_left = rep >= 0 && rep < Len(replay_Str);
+    if (moves_left || movimento != -1 || scivolo != -1) {
+        g_replay_idle = 0;
+    } else if (finelivello == 0 || ++g_replay_idle > 2 * lfps + 8) {
+        again = true;
+    }
+    if (again) {
+        g_replay_idle = 0;
+        ReplayAttemptStart();
+    }
+}
+
+// The map the editor shows.
+constexpr int kEditorMap = 36;
+
+// The editor as the menu opens it (editor switched on, the play entry chosen).
+void EditorStart() {
+    ClearFrame();
+    GiocatoreDATI();
+    map = kEditorMap;
+    editor = 1;
+    rivede = 0;
+    mappafissa = 1;
+    rotazione = 0;
+    SetBlendAlpha(0);
+    LevelStart();
+    AttemptStart();
+}
+
+// The editor's frame as play runs it: the picture (board, cursor, piece row), then the step
+// that reads the keys and hands them to the editor. Were a key to leave the editor, it starts
+// again on its map.
+void EditorFrame() {
+    DrawPlayFrame();
+    if (PlayStep() != EntryPoint::kFrame) EditorStart();
+}
+
 // An empty frame: the floor every scene stands on (clear, present, wait).
 void BlankStart() {
     ClearFrame();
@@ -84,9 +186,9 @@ struct Scene {
 };
 
 constexpr Scene kScenes[] = {
-    {"blank", &BlankStart, &BlankFrame},
-    {"title", &TitleStart, &TitleFrame},
-    {"play", &PlayLevelStart, &PlayLevelFrame},
+    {"blank", &BlankStart, &BlankFrame},    {"title", &TitleStart, &TitleFrame},
+    {"menu", &MenuStart, &MenuFrame},       {"play", &PlayLevelStart, &PlayLevelFrame},
+    {"replay", &ReplayStart, &ReplayFrame}, {"editor", &EditorStart, &EditorFrame},
 };
 
 double CpuMs() {

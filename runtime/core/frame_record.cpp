@@ -58,8 +58,7 @@ struct Box {
 Box Union(const Box& a, const Box& b) {
     if (a.Empty()) return b;
     if (b.Empty()) return a;
-    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1),
-            std::max(a.y1, b.y1)};
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
 }
 
 struct Op {
@@ -258,36 +257,74 @@ void DrawFlatArray(uint32_t mode, const float* xy, int vertices) {
 void Play(const FrameList& list, const Op& op, const Box* only) {
     const auto f = [&op](int i) { return static_cast<float>(op.d[static_cast<size_t>(i)]); };
     switch (op.code) {
-        case Code::kEnable: glEnable(op.a); break;
-        case Code::kDisable: glDisable(op.a); break;
-        case Code::kBindTexture: glBindTexture(GL_TEXTURE_2D, op.a); break;
+        case Code::kEnable:
+            glEnable(op.a);
+            break;
+        case Code::kDisable:
+            glDisable(op.a);
+            break;
+        case Code::kBindTexture:
+            glBindTexture(GL_TEXTURE_2D, op.a);
+            break;
         case Code::kTexParameter:
             glTexParameteri(GL_TEXTURE_2D, op.a, static_cast<GLint>(op.d[0]));
             break;
-        case Code::kFrontFace: glFrontFace(op.a); break;
-        case Code::kBlendFunc: glBlendFunc(op.a, op.b); break;
-        case Code::kColor4f: glColor4f(f(0), f(1), f(2), f(3)); break;
+        case Code::kFrontFace:
+            glFrontFace(op.a);
+            break;
+        case Code::kBlendFunc:
+            glBlendFunc(op.a, op.b);
+            break;
+        case Code::kColor4f:
+            glColor4f(f(0), f(1), f(2), f(3));
+            break;
         case Code::kColor4ub:
             glColor4ub(static_cast<GLubyte>(op.a), static_cast<GLubyte>(op.a >> 8),
                        static_cast<GLubyte>(op.a >> 16), static_cast<GLubyte>(op.a >> 24));
             break;
-        case Code::kMatrixMode: glMatrixMode(op.a); break;
-        case Code::kPushMatrix: glPushMatrix(); break;
-        case Code::kPopMatrix: glPopMatrix(); break;
-        case Code::kLoadIdentity: glLoadIdentity(); break;
-        case Code::kOrtho: glOrtho(op.d[0], op.d[1], op.d[2], op.d[3], op.d[4], op.d[5]); break;
-        case Code::kTranslate: glTranslatef(f(0), f(1), f(2)); break;
-        case Code::kRotate: glRotatef(f(0), f(1), f(2), f(3)); break;
+        case Code::kMatrixMode:
+            glMatrixMode(op.a);
+            break;
+        case Code::kPushMatrix:
+            glPushMatrix();
+            break;
+        case Code::kPopMatrix:
+            glPopMatrix();
+            break;
+        case Code::kLoadIdentity:
+            glLoadIdentity();
+            break;
+        case Code::kOrtho:
+            glOrtho(op.d[0], op.d[1], op.d[2], op.d[3], op.d[4], op.d[5]);
+            break;
+        case Code::kTranslate:
+            glTranslatef(f(0), f(1), f(2));
+            break;
+        case Code::kRotate:
+            glRotatef(f(0), f(1), f(2), f(3));
+            break;
         case Code::kViewport:
             glViewport(static_cast<GLint>(op.d[0]), static_cast<GLint>(op.d[1]),
                        static_cast<GLsizei>(op.d[2]), static_cast<GLsizei>(op.d[3]));
             break;
-        case Code::kCullFace: glCullFace(op.a); break;
-        case Code::kAlphaFunc: glAlphaFunc(op.a, f(0)); break;
-        case Code::kShadeModel: glShadeModel(op.a); break;
-        case Code::kClearColor: glClearColor(f(0), f(1), f(2), f(3)); break;
-        case Code::kHint: glHint(op.a, op.b); break;
-        case Code::kClear: glClear(op.a); break;
+        case Code::kCullFace:
+            glCullFace(op.a);
+            break;
+        case Code::kAlphaFunc:
+            glAlphaFunc(op.a, f(0));
+            break;
+        case Code::kShadeModel:
+            glShadeModel(op.a);
+            break;
+        case Code::kClearColor:
+            glClearColor(f(0), f(1), f(2), f(3));
+            break;
+        case Code::kHint:
+            glHint(op.a, op.b);
+            break;
+        case Code::kClear:
+            glClear(op.a);
+            break;
         case Code::kQuads:
         case Code::kFans: {
             const float* xyuv = list.payload.data() + op.first;
@@ -343,20 +380,21 @@ bool Differences(const FrameList& before, const FrameList& now, std::vector<Box>
         }
         out.push_back(box);
     };
-    auto floats = [](const Op& op) { return op.code == Code::kFlat ? op.count * 2 : op.count * 16; };
+    auto floats = [](const Op& op) {
+        return op.code == Code::kFlat ? op.count * 2 : op.count * 16;
+    };
     auto boxes = [](const Op& op) { return op.code == Code::kFlat ? 1u : op.count; };
     for (size_t i = 0; i < a.size(); ++i) {
         const Op &x = *a[i], &y = *b[i];
         // A clear depends on nothing but its colour (no scissor is set while recording).
-        const bool same_state =
-            x.code == Code::kClear && y.code == Code::kClear
-                ? SlotIn(before.states[x.state], Key(kSlotClearColour)) ==
-                      SlotIn(now.states[y.state], Key(kSlotClearColour))
-                : before.states[x.state] == now.states[y.state];
+        const bool same_state = x.code == Code::kClear && y.code == Code::kClear
+                                    ? SlotIn(before.states[x.state], Key(kSlotClearColour)) ==
+                                          SlotIn(now.states[y.state], Key(kSlotClearColour))
+                                    : before.states[x.state] == now.states[y.state];
         const bool same_head = x.code == y.code && x.a == y.a && x.count == y.count && same_state;
-        if (same_head && std::equal(now.payload.begin() + y.first,
-                                    now.payload.begin() + y.first + floats(y),
-                                    before.payload.begin() + x.first))
+        if (same_head &&
+            std::equal(now.payload.begin() + y.first, now.payload.begin() + y.first + floats(y),
+                       before.payload.begin() + x.first))
             continue;
         if (x.code == Code::kClear || y.code == Code::kClear) return false;
         if (y.code == Code::kFlat || !same_head) {
@@ -562,8 +600,8 @@ void RecColor4f(float r, float g, float b, float a) {
 void RecColor4ub(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
     SetSlot(Key(kSlotColour), {1, double(r), double(g), double(b), double(a)});
     if (Recording())
-        Push(Code::kColor4ub, uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16 |
-                                  uint32_t(a) << 24);
+        Push(Code::kColor4ub,
+             uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16 | uint32_t(a) << 24);
     else
         glColor4ub(r, g, b, a);
 }

@@ -26,7 +26,7 @@ void FrameRecordBegin(int width, int height);
 void FrameRecordSync();
 // What changed on the screen since the last present.
 struct FrameChanges {
-    bool whole = true;              // everything (then `rects` is empty)
+    bool whole = true;  // everything (then `rects` is empty)
     // Else these rectangles of the logical screen, y from the bottom (none: the frame is the
     // same).
     std::vector<PresentRect> rects;
@@ -40,11 +40,11 @@ bool FrameRecording();
 
 // Figures of the frames finished so far, for benchmarks and tests.
 struct FrameRecordStats {
-    long frames = 0;        // frames finished
-    long whole = 0;         // drawn whole
-    long partial = 0;       // drawn in rectangles
-    long unchanged = 0;     // identical to the frame before: nothing drawn
-    double pixels = 0;      // pixels of the rectangles drawn, summed
+    long frames = 0;     // frames finished
+    long whole = 0;      // drawn whole
+    long partial = 0;    // drawn in rectangles
+    long unchanged = 0;  // identical to the frame before: nothing drawn
+    double pixels = 0;   // pixels of the rectangles drawn, summed
 };
 FrameRecordStats FrameRecordFigures();
 

@@ -41,9 +41,12 @@
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/frame_record.h"
 #include "runtime/core/input.h"
 #include "runtime/core/platform/folders.h"
+#include "runtime/core/platform/window.h"
 #include "runtime/core/program_end.h"
+#include "runtime/values/random.h"
 #include "screen_png.h"
 
 namespace {
@@ -198,7 +201,19 @@ double CpuMs() {
            (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
 }
 
-void RunScene(const Scene& scene, int frames, const std::string& dump) {
+// A fingerprint of the frame last presented (FNV-1a over its pixels) as the processor's
+// present keeps it; 0 where a GPU presents.
+uint64_t PresentedHash() {
+    uint64_t hash = 1469598103934665603ull;
+    for (uint32_t pixel : PlatformPresentedFrame()) {
+        for (int k = 0; k < 3; ++k) hash = (hash ^ ((pixel >> (8 * k)) & 0xFF)) * 1099511628211ull;
+    }
+    return PlatformPresentedFrame().empty() ? 0 : hash;
+}
+
+void RunScene(const Scene& scene, int frames, const std::string& dump, std::FILE* hashes) {
+    // Scenes that draw at random draw the same on every run.
+    SeedRandom(1);
     scene.start();
     // Settle: the first frames after a switch pay for loading and first uploads.
     for (int i = 0; i < 30; ++i) {
@@ -208,6 +223,7 @@ void RunScene(const Scene& scene, int frames, const std::string& dump) {
     const double interval = FrameInterval();
     std::vector<double> ends;
     ends.reserve(static_cast<size_t>(frames) + 1);
+    const FrameRecordStats before = FrameRecordFigures();
     const double cpu0 = CpuMs();
     ends.push_back(NowMs());
     for (int i = 0; i < frames; ++i) {
@@ -215,8 +231,13 @@ void RunScene(const Scene& scene, int frames, const std::string& dump) {
         if (i == frames - 1 && !dump.empty()) SaveScreenPng(dump + "/" + scene.name + ".png");
         mostraschermo();
         ends.push_back(NowMs());
+        if (hashes) {
+            std::fprintf(hashes, "%s %d %016llx\n", scene.name, i,
+                         static_cast<unsigned long long>(PresentedHash()));
+        }
     }
     const double cpu = CpuMs() - cpu0;
+    const FrameRecordStats after = FrameRecordFigures();
     double sum = 0, worst = 0;
     for (size_t i = 1; i < ends.size(); ++i) {
         const double dev = std::fabs((ends[i] - ends[i - 1]) - interval);
@@ -229,6 +250,13 @@ void RunScene(const Scene& scene, int frames, const std::string& dump) {
         "pacing mean %.4f ms worst %.4f ms\n",
         scene.name, frames, cpu / frames, 100.0 * cpu / wall, 1000.0 * frames / wall, sum / frames,
         worst);
+    // How the frames were drawn: whole, only where they changed, or not at all.
+    if (after.frames > before.frames) {
+        std::printf("       drawn whole %ld  in parts %ld  unchanged %ld  pixels/frame %.0f\n",
+                    after.whole - before.whole, after.partial - before.partial,
+                    after.unchanged - before.unchanged,
+                    (after.pixels - before.pixels) / double(after.frames - before.frames));
+    }
     std::fflush(stdout);
 }
 
@@ -236,7 +264,7 @@ void RunScene(const Scene& scene, int frames, const std::string& dump) {
 
 int main(int argc, char** argv) {
     int frames = 600;
-    std::string only, dump, folder;
+    std::string only, dump, folder, hash_file;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--frames" && i + 1 < argc) {
@@ -245,10 +273,12 @@ int main(int argc, char** argv) {
             only = "," + std::string(argv[++i]) + ",";
         } else if (a == "--dump" && i + 1 < argc) {
             dump = argv[++i];
+        } else if (a == "--hashes" && i + 1 < argc) {
+            hash_file = argv[++i];
         } else if (a.rfind("--", 0) == 0) {
             std::fprintf(stderr,
                          "usage: zolv_bench_frames [--frames N] [--scenes title,play] "
-                         "[--dump FOLDER] [PROGRAM_FOLDER]\n");
+                         "[--dump FOLDER] [--hashes FILE] [PROGRAM_FOLDER]\n");
             return 2;
         } else {
             folder = a;
@@ -259,6 +289,7 @@ int main(int argc, char** argv) {
         dump = std::filesystem::absolute(dump).string();
     }
     if (!folder.empty()) folder = std::filesystem::absolute(folder).string();
+    if (!hash_file.empty()) hash_file = std::filesystem::absolute(hash_file).string();
 
     Startup() = StartupSettings{};
     EngineInit("", 1, "");
@@ -266,12 +297,18 @@ int main(int argc, char** argv) {
     // Start-up moves to the bench's own folder; the media set is the program's.
     std::filesystem::current_path(folder.empty() ? PlatformProgramFolder() + "/../../app" : folder);
     // Start-up as the program runs it: the settings files, then the 320 x 240 display.
+    std::FILE* hashes = nullptr;
+    if (!hash_file.empty() && !(hashes = std::fopen(hash_file.c_str(), "w"))) {
+        std::fprintf(stderr, "zolv_bench_frames: cannot write %s\n", hash_file.c_str());
+        return 2;
+    }
     StartUp();
     std::printf("scenes at %.2f frames per second, window factor as the desktop allows\n",
                 1000.0 / FrameInterval());
     for (const Scene& scene : kScenes) {
         if (only.empty() || only.find("," + std::string(scene.name) + ",") != std::string::npos)
-            RunScene(scene, frames, dump);
+            RunScene(scene, frames, dump, hashes);
     }
+    if (hashes) std::fclose(hashes);
     EndNormally();
 }

@@ -44,7 +44,7 @@ struct LogicalScreen {
 // is one framebuffer that keeps the presented frame (the next is drawn over it), a copy of it
 // stays in memory for redrawing the window, and a present may show only the parts that changed.
 bool g_cpu_present = false;
-std::vector<uint32_t> g_mirror;  // the presented frame, bottom row first
+std::vector<uint32_t> g_mirror;                // the presented frame, bottom row first
 const SDL_Surface* g_shown_surface = nullptr;  // the surface the whole mirror was last put on
 int g_shown_w = 0, g_shown_h = 0;
 
@@ -452,13 +452,18 @@ PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int l
     return {(window_w - w) / 2, (window_h - h) / 2, w, h};
 }
 
+const std::vector<uint32_t>& PlatformPresentedFrame() {
+    return g_mirror;
+}
+
 bool PlatformPresentsParts() {
     return g_window && g_cpu_present;
 }
 
 void PlatformPresentParts(const PresentRect* rects, int count) {
     if (!g_window || !g_screen.fbo[0]) return;
-    if (!g_cpu_present || g_mirror.size() != static_cast<size_t>(g_screen.width) * g_screen.height) {
+    if (!g_cpu_present ||
+        g_mirror.size() != static_cast<size_t>(g_screen.width) * g_screen.height) {
         PlatformPresent();
         return;
     }

@@ -5,7 +5,9 @@
 // to the real window by the largest whole factor that fits, nearest-neighbour, centred on
 // black. The window may be resized and toggled to full-screen desktop (Alt+Enter, F11).
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 struct PlatformEventHandlers {
     void (*on_close)() = nullptr;                   // close button, Alt+F4, quit request
@@ -56,6 +58,9 @@ bool PlatformPresentsParts();
 // Shows only these rectangles of the logical screen; the rest of the window keeps the frame
 // shown before. Presents the whole screen where parts cannot be shown.
 void PlatformPresentParts(const PresentRect* rects, int count);
+// The last presented frame as the processor's present keeps it (BGRA words, bottom row first;
+// empty where a GPU presents).
+const std::vector<uint32_t>& PlatformPresentedFrame();
 PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h);
 
 // Dispatches one pending event; false when none was pending.

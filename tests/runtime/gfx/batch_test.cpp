@@ -122,8 +122,12 @@ TEST_F(GfxTest, SpritesShowTheirLatestPictureWhereverTheyAreKept) {
 TEST_F(GfxTest, EachFrameStartsClearOnEitherScreen) {
     FillBox(10, 10, 20, 20, kWhite);
     const unsigned first = PlatformLogicalFramebuffer();
+    // A GPU's present hands the other of two framebuffers over; the processor's keeps one.
+    const bool two = !PlatformPresentsParts();
     ShowFrame();
-    EXPECT_NE(PlatformLogicalFramebuffer(), first) << "the next frame is drawn on the other one";
+    if (two) {
+        EXPECT_NE(PlatformLogicalFramebuffer(), first) << "the next frame is drawn on the other";
+    }
     EXPECT_EQ(ReadScreen().Colour(15, 15), 0u);
     ShowFrame();
     EXPECT_EQ(PlatformLogicalFramebuffer(), first);

@@ -63,19 +63,23 @@ void TitleFrame() {
     DrawTitleLetters();
 }
 
-// Level 0 chosen from the menu: the player's data, the board at play's zoom, the attempt
-// started.
-void PlayLevelStart() {
+// A level chosen from the menu, in play or in the editor: the player's data, the board at
+// play's zoom, the attempt started.
+void StartLevel(int level, int in_editor) {
     ClearFrame();
     GiocatoreDATI();
-    map = 0;
-    editor = 0;
+    map = level;
+    editor = in_editor;
     rivede = 0;
     mappafissa = 1;
     rotazione = 0;
     SetBlendAlpha(0);
     LevelStart();
     AttemptStart();
+}
+
+void PlayLevelStart() {
+    StartLevel(0, 0);
 }
 
 void PlayLevelFrame() {
@@ -156,16 +160,7 @@ constexpr int kEditorMap = 36;
 
 // The editor as the menu opens it (editor switched on, the play entry chosen).
 void EditorStart() {
-    ClearFrame();
-    GiocatoreDATI();
-    map = kEditorMap;
-    editor = 1;
-    rivede = 0;
-    mappafissa = 1;
-    rotazione = 0;
-    SetBlendAlpha(0);
-    LevelStart();
-    AttemptStart();
+    StartLevel(kEditorMap, 1);
 }
 
 // The editor's frame as play runs it: the picture (board, cursor, piece row), then the step

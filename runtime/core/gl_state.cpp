@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/core/frame_record.h"
+#include "runtime/core/platform/gl_ext.h"
 
 namespace {
 // -1: not known, else 0 or 1.

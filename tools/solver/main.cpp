@@ -20,12 +20,12 @@
 #include "game/maps/settings_file.h"
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
+#include "game/play/solver_search.h"
 #include "game/state/game_state.h"
 #include "runtime/core/platform/arguments.h"
 #include "runtime/core/platform/files.h"
 #include "runtime/core/whole_file.h"
 #include "runtime/values/line_file.h"
-#include "solver.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "solver.h"
+#include "game/play/solver_search.h"
 
 #include <time.h>
 

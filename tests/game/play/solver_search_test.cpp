@@ -1,6 +1,6 @@
 // The solver on small hand-made boards whose fewest steps are known, and each reason it
 // refuses a level, on the shipped piece table.
-#include "solver.h"
+#include "game/play/solver_search.h"
 
 #include <gtest/gtest.h>
 

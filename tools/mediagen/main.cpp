@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
     Check(WriteTextLines(media + "Zolv-sch1-memo.txt", replays), "replays");
     Check(WriteTextLines(media + "Zolv-sch1-info-0.txt", Commentary(0)), "commentary");
     Check(WriteTextLines(media + "Zolv-sch1-info-1.txt", Commentary(1)), "commentary");
+    Check(WriteTextLines(media + "Zolv-testi-0.txt", ExtraTexts(0)), "texts");
+    Check(WriteTextLines(media + "Zolv-testi-1.txt", ExtraTexts(1)), "texts");
     // New player: name, progress at level 0, options stored inverted (0 = on), English.
     Check(WriteTextLines(media + "Zolv-gioc.txt", {"PL1", "A", "A", "0", "0", "0", "0", "0"}),
           "player file");

@@ -35,6 +35,8 @@ std::string MovesOnly(const std::string& replay);  // the solution without infor
 
 std::vector<std::string> Commentary(int language);
 std::vector<std::string> Readme(int language);
+// Our own screens' texts, KEY=text lines for Media/Zolv-testi-LANGUAGE.txt.
+std::vector<std::string> ExtraTexts(int language);
 
 // Sound slot number, four-letter name, wave file bytes.
 struct Sound {

@@ -14,8 +14,18 @@ struct ExtraText {
     const char* english;
 };
 
+// One section per screen, so that texts added for different screens stay apart.
 const ExtraText kExtraTexts[] = {
+    // Title and help over every screen.
     {"TITLE_PRESS_KEY", "PREMI UN TASTO", "PRESS ANY KEY"},
+
+    // Player options, undo and hints.
+
+    // Map editor: checks, verdicts, questions.
+
+    // Saves, files and failures told on screen.
+
+    // Level names and the menu.
 };
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/memory.h"
 #include "runtime/core/platform/pixel_format.h"
+#include "runtime/core/platform/signals.h"
 #include "runtime/core/platform/window.h"
 #include "runtime/core/software_renderer.h"
 #include "runtime/core/sound.h"
@@ -175,7 +176,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SetFinalShutdownStep(&CloseEngine);
     RunShutdownAtExit();
     AppendLog("Init GFX");
-    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
+    PlatformCatchEndSignals();
+    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr, &EndOnSignal});
     GfxCreate();
     AddShutdownStep(&EndGraphics);
     CreateGLWindow(g_engine.startup.width, g_engine.startup.height, g_engine.startup.fps);

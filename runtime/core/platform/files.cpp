@@ -1,5 +1,7 @@
 #include "runtime/core/platform/files.h"
 
+#include <cerrno>
+#include <cstring>
 #include <system_error>
 
 std::filesystem::path PlatformPath(const std::string& name) {
@@ -19,6 +21,22 @@ bool PlatformIsReadableFile(const std::string& name) {
     if (!f) return false;
     std::fclose(f);
     return true;
+}
+
+bool PlatformFileMissing(const std::string& name, std::string* why) {
+    std::error_code ec;
+    const std::filesystem::file_status st = std::filesystem::status(PlatformPath(name), ec);
+    if (st.type() == std::filesystem::file_type::not_found) return true;
+    if (ec) {
+        *why = ec.message();
+    } else if (st.type() == std::filesystem::file_type::directory) {
+        *why = "a folder";
+    } else {
+        std::FILE* f = PlatformOpenFile(name, "r");
+        *why = f ? "not a regular file" : std::strerror(errno);
+        if (f) std::fclose(f);
+    }
+    return false;
 }
 
 void PlatformMakeFoldersFor(const std::string& name) {

@@ -22,6 +22,9 @@ int64_t PlatformFileSize(std::FILE* file);
 
 // True when `name` is a regular file that can be opened for reading.
 bool PlatformIsReadableFile(const std::string& name);
+// True when nothing of that name exists; false when something does (or its folder cannot be
+// searched, so it may), with the reason in `why`.
+bool PlatformFileMissing(const std::string& name, std::string* why);
 // Appends `bytes` at the end of `name` (created when missing) and closes it again; false when
 // the file could not be opened or written. On Windows the file is held without sharing
 // meanwhile.

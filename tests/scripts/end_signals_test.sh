@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# End signals and the file-size limit through the real program on the headless driver, on a
+# copy of the shipped media.
+# Usage: end_signals_test.sh PROGRAM CHECK
+#   signals     SIGTERM and SIGQUIT at the title's key wait, SIGHUP at the record screen's key
+#               wait and SIGINT in play end the run at once, each with error 0, exit status 0,
+#               the end report in the log and the line files flushed
+#   cr-only     a score file with CR-only line ends keeps its lines when a finish rewrites it
+#   file-limit  finishing level 0 under a file-size limit too small for the score file ends
+#               normally: the failed save is logged and shown, and no temporary file is left
+set -u
+program="$1"
+check="$2"
+here="$(cd "$(dirname "$0")" && pwd)"
+media="$here/../../media"
+finish="$here/keys/finish_level0.keys"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# A fresh copy of the shipped set in $tmp/$1.
+copy() {
+  mkdir -p "$tmp/$1"
+  cp -r "$media/Media" "$tmp/$1/" || { echo "no shipped media set"; exit 77; }
+  cp "$media"/*.txt "$media"/smalfont.bmp "$tmp/$1/" 2>/dev/null
+}
+fail() { echo "$1"; exit 1; }
+field() { sed -n "s/^$2=//p" "$tmp/$1/summary"; }
+end_report() { tr -d '\r' < "$tmp/$1/ErrorLog.txt" | sed -n '/^-End On Line$/,$p'; }
+# Starts the program in $tmp/$1 on script $2 with key waits that never give up; $! is its pid.
+start() {
+  (cd "$tmp/$1" && exec env TMPDIR="$tmp/$1" "$program" --headless --script "$2" \
+     --dir "$tmp/$1" --seed 1 --key-wait-limit 2000000000 --max-frames 2000000000 \
+     > "$tmp/$1/summary") &
+}
+# Sends signal $2 to the run in $tmp/$1 (pid $3) after $4 seconds and checks that it ended
+# within 5 seconds, normally, with its report.
+signal_and_check() {
+  local run=$1 sig=$2 pid=$3
+  sleep "$4"
+  kill -0 "$pid" 2>/dev/null || fail "$run: ended before SIGNAL $sig"
+  kill -"$sig" "$pid"
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then kill -KILL "$pid"; fail "$run: SIG$sig did not end it"; fi
+  wait "$pid" || fail "$run: exit status $? after SIG$sig"
+  [ "$(field "$run" error)" = 0 ] || fail "$run: error $(field "$run" error) after SIG$sig"
+  grep -q "SIG$sig: the program ends" "$tmp/$run/ErrorLog.txt" || fail "$run: no log line"
+  [ "$(end_report "$run" | sed -n 2p)" = 0 ] || fail "$run: no end report with error 0"
+}
+
+case "$check" in
+signals)
+  copy title-term; copy title-quit; copy record; copy play
+  printf 'wait 5\n' > "$tmp/title.keys"
+  # The finishing move of level 0 and no key after it: the record screen waits.
+  head -44 "$finish" > "$tmp/record.keys"
+  # Level 0 started, then nothing pressed: play goes on for ever with the frame limit raised.
+  head -9 "$finish" > "$tmp/play.keys"
+  start title-term "$tmp/title.keys"; p1=$!
+  start title-quit "$tmp/title.keys"; p2=$!
+  start record "$tmp/record.keys"; p3=$!
+  start play "$tmp/play.keys"; p4=$!
+  signal_and_check title-term TERM $p1 2
+  signal_and_check title-quit QUIT $p2 0
+  signal_and_check record HUP $p3 1
+  signal_and_check play INT $p4 0
+  # The record screen held the new record in the line-file cache: the end wrote it.
+  [ "$(field record map)" = 0 ] || fail "record: not on the record screen of map 0"
+  new=$(sed -n 1p "$tmp/record/Media/Zolv-sch1-punti.txt")
+  old=$(sed -n 1p "$media/Media/Zolv-sch1-punti.txt")
+  [ "$new" != "$old" ] || fail "record: the new record did not reach the disk"
+  echo "$new"
+  ;;
+cr-only)
+  copy cr
+  score="$tmp/cr/Media/Zolv-sch1-punti.txt"
+  tr -d '\n' < "$media/Media/Zolv-sch1-punti.txt" > "$score"
+  lines=$(tr -cd '\r' < "$score" | wc -c)
+  (cd "$tmp/cr" && TMPDIR="$tmp/cr" "$program" --headless --script "$finish" --dir "$tmp/cr" \
+     --seed 1 > "$tmp/cr/summary") || fail "the run failed"
+  [ "$(tr -cd '\n' < "$score" | wc -c)" = "$lines" ] || fail "score file: not $lines lines"
+  diff <(tr -d '\r' < "$score" | sed 1d) <(tr -d '\r' < "$media/Media/Zolv-sch1-punti.txt" | sed 1d) ||
+    fail "the other maps' records changed"
+  [ "$(sed -n 1p "$score")" != "$(sed -n 1p "$media/Media/Zolv-sch1-punti.txt")" ] ||
+    fail "map 0's record was not written"
+  ;;
+file-limit)
+  copy limit
+  (cd "$tmp/limit" && ulimit -f 1 && TMPDIR="$tmp/limit" "$program" --headless \
+     --script "$finish" --dir "$tmp/limit" --seed 1 > "$tmp/limit/summary")
+  status=$?
+  [ "$status" = 0 ] || fail "exit status $status under the file-size limit"
+  [ "$(end_report limit | sed -n 2p)" = 0 ] || fail "no end report with error 0"
+  grep -q 'Line file not written: Media/Zolv-sch1-punti.txt' "$tmp/limit/ErrorLog.txt" ||
+    fail "the failed save was not logged"
+  [ "$(field limit records_saved)" = 0 ] || fail "the record screen did not tell the failure"
+  left=$(find "$tmp/limit/Media" -name '.Zolv-*' | wc -l)
+  [ "$left" = 0 ] || fail "$left temporary files left in Media/"
+  cmp -s "$tmp/limit/Media/Zolv-sch1-punti.txt" "$media/Media/Zolv-sch1-punti.txt" ||
+    fail "the score file changed"
+  ;;
+*) echo "unknown check $check"; exit 2 ;;
+esac
+echo ok

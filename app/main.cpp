@@ -23,6 +23,7 @@
 #include "runtime/core/headless.h"
 #include "runtime/core/platform/program_entry.h"
 #include "runtime/core/whole_file.h"
+#include "runtime/values/line_file.h"
 
 namespace {
 
@@ -119,6 +120,8 @@ int ProgramMain(int argc, char** argv) {
     Startup() = StartupSettings{};
     ReadOptions(argc, argv);
     EngineInit(command_line, 1, "");
+    // Saves cut short by a kill or a power cut leave their temporary files beside the saves.
+    RemoveStaleSaveTemporaries("Media/", "Zolv-");
     ClearErrorState();
     MainProgram();
     EndProgram();

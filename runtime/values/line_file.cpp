@@ -225,3 +225,19 @@ void WriteFileLine(const TextValue& file, double n, const TextValue& text,
 void FlushLineFile() {
     g_cache.Flush();
 }
+
+int RemoveStaleSaveTemporaries(const std::string& folder, const std::string& prefix) {
+    constexpr double kInUseSeconds = 60;
+    int removed = 0;
+    for (const std::string& name : PlatformFilesIn(folder)) {
+        std::string target;
+        if (!PlatformIsReplaceTemporary(name, &target) || target.rfind(prefix, 0) != 0) continue;
+        const std::string path = folder + name;
+        if (PlatformFileAgeSeconds(path) < kInUseSeconds) continue;
+        if (PlatformDeleteFile(path)) {
+            AppendLog("Unfinished save removed: " + path);
+            ++removed;
+        }
+    }
+    return removed;
+}

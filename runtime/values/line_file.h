@@ -92,3 +92,9 @@ TextValue ReadFileLine(const TextValue& file, double n,
 void WriteFileLine(const TextValue& file, double n, const TextValue& text,
                    std::source_location where = std::source_location::current());
 void FlushLineFile();
+
+// Removes the temporary files that saves of files named `prefix`... in `folder` left behind
+// when the program was killed or the machine stopped in the middle of a save (their exact
+// naming pattern only, and only those not written to for a minute, which no running save
+// still uses). Each removal is logged; returns how many were removed.
+int RemoveStaleSaveTemporaries(const std::string& folder, const std::string& prefix);

@@ -7,7 +7,8 @@
 #               the end report in the log and the line files flushed
 #   cr-only     a score file with CR-only line ends keeps its lines when a finish rewrites it
 #   file-limit  finishing level 0 under a file-size limit too small for the score file ends
-#               normally: the failed save is logged and shown, and no temporary file is left
+#               normally: the failed save is logged and shown, and no temporary file is left;
+#               an old unfinished save of ours is removed at start-up, other files stay
 set -u
 program="$1"
 check="$2"
@@ -85,6 +86,13 @@ cr-only)
   ;;
 file-limit)
   copy limit
+  m="$tmp/limit/Media"
+  printf 'half' > "$m/.Zolv-sch1-memo.txt.Ab12Cd"
+  touch -d '2 hours ago' "$m/.Zolv-sch1-memo.txt.Ab12Cd"
+  for keep in .Zolv-gioc.txt.young1 .Other-file.txt.Ab12Cd Zolv-note.txt.Ab12Cd .Zolv-gioc.txt.A-12Cd; do
+    printf 'keep' > "$m/$keep"
+    [ "$keep" = .Zolv-gioc.txt.young1 ] || touch -d '2 hours ago' "$m/$keep"
+  done
   (cd "$tmp/limit" && ulimit -f 1 && TMPDIR="$tmp/limit" "$program" --headless \
      --script "$finish" --dir "$tmp/limit" --seed 1 > "$tmp/limit/summary")
   status=$?
@@ -93,7 +101,12 @@ file-limit)
   grep -q 'Line file not written: Media/Zolv-sch1-punti.txt' "$tmp/limit/ErrorLog.txt" ||
     fail "the failed save was not logged"
   [ "$(field limit records_saved)" = 0 ] || fail "the record screen did not tell the failure"
-  left=$(find "$tmp/limit/Media" -name '.Zolv-*' | wc -l)
+  [ ! -e "$m/.Zolv-sch1-memo.txt.Ab12Cd" ] || fail "the old unfinished save was not removed"
+  grep -q 'Unfinished save removed: Media/.Zolv-sch1-memo.txt.Ab12Cd' "$tmp/limit/ErrorLog.txt" ||
+    fail "the removal was not logged"
+  rm "$m/.Zolv-gioc.txt.young1" "$m/.Other-file.txt.Ab12Cd" "$m/Zolv-note.txt.Ab12Cd" \
+     "$m/.Zolv-gioc.txt.A-12Cd" || fail "a file that is not an old save of ours was removed"
+  left=$(find "$m" -name '.Zolv-*' | wc -l)
   [ "$left" = 0 ] || fail "$left temporary files left in Media/"
   cmp -s "$tmp/limit/Media/Zolv-sch1-punti.txt" "$media/Media/Zolv-sch1-punti.txt" ||
     fail "the score file changed"

@@ -1,6 +1,8 @@
 #include "runtime/core/platform/files.h"
 
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <system_error>
 
@@ -44,4 +46,34 @@ void PlatformMakeFoldersFor(const std::string& name) {
     if (folder.empty()) return;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
+}
+
+bool PlatformIsReplaceTemporary(const std::string& file_name, std::string* target) {
+    constexpr size_t kRandom = 6;
+    if (file_name.size() < kRandom + 3 || file_name[0] != '.') return false;
+    const size_t dot = file_name.size() - kRandom - 1;
+    if (file_name[dot] != '.') return false;
+    for (size_t i = dot + 1; i < file_name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(file_name[i]))) return false;
+    *target = file_name.substr(1, dot - 1);
+    return !target->empty();
+}
+
+std::vector<std::string> PlatformFilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(PlatformPath(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code type_ec;
+        if (it->is_regular_file(type_ec)) names.push_back(PlatformPathText(it->path().filename()));
+    }
+    return names;
+}
+
+double PlatformFileAgeSeconds(const std::string& name) {
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(PlatformPath(name), ec);
+    if (ec) return -1;
+    const auto age = std::filesystem::file_time_type::clock::now() - written;
+    return std::chrono::duration<double>(age).count();
 }

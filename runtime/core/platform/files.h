@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The path of a UTF-8 name (on Windows the name becomes UTF-16, so any character works).
 std::filesystem::path PlatformPath(const std::string& name);
@@ -40,6 +41,14 @@ void PlatformMakeFoldersFor(const std::string& name);
 // On failure `name` is left as it was, the temporary file is removed, and `error` (when given)
 // says which step failed and why.
 bool PlatformReplaceFile(const std::string& name, std::string_view bytes, std::string* error);
+
+// Whether `file_name` (without its folder) is the name PlatformReplaceFile gives the temporary
+// file of a target ("." + target + "." + six letters or digits); the target goes to `target`.
+bool PlatformIsReplaceTemporary(const std::string& file_name, std::string* target);
+// The names (without the folder) of the regular files in `folder`.
+std::vector<std::string> PlatformFilesIn(const std::string& folder);
+// Seconds since `name` was last written; negative when that cannot be told.
+double PlatformFileAgeSeconds(const std::string& name);
 
 // Creates a new file `folder` + `prefix` + six random characters + `suffix` that did not exist
 // before, open for writing in binary mode; its name goes to `name`. nullptr when none could be

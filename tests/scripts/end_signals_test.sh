@@ -14,7 +14,7 @@ program="$1"
 check="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
 media="$here/../../media"
-finish="$here/keys/finish_level0.keys"
+finish="$here/data/finish_level0.keys"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

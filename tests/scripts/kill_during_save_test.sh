@@ -13,7 +13,7 @@ kills="${2:-200}"
 lanes="${3:-8}"
 here="$(cd "$(dirname "$0")" && pwd)"
 media="$here/../../media"
-script="$here/keys/finish_level0.keys"
+script="$here/data/finish_level0.keys"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 [ -d "$media/Media" ] || { echo "no shipped media set"; exit 77; }

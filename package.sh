@@ -5,17 +5,18 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh dpkg-dev lintian file
-export CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+flags=(-DCMAKE_C_FLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+       -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+       -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)")
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOLV_TESTS=OFF "${launcher[@]}" "$@"
+cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOLV_TESTS=OFF "${flags[@]}" "${launcher[@]}" "$@"
 cmake --build build-deb -j2
 (cd build-deb && cpack -G DEB)
 mkdir -p build
 deb=$(ls build-deb/zolv_*_amd64.deb)
 cp "$deb" build/
 echo "== lintian $(basename "$deb")"
-lintian --info "build/$(basename "$deb")" || true
+lintian -I --pedantic "build/$(basename "$deb")" || true
 echo "build/$(basename "$deb")"

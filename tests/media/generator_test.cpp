@@ -57,6 +57,7 @@ TEST(MediaGenerator, CommittedIconsAreWhatItMakes) {
         // The PNG header states the size the folder names.
         ASSERT_GT(png.size(), 24u) << f;
         const int width = (uint8_t(png[18]) << 8) | uint8_t(png[19]);
-        EXPECT_EQ(f.find(std::to_string(width) + "x" + std::to_string(width) + "/"), 0u) << f;
+        EXPECT_EQ(
+            f, "hicolor/" + std::to_string(width) + "x" + std::to_string(width) + "/apps/zolv.png");
     }
 }

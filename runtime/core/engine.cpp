@@ -29,6 +29,7 @@
 #include "runtime/values/line_file.h"
 #include "runtime/values/media_lookup.h"
 #include "runtime/values/random.h"
+#include "runtime/values/save_folder.h"
 
 namespace {
 // The frame wait sleeps until this long before the due time and spins the rest on the clock
@@ -54,7 +55,8 @@ struct Engine {
 } g_engine;
 
 std::string GameFolder() {
-    return g_engine.startup.folder.empty() ? PlatformProgramFolder() : g_engine.startup.folder;
+    return g_engine.startup.folder.empty() ? FindDataFolder(PlatformProgramFolder())
+                                           : g_engine.startup.folder;
 }
 
 // The clock the frame schedule runs on: the virtual one in headless play.
@@ -204,6 +206,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SoundInitDevice();
     SetFont(0);
 
+    StartSaveFolder(GameFolder());
     PlatformSetCurrentFolder(GameFolder());
     StartMediaLookup();
     AddShutdownStep(&FlushLineFile);

@@ -10,6 +10,7 @@
 #include "runtime/core/log.h"
 #include "runtime/core/platform/files.h"
 #include "runtime/values/media_lookup.h"
+#include "runtime/values/save_folder.h"
 
 namespace {
 LineFileCache g_cache;
@@ -196,7 +197,7 @@ bool LineFileCache::Load(const std::string& path, std::string* why) {
 // With the media attached to the program there may be no media folder on disk, and the
 // player's progress still has to be saved: missing folders are made first.
 bool LineFileCache::WriteBack() const {
-    const std::string path = PlatformFileName(name_);
+    const std::string path = SavePath(PlatformFileName(name_));
     std::string contents;
     for (int i = 0; i <= highest_; ++i) {
         contents += slots_[static_cast<size_t>(i)];

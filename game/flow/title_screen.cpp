@@ -1,6 +1,7 @@
 #include "game/flow/title_screen.h"
 
 #include "game/maps/settings_file.h"
+#include "game/play/controls.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -13,6 +14,7 @@ EntryPoint StartUp() {
     ClearFrame();
     mostraschermo();
     Impostazioni();
+    PadKeys();
     exturbo = turbo;
     exlfps = lfps;
     CreateOffscreen(0, 0, 320, 240);

@@ -15,6 +15,12 @@ const uint8_t* PlatformKeyboardState();
 void PlatformSetKey(int code, bool down);
 void PlatformClearKeyboard();
 
+// Keys that went down since they were last taken, kept even when released again before the
+// game reads them (a quick tap between two frames). Taking marks them 0x80 in `out` (256
+// entries) and forgets them; a key read while held is forgotten on its own.
+void PlatformTakePresses(uint8_t* out);
+void PlatformForgetPress(int code);
+
 // The character the key with this game code gives under the current keyboard layout, with
 // no modifier held (letters lower case), or 0 for a key that gives none. Backspace is 8,
 // Enter and keypad Enter 10; keypad digits give digits only while Num Lock is on.

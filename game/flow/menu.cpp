@@ -8,6 +8,7 @@
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
+#include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -316,6 +317,12 @@ EntryPoint MenuLoop() {
     tasdir = -1;
     TastiAZZERA();
     Tasti();
+    if (HelpAsked() && lettera == 0) {
+        // The menu stays as it is under the help: no key of this frame acts on it.
+        DrawMenuFrame();
+        ShowHelp(HelpScreen::kMenu);
+        return EntryPoint::kMenuLoop;
+    }
     if (tasl == 1 && tasr == 1) editor = std::fabs(1 - editor);
     if (opz == kName && !NameEntry()) return EntryPoint::kMenuLoop;
     InputPhase();

@@ -273,6 +273,11 @@ void HeadlessWaitForKey() {
     }
 }
 
+void HeadlessWaitFrame() {
+    HeadlessAdvanceMs(g_headless.frame_interval_ms);
+    HeadlessNextFrame();
+}
+
 void SetHeadlessSummary(std::function<std::string()> game_lines) {
     g_headless.game_lines = std::move(game_lines);
 }

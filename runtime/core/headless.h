@@ -63,6 +63,8 @@ const uint8_t* HeadlessTaps();
 // The key wait of headless play: frames pass until the script holds a key; past the limit
 // the program stops with a runtime error and a log line saying so.
 void HeadlessWaitForKey();
+// One frame of the virtual clock passes inside a wait (the next frame's keys take effect).
+void HeadlessWaitFrame();
 
 // The game adds its own lines to the summary written when the program ends ("map=3").
 void SetHeadlessSummary(std::function<std::string()> game_lines);

@@ -204,6 +204,81 @@ void WaitAnyKey() {
     }
 }
 
+bool WaitAnyKeyOr(int code) {
+    if (HeadlessActive()) {
+        HeadlessWaitForKey();
+        RefreshKeyboard();
+        return Down(code);
+    }
+    while (CharacterKey() != 0) {
+    }
+    bool other = false;
+    while (CharacterKey() == 0) {
+        PlatformPumpAll();
+        InputIdle();
+        RefreshKeyboard();
+        if (Down(code)) {
+            other = true;
+            break;
+        }
+        if (AnyKeyDown()) PlatformSleepMs(1);
+    }
+    while (CharacterKey() != 0) {
+    }
+    return other;
+}
+
+namespace {
+// Lets time pass while waiting: a frame of the virtual clock headless, else a short sleep.
+void WaitAMoment() {
+    if (HeadlessActive()) {
+        HeadlessWaitFrame();
+        return;
+    }
+    PlatformPumpAll();
+    EndOnEscape();
+    PlatformSleepMs(kIdleSleepMs);
+}
+
+void WaitAllUp() {
+    for (;;) {
+        RefreshKeyboard();
+        if (!AnyKeyDown()) return;
+        WaitAMoment();
+    }
+}
+}  // namespace
+
+void WaitKeyPress() {
+    WaitAllUp();
+    if (HeadlessActive()) {
+        HeadlessWaitForKey();
+    } else {
+        for (;;) {
+            WaitAMoment();
+            RefreshKeyboard();
+            if (AnyKeyDown()) break;
+            std::array<uint8_t, 256> taps{};
+            PlatformTakePresses(taps.data());
+            MarkPadKeys(PlatformGamepadsTakePresses(), &taps);
+            if (std::any_of(taps.begin(), taps.end(), [](uint8_t t) { return t != 0; })) break;
+        }
+    }
+    WaitAllUp();
+    // What ended the wait is not a press for the game.
+    g_input.tapped.fill(0);
+    if (!HeadlessActive()) PlatformTakePresses(g_input.tapped.data());
+    PlatformGamepadsTakePresses();
+    g_input.tapped.fill(0);
+}
+
+std::string KeyName(int code) {
+    std::string name = PlatformKeyName(code & 0xFF);
+    if (name.empty()) return std::to_string(code & 0xFF);
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
 void InputIdle() {
     MouseState m = ReadMouse();
     PlatformMouse first = PlatformMouseRead();

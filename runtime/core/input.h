@@ -42,6 +42,16 @@ int CharacterKey();
 // still ends the program.
 void WaitAnyKey();
 
+// As WaitAnyKey, but `code` (any key, F1 say) ends it too; true when that key ended it.
+bool WaitAnyKeyOr(int code);
+
+// Waits until no key is held, then for any key or pad control to go down and be let go
+// again (a screen shown over the game, closed by any key). Events are pumped throughout.
+void WaitKeyPress();
+
+// The key's name in capitals as the keyboard shows it ("SPACE", "LEFT SHIFT"), or its code.
+std::string KeyName(int code);
+
 // Waits up to about 75 ms for any keyboard, mouse or joystick activity. Ends the program on
 // Esc when SetEscapeEnds is on.
 void InputIdle();

@@ -43,6 +43,15 @@ tap)
   run
   expect opz 2
   ;;
+help)
+  # F1 shows the help over the menu; the key closing it does not act on the menu, the next
+  # key does. On the title, F1 shows the help and the title waits on for its key.
+  say "wait 20" "press F1" "wait 3" "press Space" "wait 3" "press Space" "wait 3" \
+    "press F1" "wait 3" "press Down" "wait 3" "press Down" "wait 3" "end"
+  run
+  expect entry "menu loop"
+  expect opz 2
+  ;;
 pad)
   # A game pad alone: past the title with A, up to PLAY, B (Enter) starts level 0, the d-pad
   # plays its solution; the finish is recorded as a keyboard's would be.

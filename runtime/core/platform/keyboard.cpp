@@ -226,6 +226,13 @@ int PlatformKeyCharacter(int code) {
     return key >= 32 && key < 127 ? static_cast<int>(key) : 0;
 }
 
+std::string PlatformKeyName(int code) {
+    const SDL_Scancode sc = ScancodeFromKeyCode(code);
+    if (sc == SDL_SCANCODE_UNKNOWN) return {};
+    const char* name = SDL_GetScancodeName(sc);
+    return name ? name : "";
+}
+
 bool PlatformCapsLock() {
     return (SDL_GetModState() & KMOD_CAPS) != 0;
 }

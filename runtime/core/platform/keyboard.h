@@ -2,6 +2,7 @@
 // 128 added for the extended keys: arrows 200/203/205/208, Home 199, End 207 and so on).
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The game key code of an SDL scancode, 0 when the key has none.
@@ -39,6 +40,9 @@ struct ScriptedKey {
 void PlatformSetKeyScript(std::vector<std::vector<ScriptedKey>> steps);
 // Steps applied since the script was set.
 int PlatformKeyScriptStepsUsed();
+
+// The key's name as the keyboard shows it ("Space", "Left Shift"), empty for a code of none.
+std::string PlatformKeyName(int code);
 
 // True while Caps Lock is on.
 bool PlatformCapsLock();

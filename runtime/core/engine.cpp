@@ -92,8 +92,8 @@ void CreateGLWindow(int width, int height, double fps) {
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
     // Frames are drawn only where they change when the present can show parts of the screen;
     // ZOLV_WHOLE_FRAMES=1 draws every frame whole (to compare).
-    FrameRecordSwitch(PlatformPresentsParts() && !HeadlessActive() &&
-                      !std::getenv("ZOLV_WHOLE_FRAMES"));
+    const bool shown = !HeadlessActive() || HeadlessSettings().present;
+    FrameRecordSwitch(PlatformPresentsParts() && shown && !std::getenv("ZOLV_WHOLE_FRAMES"));
     if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
             ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());
@@ -243,7 +243,7 @@ double AdvanceDueTime(double due, double interval, double now) {
 double FrameWait() {
     EndBatch();
     LeaveTarget();
-    if (HeadlessActive()) {
+    if (HeadlessActive() && !HeadlessSettings().present) {
         // Nobody looks: nothing is presented and the due time comes at once. The frame's
         // drawing is still finished, so the renderer frees what it used (without a present
         // nothing else flushes it, and a software renderer keeps every frame's work).
@@ -264,6 +264,14 @@ double FrameWait() {
     RecClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const double t0 = Clock();
+    if (HeadlessActive()) {
+        // Shown, but on the virtual clock: the due time comes at once.
+        PlatformPumpAll();
+        HeadlessSetFrameInterval(g_engine.interval);
+        if (g_engine.due > t0) HeadlessAdvanceMs(g_engine.due - t0);
+        g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, Clock());
+        return Clock() - t0 + 1.0;
+    }
     // Events are pumped before each sleep and once the sleeping is over, not on every turn
     // of the spin: each pump asks the window system.
     for (;;) {

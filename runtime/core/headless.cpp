@@ -202,7 +202,7 @@ bool StartHeadless(const HeadlessOptions& options, std::string* error) {
     h.active = true;
     h.options = options;
     g_headless = std::move(h);
-    PlatformUseHeadlessDrivers();
+    if (!options.present) PlatformUseHeadlessDrivers();
     // The summary goes out first of the end routine's steps, before files are flushed.
     AddShutdownStep([] {
         const ErrorState& e = Errors();

@@ -1,5 +1,6 @@
 #include "game/flow/menu.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/flow/readme.h"
@@ -8,6 +9,7 @@
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
+#include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -141,7 +143,8 @@ void DrawMenuList() {
         }
         if (opz1 == 1 || entry == kRecords) ScriveTESTO(text_Str, text_x, draw_y, advance, scale);
         line_y += st;
-        if (selected) line_y += 4;
+        // The chosen entry is drawn larger: the next entry starts below its letters.
+        if (selected) line_y += entry == ttmenu ? 4 : 8;
     }
 }
 
@@ -186,8 +189,11 @@ void DrawingPhase() {
             ScriveTESTO(Substring(n_Str, c, 1), 230 + 14 * c, 54, 12, scale);
         }
         SetBlendAlpha(0);
-        ScriveTESTO(testi_Str(1, lingua) + ":" + NumberToText(map) + "/" + NumberToText(m), 170, 88,
-                    12, 0.75);
+        // A long level line ("LIVELLO:11/11") is drawn narrower so it ends inside the screen.
+        const TextValue level_Str =
+            testi_Str(1, lingua) + ":" + NumberToText(map) + "/" + NumberToText(m);
+        const int level_length = Len(level_Str) > 0 ? Len(level_Str) : 1;
+        ScriveTESTO(level_Str, 170, 88, std::min(12.0, 140.0 / level_length), 0.75);
         r = 48;
         for (int k = -1; k <= 1; ++k) {
             const int d = 8 * std::abs(k);
@@ -316,6 +322,12 @@ EntryPoint MenuLoop() {
     tasdir = -1;
     TastiAZZERA();
     Tasti();
+    if (HelpAsked() && lettera == 0) {
+        // The menu stays as it is under the help: no key of this frame acts on it.
+        DrawMenuFrame();
+        ShowHelp(HelpScreen::kMenu);
+        return EntryPoint::kMenuLoop;
+    }
     if (tasl == 1 && tasr == 1) editor = std::fabs(1 - editor);
     if (opz == kName && !NameEntry()) return EntryPoint::kMenuLoop;
     InputPhase();

@@ -10,6 +10,7 @@
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
 #include "game/play/replay_check.h"
+#include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -73,6 +74,11 @@ void DrawPlayFrame() {
 
 EntryPoint PlayFrame() {
     DrawPlayFrame();
+    if (reinizia == 0 && !ReplayCheckActive() && HelpAsked()) {
+        // The attempt stands still under the help: its clock counts frames played.
+        ShowHelp(editor != 0 ? HelpScreen::kEditor : HelpScreen::kPlay);
+        return EntryPoint::kFrame;
+    }
     mostraschermo();
     if (reinizia != 0) {
         if (ReplayCheckActive()) ReplayCheckEnd(false);

@@ -8,6 +8,7 @@
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
+#include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -114,6 +115,15 @@ void DrawRecordsTable() {
         testi_Str(2, lingua) + ":" + Substring(a_Str, 21, 2) + "." + Substring(a_Str, 23, 2), 24,
         190, 12, 0.5);
     ScriveTESTO(Substring(a_Str, 26, 3), 56, 210, 32, 1);
+    // A record set with undo or a hint carries a mark beside its holder.
+    const double mark_y[3] = {100, 155, 210};
+    bool any = false;
+    for (int k = 0; k < 3; ++k)
+        if (RecordAided(k)) {
+            ScriveTESTO("*", 140, mark_y[k], 16, 1);
+            any = true;
+        }
+    if (any) ScriveTESTO("* " + ExtraText("AID_MARK"), 8, 228, 8, 0.4);
 }
 
 void DrawMenuList() {

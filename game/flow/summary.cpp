@@ -4,6 +4,7 @@
 
 #include "game/flow/main_program.h"
 #include "game/maps/map_file.h"
+#include "game/play/play_aids.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
 #include "runtime/values/line_file.h"
@@ -32,6 +33,8 @@ void InstallHeadlessSummary() {
         number("cursor_x", giocx);
         number("cursor_y", giocy);
         number("scelta", scelta);
+        number("aided", AttemptAided() ? 1 : 0);
+        s += "hint=" + LastHint() + "\n";
         s += "save=" + std::string(LastSaveNotice()) + "\n";
         // Whether the line-file cache still holds changes the disk has not seen yet.
         number("unsaved", LineFiles().changed() ? 1 : 0);

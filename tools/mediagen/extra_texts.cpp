@@ -20,6 +20,15 @@ const ExtraText kExtraTexts[] = {
     {"TITLE_PRESS_KEY", "PREMI UN TASTO", "PRESS ANY KEY"},
 
     // Player options, undo and hints.
+    {"AID_HINT", "PROSSIMA MOSSA:", "NEXT MOVE:"},
+    {"AID_UP", "SU", "UP"},
+    {"AID_RIGHT", "DESTRA", "RIGHT"},
+    {"AID_DOWN", "GIU'", "DOWN"},
+    {"AID_LEFT", "SINISTRA", "LEFT"},
+    {"AID_NO_WAY", "DA QUI NON SI FINISCE PIU' IL LIVELLO", "NO WAY TO FINISH FROM HERE"},
+    {"AID_NO_HINT", "NESSUN AIUTO IN TEMPO", "NO HINT FOUND IN TIME"},
+    {"AID_UNDO_OR_RESTART", "U ANNULLA, SELECT RICOMINCIA", "U UNDOES, SELECT RESTARTS"},
+    {"AID_MARK", "RECORD CON AIUTI (U/I/H)", "RECORD WITH AIDS (U/I/H)"},
 
     // Map editor: checks, verdicts, questions.
 

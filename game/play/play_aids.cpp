@@ -1,0 +1,182 @@
+#include "game/play/play_aids.h"
+
+#include <vector>
+
+#include "game/play/game_actions.h"
+#include "game/play/solver_search.h"
+#include "game/screen/extra_texts.h"
+#include "game/screen/screen_helpers.h"
+#include "game/state/game_state.h"
+#include "runtime/core/input.h"
+#include "runtime/core/log.h"
+
+namespace game {
+
+namespace {
+
+// What a move changes: the play state at rest before it and the move texts being recorded.
+struct Snapshot {
+    PlayState state;
+    std::string moves, recording;
+    double testo = 0;
+};
+
+struct Aids {
+    std::vector<Snapshot> undo;
+    std::vector<int> redo;  // board directions of the moves taken back, last on top
+    Snapshot pending;
+    bool pending_valid = false;
+    bool redoing = false;
+    bool aided = false;
+    bool was_down[3] = {};
+    int hint_move = -1;  // board direction shown, -1 none
+    bool hint_none = false;
+    int hint_frames = 0;  // frames the hint stays on screen
+    std::string last_hint;
+} g;
+
+// Frames a hint or message stays on screen (about two seconds at the usual 60 frames).
+constexpr int kHintFrames = 120;
+// Processor time the hint search may take.
+constexpr double kHintSeconds = 0.5;
+
+// True on the read where the key went down.
+bool Pressed(int which, int code) {
+    const bool down = KeyDown(code) != 0;
+    const bool pressed = down && !g.was_down[which];
+    g.was_down[which] = down;
+    return pressed;
+}
+
+Snapshot Take() {
+    Snapshot s;
+    PlayStateFromGame(s.state);
+    s.moves = mosse_Str.str();
+    s.recording = replay_Str.str();
+    s.testo = testoreplay;
+    return s;
+}
+
+void Put(const Snapshot& s) {
+    PlayStateToGame(s.state);
+    mosse_Str = s.moves;
+    replay_Str = s.recording;
+    testoreplay = s.testo;
+}
+
+void Hint() {
+    PlayState state;
+    PlayStateFromGame(state);
+    PieceRules rules;
+    PieceRulesFromGame(rules);
+    solver::Limits limits;
+    limits.stop_at_first = true;
+    limits.max_seconds = kHintSeconds;
+    limits.max_states = 2000000;
+    limits.max_bytes = 512ull << 20;
+    const solver::Solution found = solver::Solve(state, rules, limits);
+    g.hint_move = found.solved ? found.first_move : -1;
+    g.hint_none = !found.solved && !found.gave_up;
+    g.hint_frames = kHintFrames;
+    g.last_hint = NumberToText(map).str() + ":" +
+                  (found.solved ? std::to_string(found.first_move)
+                                : std::string(found.gave_up ? "unknown" : "none"));
+    AppendLog("hint: map " + g.last_hint + " in " + std::to_string(found.steps) + " steps, " +
+              std::to_string(found.states) + " positions, " +
+              std::to_string(static_cast<int>(found.seconds * 1000)) + " ms");
+}
+
+// The key that walks board direction `d` under the view rotation, named in the player's language.
+std::string DirectionName(int d) {
+    static const char* const kNames[4] = {"AID_UP", "AID_RIGHT", "AID_DOWN", "AID_LEFT"};
+    const int code = CharAt(rotaz_Str, static_cast<int>(rotazione) + d) + 152;
+    const int screen = code == 200 ? 0 : code == 205 ? 1 : code == 208 ? 2 : code == 203 ? 3 : d;
+    return ExtraText(kNames[screen]);
+}
+
+}  // namespace
+
+void AidsAttemptStart() {
+    g.undo.clear();
+    g.redo.clear();
+    g.pending_valid = false;
+    g.redoing = false;
+    g.aided = false;
+    g.hint_frames = 0;
+}
+
+bool AidsKeys() {
+    if (editor != 0 || rivede == 1 || finelivello != 0) return false;
+    const bool undo = Pressed(0, kUndoKey), redo = Pressed(1, kRedoKey),
+               hint = Pressed(2, kHintKey);
+    if (movimento != -1 || scivolo != -1) return false;
+    if (undo && !g.undo.empty()) {
+        const int direction = CharAt(mosse_Str, Len(g.undo.back().moves)) - 48;
+        Put(g.undo.back());
+        g.undo.pop_back();
+        g.redo.push_back(direction);
+        g.aided = true;
+        g.hint_frames = 0;
+        tasdir = -1;
+        return true;
+    }
+    if (redo && !g.redo.empty()) {
+        tasdir = g.redo.back();
+        g.redoing = true;
+        return false;
+    }
+    if (hint) {
+        g.aided = true;
+        Hint();
+        tasdir = -1;
+        return true;
+    }
+    return false;
+}
+
+void AidsBeforeActions(bool slide_leg) {
+    g.pending_valid = false;
+    if (editor != 0 || rivede == 1 || slide_leg) return;
+    if (tasdir < 0 || movimento != -1 || scivolo != -1) return;
+    g.pending = Take();
+    g.pending_valid = true;
+}
+
+void AidsAfterActions() {
+    if (!g.pending_valid) return;
+    g.pending_valid = false;
+    const bool started = Len(mosse_Str) > static_cast<long>(g.pending.moves.size());
+    if (!started || ok == 1) {
+        g.redoing = false;
+        return;
+    }
+    g.undo.push_back(std::move(g.pending));
+    if (g.redoing && !g.redo.empty()) {
+        g.redo.pop_back();
+    } else {
+        g.redo.clear();
+    }
+    g.redoing = false;
+    g.hint_frames = 0;
+}
+
+void AidsDraw() {
+    if (g.hint_frames <= 0) return;
+    --g.hint_frames;
+    if (g.hint_move >= 0) {
+        ScriveTESTO(ExtraText("AID_HINT") + " " + DirectionName(g.hint_move), 8, 4, 9, 0.6);
+    } else {
+        ScriveTESTO(ExtraText(g.hint_none ? "AID_NO_WAY" : "AID_NO_HINT"), 8, 4, 8, 0.45);
+        ScriveTESTO(ExtraText("AID_UNDO_OR_RESTART"), 8, 16, 8, 0.45);
+    }
+}
+
+bool AttemptAided() {
+    return g.aided;
+}
+
+const std::string& LastHint() {
+    return g.last_hint;
+}
+
+}  // namespace game

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/flow/player_options.h"
 #include "game/flow/readme.h"
 #include "game/maps/board_render.h"
 #include "game/maps/settings_file.h"
@@ -14,6 +15,8 @@
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/values/line_file.h"
 
 namespace game {
@@ -282,6 +285,7 @@ EntryPoint LevelStart() {
 EntryPoint MenuSetUp() {
     rotazione = 0;
     GiocatoreDATI();
+    ApplyPlayerOptions();
     v1 = -20;
     v2 = 1;
     zoom = 1;
@@ -326,6 +330,13 @@ EntryPoint MenuLoop() {
     tasdir = -1;
     TastiAZZERA();
     Tasti();
+    OneStepPerTap();
+    // F2 opens the player's options (not while a name is being edited).
+    static bool options_key_was_down = true;
+    const bool options_key = KeyDown(kKeyF2) != 0;
+    const bool options_pressed = options_key && !options_key_was_down;
+    options_key_was_down = options_key;
+    if (options_pressed && lettera == 0) return OptionsScreen();
     if (tasl == 1 && tasr == 1) editor = std::fabs(1 - editor);
     if (opz == kName && !NameEntry()) return EntryPoint::kMenuLoop;
     InputPhase();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "game/flow/player_options.h"
 #include "game/play/game_actions.h"
 #include "game/play/solver_search.h"
 #include "game/screen/extra_texts.h"
@@ -106,7 +107,7 @@ void AidsAttemptStart() {
 }
 
 bool AidsKeys() {
-    if (editor != 0 || rivede == 1 || finelivello != 0) return false;
+    if (editor != 0 || rivede == 1 || finelivello != 0 || !CurrentOptions().aids) return false;
     const bool undo = Pressed(0, kUndoKey), redo = Pressed(1, kRedoKey),
                hint = Pressed(2, kHintKey);
     if (movimento != -1 || scivolo != -1) return false;

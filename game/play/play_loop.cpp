@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/flow/player_options.h"
 #include "game/maps/board_render.h"
 #include "game/maps/editor.h"
 #include "game/maps/map_file.h"
@@ -101,6 +102,7 @@ EntryPoint PlayStep() {
     bool aid_taken = false;
     if (keys_read) {
         Tasti();
+        if (editor == 0) OneStepPerTap();
         aid_taken = AidsKeys();
         if (mappafissa == 0 && tasa == 1 && tassta == 1) {
             zoom = std::fabs(3 - zoom);

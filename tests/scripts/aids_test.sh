@@ -111,6 +111,47 @@ dead_end)
   run
   case "$(field hint)" in 9:[0-3]) ;; *) fail "no hint after the undo ('$(field hint)')" ;; esac
   ;;
+one_step)
+  # Level 0 from its start: up is open for two cells. Held for 20 frames a direction walks
+  # once with one step per tap and repeats after a longer hold; off, 20 frames walk on.
+  for option in off on; do
+    for frames in 20 40; do
+      fresh
+      say "wait 20" "press Space" "wait 3"
+      [ "$option" = on ] && say "press F2" "wait 2" "press Right" "wait 2" "press Esc" "wait 3"
+      say "press Up" "wait 2" "press Enter" "wait 14" "hold Up $frames" "wait 30" "end"
+      run
+      got="$option/$frames:$(field steps)"
+      case "$got" in
+        off/20:2 | on/20:1 | on/40:2 | off/40:2) ;;
+        *) fail "one step per tap $option, a hold of $frames frames: $(field steps) steps" ;;
+      esac
+    done
+  done
+  ;;
+keys)
+  # The up key set on the options screen: a key already taken (Space, button A) is refused,
+  # a free one (K) is stored in the player's line and drives the game after a restart.
+  fresh
+  say "wait 20" "press Space" "wait 3" "press F2" "wait 2" "press Down" "press Down" "press Down"
+  say "press Enter" "wait 2" "press Space" "wait 2"
+  say "press Enter" "wait 2" "press K" "wait 2" "press Esc" "wait 3" "end"
+  run
+  line=$(file_line Zolv-opzioni.txt 0)
+  set -- $line
+  [ "$1 $2 $3 $4" = "PL1 0 1 1" ] || fail "options line '$line'"
+  [ "$5" = 37 ] || fail "the up key is '$5', not K (37)"
+  [ "$(echo "$line" | tr ' ' '
+' | grep -c '^57$')" = 1 ] || fail "Space was taken twice: '$line'"
+  [ "$(file_line Zolv-gioc.txt 0)" = PL1 ] || fail "the player file changed"
+  # K is up in the menu too.
+  : > "$tmp/script"
+  say "wait 20" "press Space" "wait 3" "press K" "wait 2" "press Enter" "wait 14"
+  say "hold Up 4" "wait 12" "hold K 4" "wait 12" "end"
+  run
+  [ "$(field steps)" = 1 ] || fail "after a restart K and Up walked $(field steps) steps, not 1"
+  [ "$(field cursor_y)" = 5 ] || fail "K did not walk up (y $(field cursor_y))"
+  ;;
 *)
   echo "unknown check $check"
   exit 2

@@ -1,5 +1,6 @@
 #include "game/flow/player_options.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "game/screen/extra_texts.h"
@@ -146,15 +147,23 @@ std::string EntryText(const PlayerOptions& o, int entry) {
 }
 
 void DrawScreen(const PlayerOptions& o, int chosen, const std::string& message) {
+    // Twelve entries at a time, the chosen one kept in view.
+    constexpr int kShown = 12;
+    const int first = std::clamp(chosen - kShown / 2, 0, kEntries - kShown);
     SetBlendAlpha(0);
     FillBox(0, 0, 320, 240, static_cast<int>(coloresfondo));
-    ScriveTESTO(ExtraText("OPT_TITLE"), 8, 2, 10, 0.7);
-    for (int e = 0; e < kEntries; ++e) {
-        const double y = 20 + e * 8.5;
-        if (e == chosen) ScriveTESTO(">", 2, y, 8, 0.45);
-        ScriveTESTO(EntryText(o, e), 14, y, 8, 0.45);
+    ScriveTESTO(ExtraText("OPT_TITLE"), 8, 4, 12, 0.8);
+    for (int e = first; e < first + kShown; ++e) {
+        const double y = 26 + (e - first) * 15;
+        if (e == chosen) ScriveTESTO(">", 4, y, 10, 0.6);
+        ScriveTESTO(EntryText(o, e), 18, y, 10, 0.6);
     }
-    ScriveTESTO(message.empty() ? ExtraText("OPT_HELP") : message, 4, 220, 8, 0.45);
+    if (message.empty()) {
+        ScriveTESTO(ExtraText("OPT_HELP"), 4, 208, 9, 0.5);
+        ScriveTESTO(ExtraText("OPT_HELP2"), 4, 222, 9, 0.5);
+    } else {
+        ScriveTESTO(message, 4, 215, 9, 0.5);
+    }
 }
 
 }  // namespace

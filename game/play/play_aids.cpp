@@ -8,6 +8,7 @@
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
+#include "runtime/core/draw2d.h"
 #include "runtime/core/input.h"
 #include "runtime/core/log.h"
 
@@ -164,11 +165,15 @@ void AidsAfterActions() {
 void AidsDraw() {
     if (g.hint_frames <= 0) return;
     --g.hint_frames;
+    // On a dark band under the panel, clear of the counters.
+    SetBlendAlpha(0);
     if (g.hint_move >= 0) {
-        ScriveTESTO(ExtraText("AID_HINT") + " " + DirectionName(g.hint_move), 8, 4, 9, 0.6);
+        FillBox(0, 32, 320, 18, 0x010101);
+        ScriveTESTO(ExtraText("AID_HINT") + " " + DirectionName(g.hint_move), 8, 34, 12, 0.75);
     } else {
-        ScriveTESTO(ExtraText(g.hint_none ? "AID_NO_WAY" : "AID_NO_HINT"), 8, 4, 8, 0.45);
-        ScriveTESTO(ExtraText("AID_UNDO_OR_RESTART"), 8, 16, 8, 0.45);
+        FillBox(0, 32, 320, 30, 0x010101);
+        ScriveTESTO(ExtraText(g.hint_none ? "AID_NO_WAY" : "AID_NO_HINT"), 4, 34, 9, 0.5);
+        ScriveTESTO(ExtraText("AID_UNDO_OR_RESTART"), 4, 48, 9, 0.5);
     }
 }
 

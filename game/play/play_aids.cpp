@@ -88,12 +88,30 @@ void Hint() {
               std::to_string(static_cast<int>(found.seconds * 1000)) + " ms");
 }
 
-// The key that walks board direction `d` under the view rotation, named in the player's language.
+// The screen direction (0 up ... 3 left) of board direction `d` under the view rotation: the
+// one whose key Tasti reads for it.
+int ScreenDirection(int d) {
+    return (d + static_cast<int>(rotazione)) % 4;
+}
+
 std::string DirectionName(int d) {
     static const char* const kNames[4] = {"AID_UP", "AID_RIGHT", "AID_DOWN", "AID_LEFT"};
-    const int code = CharAt(rotaz_Str, static_cast<int>(rotazione) + d) + 152;
-    const int screen = code == 200 ? 0 : code == 205 ? 1 : code == 208 ? 2 : code == 203 ? 3 : d;
-    return ExtraText(kNames[screen]);
+    return ExtraText(kNames[ScreenDirection(d)]);
+}
+
+// The wall indicator's arrow, turned to the move, over the cell the move leads to: the player
+// was last drawn at (zxp, zyp) in board pixels, cells are 20 by 12, and a zoomed board is
+// drawn `zoom` times larger.
+void DrawHintArrow(int d) {
+    static constexpr int kDx[4] = {0, 20, 0, -20}, kDy[4] = {-12, 0, 12, 0};
+    const int screen = ScreenDirection(d);
+    const double zo = zoom > 1 && mappafissa == 0 ? zoom : 1;
+    double w = 0, h = 0;
+    SpriteSize(chvarie + 2, w, h);
+    const double cx = zo * (zxp + 10 + kDx[screen]);
+    const double cy = zo * (zyp + kDy[screen] - 2);
+    DrawSpriteZoomed(static_cast<int>(chvarie + 2 + screen), static_cast<int>(cx - w * 0.3),
+                     static_cast<int>(cy - h * 0.3), 0.6, 0.6);
 }
 
 }  // namespace
@@ -168,6 +186,8 @@ void AidsDraw() {
     // On a dark band under the panel, clear of the counters.
     SetBlendAlpha(0);
     if (g.hint_move >= 0) {
+        if (g.hint_frames % 20 < 14) DrawHintArrow(g.hint_move);
+        SetBlendAlpha(0);
         FillBox(0, 32, 320, 18, 0x010101);
         ScriveTESTO(ExtraText("AID_HINT") + " " + DirectionName(g.hint_move), 8, 34, 12, 0.75);
     } else {

@@ -35,6 +35,7 @@ struct Aids {
     bool hint_none = false;
     int hint_frames = 0;  // frames the hint stays on screen
     std::string last_hint;
+    bool requested[3] = {};  // undo, redo, hint asked for by another input
 } g;
 
 // Frames a hint or message stays on screen (about two seconds at the usual 60 frames).
@@ -116,6 +117,10 @@ void DrawHintArrow(int d) {
 
 }  // namespace
 
+void RequestAid(AidRequest which) {
+    g.requested[static_cast<int>(which)] = true;
+}
+
 void AidsAttemptStart() {
     g.undo.clear();
     g.redo.clear();
@@ -126,9 +131,16 @@ void AidsAttemptStart() {
 }
 
 bool AidsKeys() {
+    // A request from another input counts once, at this reading, whether it is taken or not.
+    bool asked[3];
+    for (int k = 0; k < 3; ++k) {
+        asked[k] = g.requested[k];
+        g.requested[k] = false;
+    }
     if (editor != 0 || rivede == 1 || finelivello != 0 || !CurrentOptions().aids) return false;
-    const bool undo = Pressed(0, kUndoKey), redo = Pressed(1, kRedoKey),
-               hint = Pressed(2, kHintKey);
+    const bool undo = Pressed(0, kUndoKey) || asked[0];
+    const bool redo = Pressed(1, kRedoKey) || asked[1];
+    const bool hint = Pressed(2, kHintKey) || asked[2];
     if (movimento != -1 || scivolo != -1) return false;
     if (undo && !g.undo.empty()) {
         const int direction = CharAt(mosse_Str, Len(g.undo.back().moves)) - 48;

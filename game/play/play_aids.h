@@ -12,6 +12,11 @@ constexpr int kUndoKey = 22;
 constexpr int kRedoKey = 23;
 constexpr int kHintKey = 35;
 
+// An aid asked for by another input than its key (a game pad's button combination): taken
+// at the next reading of the controls in play as if its key had gone down.
+enum class AidRequest { kUndo, kRedo, kHint };
+void RequestAid(AidRequest which);
+
 // A new attempt: no moves to take back, nothing aided.
 void AidsAttemptStart();
 // On a frame that reads the controls in play, with the player at rest: undo, redo or hint

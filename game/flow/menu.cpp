@@ -126,7 +126,8 @@ void DrawRecordsTable() {
             ScriveTESTO("*", 140, mark_y[k], 16, 1);
             any = true;
         }
-    if (any) ScriveTESTO("* " + ExtraText("AID_MARK"), 8, 228, 8, 0.4);
+    // The legend sits on the right, between the level line and the preview.
+    if (any) ScriveTESTO("* " + ExtraText("AID_MARK"), 164, 110, 7.5, 0.45);
 }
 
 void DrawMenuList() {

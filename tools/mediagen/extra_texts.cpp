@@ -36,7 +36,7 @@ const ExtraText kExtraTexts[] = {
     {"OPT_HELP2", "INVIO E UN TASTO, ESC ESCE", "ENTER THEN A KEY, ESC LEAVES"},
     {"OPT_PRESS_KEY", "PREMI IL NUOVO TASTO", "PRESS THE NEW KEY"},
     {"OPT_KEY_TAKEN", "TASTO GIA' USATO:", "KEY ALREADY TAKEN:"},
-    {"AID_MARK", "RECORD CON AIUTI (U/I/H)", "RECORD WITH AIDS (U/I/H)"},
+    {"AID_MARK", "CON AIUTI (U I H)", "WITH AIDS (U I H)"},
 
     // Map editor: checks, verdicts, questions.
 

@@ -3,18 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/flow/player_options.h"
 #include "game/flow/readme.h"
 #include "game/maps/board_render.h"
 #include "game/maps/settings_file.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
+#include "game/screen/extra_texts.h"
 #include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/values/line_file.h"
 
 namespace game {
@@ -116,6 +120,16 @@ void DrawRecordsTable() {
         testi_Str(2, lingua) + ":" + Substring(a_Str, 21, 2) + "." + Substring(a_Str, 23, 2), 24,
         190, 12, 0.5);
     ScriveTESTO(Substring(a_Str, 26, 3), 56, 210, 32, 1);
+    // A record set with undo or a hint carries a mark beside its holder.
+    const double mark_y[3] = {100, 155, 210};
+    bool any = false;
+    for (int k = 0; k < 3; ++k)
+        if (RecordAided(k)) {
+            ScriveTESTO("*", 140, mark_y[k], 16, 1);
+            any = true;
+        }
+    // The legend sits on the right, between the level line and the preview.
+    if (any) ScriveTESTO("* " + ExtraText("AID_MARK"), 164, 110, 7.5, 0.45);
 }
 
 void DrawMenuList() {
@@ -278,6 +292,7 @@ EntryPoint LevelStart() {
 EntryPoint MenuSetUp() {
     rotazione = 0;
     GiocatoreDATI();
+    ApplyPlayerOptions();
     v1 = -20;
     v2 = 1;
     zoom = 1;
@@ -328,6 +343,13 @@ EntryPoint MenuLoop() {
         ShowHelp(HelpScreen::kMenu);
         return EntryPoint::kMenuLoop;
     }
+    OneStepPerTap();
+    // F2 opens the player's options (not while a name is being edited).
+    static bool options_key_was_down = true;
+    const bool options_key = KeyDown(kKeyF2) != 0;
+    const bool options_pressed = options_key && !options_key_was_down;
+    options_key_was_down = options_key;
+    if (options_pressed && lettera == 0) return OptionsScreen();
     if (tasl == 1 && tasr == 1) editor = std::fabs(1 - editor);
     if (opz == kName && !NameEntry()) return EntryPoint::kMenuLoop;
     InputPhase();

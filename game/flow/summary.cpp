@@ -4,6 +4,7 @@
 
 #include "game/flow/main_program.h"
 #include "game/maps/map_file.h"
+#include "game/play/play_aids.h"
 #include "game/play/records.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
@@ -33,6 +34,8 @@ void InstallHeadlessSummary() {
         number("cursor_x", giocx);
         number("cursor_y", giocy);
         number("scelta", scelta);
+        number("aided", AttemptAided() ? 1 : 0);
+        s += "hint=" + LastHint() + "\n";
         s += "save=" + std::string(LastSaveNotice()) + "\n";
         number("records_saved", RecordsSaved() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.

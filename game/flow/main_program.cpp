@@ -5,6 +5,7 @@
 #include "game/play/final_sequence.h"
 #include "game/play/play_loop.h"
 #include "game/play/replay_check.h"
+#include "runtime/core/program_end.h"
 
 namespace game {
 namespace {
@@ -46,7 +47,10 @@ EntryPoint RunEntryPoint(EntryPoint entry) {
     switch (entry) {
         case EntryPoint::kStartUp: {
             const EntryPoint next = StartUp();
-            return ReplayCheckActive() ? ReplayCheckBegin() : next;
+            if (ReplayCheckActive()) return ReplayCheckBegin();
+            // From now on every normal end keeps the options, as the exit entry does.
+            SetNormalEndStep(&SaveOptions);
+            return next;
         }
         case EntryPoint::kTitle:
             return TitleScreen();

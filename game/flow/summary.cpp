@@ -32,6 +32,7 @@ void InstallHeadlessSummary() {
         number("cursor_x", giocx);
         number("cursor_y", giocy);
         number("scelta", scelta);
+        number("turbo", turbo);
         s += "save=" + std::string(LastSaveNotice()) + "\n";
         // Whether the line-file cache still holds changes the disk has not seen yet.
         number("unsaved", LineFiles().changed() ? 1 : 0);

@@ -96,11 +96,26 @@ bool MissingLine(const TextValue& line_Str) {
     return line_Str == "NO_FILE" || line_Str == "NO_DATA";
 }
 
+bool PrintableName(const TextValue& name_Str) {
+    for (int at = 0; at < Len(name_Str); ++at)
+        if (CharAt(name_Str, at) < 32 || CharAt(name_Str, at) > 126) return false;
+    return true;
+}
+
+bool RefusedName(const TextValue& name_Str) {
+    for (int at = 0; at + 3 <= Len(kRefusedNames); at += 4)
+        if (Substring(kRefusedNames, at, 3) == name_Str) return true;
+    return false;
+}
+
 void ReadPlayerName() {
-    // Without a player file the player is "PL1", as with a name too short to use.
+    // Without a player file the player is "PL1", as with a name too short to use, one holding
+    // a character outside codes 32 to 126, or one the name entry would refuse.
     const TextValue name_Str = ReadFileLine(filegioc_Str, 0);
-    nome_Str =
-        Len(name_Str) >= 3 && !MissingLine(name_Str) ? Substring(name_Str, 0, 3) : TextValue("PL1");
+    const TextValue first_Str = Substring(name_Str, 0, 3);
+    const bool usable = Len(name_Str) >= 3 && !MissingLine(name_Str) && PrintableName(first_Str) &&
+                        !RefusedName(first_Str);
+    nome_Str = usable ? first_Str : TextValue("PL1");
 }
 
 // A switch read from the player file is 0 or 1: anything else counts as 1, so a hand-edited

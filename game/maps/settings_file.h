@@ -27,6 +27,10 @@ void SetSettingsDefaults();
 void ReadSettingsFile(int digit);
 // nome_Str from line 0 of the player file: its first three characters, or "PL1".
 void ReadPlayerName();
+// Whether every character of the name is printable (codes 32 to 126).
+bool PrintableName(const TextValue& name_Str);
+// Whether the name entry refuses the three-letter name.
+bool RefusedName(const TextValue& name_Str);
 void ReadPlayerPreferences();
 // Splits one line into comando_Str, tipo_Str, tipo2_Str and info_Str and applies it. False
 // when it ends the file ("FINE!"); lines not starting with "=" change nothing.

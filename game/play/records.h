@@ -23,6 +23,9 @@ bool CompareRecords();
 // Writes the attempt's moves as the map's replay; false (with a log line, the old replay
 // kept) when they are too long for a line of the replay file.
 bool StoreStepsReplay();
+// Writes a finished recording (replay_Str) as the map's replay; when it is too long for a
+// line the old replay stays, with a log line and a text shown until a key.
+bool StoreRecording();
 
 // With `map` already on the next map: stores it as the highest map reached when it is
 // higher and within the set.

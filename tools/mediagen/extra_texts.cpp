@@ -24,6 +24,7 @@ const ExtraText kExtraTexts[] = {
     // Map editor: checks, verdicts, questions.
 
     // Saves, files and failures told on screen.
+    {"REPLAY_TOO_LONG", "REPLAY TROPPO LUNGO: TENUTO IL VECCHIO", "REPLAY TOO LONG: OLD ONE KEPT"},
 
     // Level names and the menu.
 };

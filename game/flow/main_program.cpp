@@ -1,6 +1,7 @@
 #include "game/flow/main_program.h"
 
 #include "game/flow/menu.h"
+#include "game/flow/summary.h"
 #include "game/flow/title_screen.h"
 #include "game/play/final_sequence.h"
 #include "game/play/play_loop.h"
@@ -11,6 +12,12 @@ namespace game {
 namespace {
 
 EntryPoint g_current = EntryPoint::kStartUp;
+
+// A normal end other than the exit entry keeps the options as that entry does.
+void AtNormalEnd() {
+    NoteUnsavedBeforeEnd();
+    SaveOptions();
+}
 
 }  // namespace
 
@@ -49,7 +56,7 @@ EntryPoint RunEntryPoint(EntryPoint entry) {
             const EntryPoint next = StartUp();
             if (ReplayCheckActive()) return ReplayCheckBegin();
             // From now on every normal end keeps the options, as the exit entry does.
-            SetNormalEndStep(&SaveOptions);
+            SetNormalEndStep(&AtNormalEnd);
             return next;
         }
         case EntryPoint::kTitle:

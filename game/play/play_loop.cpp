@@ -214,7 +214,10 @@ EntryPoint FinishLevel() {
     if (editor == 0 && rivede == -1 && !replay_Str.empty()) {
         // A finished recording is saved and shown at once (unless a file line cannot hold it:
         // then the old replay stays and is shown).
-        StoreRecording();
+        if (!StoreRecording()) {
+            mostraschermo();
+            WaitAnyKey();
+        }
         rivede = 1;
         return EntryPoint::kAttemptStart;
     }

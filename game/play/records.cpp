@@ -132,10 +132,7 @@ bool StoreStepsReplay() {
 }
 
 bool StoreRecording() {
-    if (StoreReplayLine(replay_Str, "recording")) return true;
-    mostraschermo();
-    WaitAnyKey();
-    return false;
+    return StoreReplayLine(replay_Str, "recording");
 }
 
 void RecordsAtFinish() {

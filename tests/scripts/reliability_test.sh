@@ -31,7 +31,7 @@ file_line() { sed -n "$(($2 + 1))p" "$1" | tr -d '\r'; }
 # Runs the keys given (one command an argument); the status is left in $status.
 run() {
   printf '%s\n' "$@" > "$script"
-  TMPDIR="$tmp" timeout 60 "$program" --headless --script "$script" --dir "$game" --seed 1 \
+  TMPDIR="$tmp" timeout -k 5 30 "$program" --headless --script "$script" --dir "$game" --seed 1 \
     > "$tmp/summary" 2> "$tmp/stderr"
   status=$?
 }

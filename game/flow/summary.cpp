@@ -4,6 +4,7 @@
 
 #include "game/flow/main_program.h"
 #include "game/maps/map_file.h"
+#include "game/play/records.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
 #include "runtime/values/line_file.h"
@@ -43,6 +44,7 @@ void InstallHeadlessSummary() {
         number("scelta", scelta);
         number("turbo", turbo);
         s += "save=" + std::string(LastSaveNotice()) + "\n";
+        number("records_saved", RecordsSaved() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.
         number("unsaved",
                g_unsaved_before_end >= 0 ? g_unsaved_before_end : (LineFiles().changed() ? 1 : 0));

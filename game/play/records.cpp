@@ -41,6 +41,8 @@ void RecordMessage(int text, double y) {
 
 // Which records the attempt just compared has beaten.
 bool record_steps = false, record_points = false, record_time = false;
+// Whether the lines of the last record screen reached the disk.
+bool g_records_saved = true;
 
 }  // namespace
 
@@ -49,6 +51,10 @@ TextValue ScoreFileName() {
 }
 TextValue ReplayFileName() {
     return "Media/Zolv-" + mapset_Str + "-memo." + estdoc_Str;
+}
+
+bool RecordsSaved() {
+    return g_records_saved;
 }
 
 bool RecordFieldValue(const TextValue& field_Str, double* value) {
@@ -143,16 +149,20 @@ void RecordsAtFinish() {
     if (!CompareRecords()) return;
     // Both reach the disk before the key wait, the record first: a kill between the two
     // leaves the new record beside the old replay (which still finishes the level), never a
-    // new replay beside a record it did not earn.
+    // new replay beside a record it did not earn. The screen tells the player when they could
+    // not be saved (a full disk, a file-size limit, a read-only folder).
+    const int failures = LineFiles().write_failures();
     WriteFileLine(ScoreFileName(), map, a_Str);
-    FlushLineFile();
+    g_records_saved = LineFiles().Flush();
     if (record_steps) {
         StoreStepsReplay();
-        FlushLineFile();
+        g_records_saved = LineFiles().Flush() && g_records_saved;
         RecordMessage(4, 60);
     }
+    g_records_saved = g_records_saved && LineFiles().write_failures() == failures;
     if (record_points) RecordMessage(3, 120);
     if (record_time) RecordMessage(2, 180);
+    if (!g_records_saved) ScriveTESTO(ExtraText("RECORD_NOT_SAVED"), 888, 216, 12, 1);
     mostraschermo();
     WaitAnyKey();
 }

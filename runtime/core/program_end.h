@@ -52,3 +52,8 @@ void SetEndReport(bool on);
 // What the program above the runtime does at such a normal end before the files are flushed
 // (the game saves the player's options there, as its own exit does). Null: nothing.
 void SetNormalEndStep(void (*step)());
+
+// Answers an end signal (SIGTERM, SIGINT, SIGHUP, ...) caught since start: a log line naming
+// it, then a normal end. Nothing when none was caught or the program is already ending. The
+// frame step, the event pump and the headless key source call it.
+void EndOnSignal();

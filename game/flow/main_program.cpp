@@ -1,15 +1,23 @@
 #include "game/flow/main_program.h"
 
 #include "game/flow/menu.h"
+#include "game/flow/summary.h"
 #include "game/flow/title_screen.h"
 #include "game/play/final_sequence.h"
 #include "game/play/play_loop.h"
 #include "game/play/replay_check.h"
+#include "runtime/core/program_end.h"
 
 namespace game {
 namespace {
 
 EntryPoint g_current = EntryPoint::kStartUp;
+
+// A normal end other than the exit entry keeps the options as that entry does.
+void AtNormalEnd() {
+    NoteUnsavedBeforeEnd();
+    SaveOptions();
+}
 
 }  // namespace
 
@@ -46,7 +54,10 @@ EntryPoint RunEntryPoint(EntryPoint entry) {
     switch (entry) {
         case EntryPoint::kStartUp: {
             const EntryPoint next = StartUp();
-            return ReplayCheckActive() ? ReplayCheckBegin() : next;
+            if (ReplayCheckActive()) return ReplayCheckBegin();
+            // From now on every normal end keeps the options, as the exit entry does.
+            SetNormalEndStep(&AtNormalEnd);
+            return next;
         }
         case EntryPoint::kTitle:
             return TitleScreen();

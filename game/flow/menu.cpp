@@ -35,6 +35,8 @@ constexpr int kName = 6;
 constexpr int kFirstOption = 7;
 constexpr int kLastOption = 10;
 constexpr double kRed = 255;
+constexpr int kFirstPrintable = 32;
+constexpr int kLastPrintable = 126;
 
 bool Whole(double value) {
     return value == std::floor(value);
@@ -81,6 +83,8 @@ bool NameEntry() {
             int code = CharAt(n_Str, at) + static_cast<int>(tasdir) - 1;
             if (code == 64) code = 90;
             if (code == 91) code = 65;
+            // A name holds printable characters only: stepping stops at either end.
+            code = std::clamp(code, kFirstPrintable, kLastPrintable);
             nome_Str = Substring(n_Str, 0, at) + CharText(code) + Substring(n_Str, at + 1, -1);
         }
     }
@@ -240,11 +244,7 @@ void ZoomTransition() {
 }
 
 [[noreturn]] void ExitGame() {
-    WriteFileLine(filegioc_Str, 3, NumberToText(1 - suoni));
-    WriteFileLine(filegioc_Str, 4, NumberToText(1 - mostramuri));
-    WriteFileLine(filegioc_Str, 5, NumberToText(1 - vetri));
-    WriteFileLine(filegioc_Str, 6, NumberToText(turbo));
-    WriteFileLine(filegioc_Str, 7, NumberToText(1 - lingua));
+    SaveOptions();
     StopErrorZero();
 }
 
@@ -280,6 +280,14 @@ EntryPoint ActionPhase() {
 }
 
 }  // namespace
+
+void SaveOptions() {
+    WriteFileLine(filegioc_Str, 3, NumberToText(1 - suoni));
+    WriteFileLine(filegioc_Str, 4, NumberToText(1 - mostramuri));
+    WriteFileLine(filegioc_Str, 5, NumberToText(1 - vetri));
+    WriteFileLine(filegioc_Str, 6, NumberToText(turbo));
+    WriteFileLine(filegioc_Str, 7, NumberToText(1 - lingua));
+}
 
 EntryPoint LevelStart() {
     zoom = 2;
@@ -351,7 +359,12 @@ EntryPoint MenuLoop() {
     options_key_was_down = options_key;
     if (options_pressed && lettera == 0) return OptionsScreen();
     if (tasl == 1 && tasr == 1) editor = std::fabs(1 - editor);
-    if (opz == kName && !NameEntry()) return EntryPoint::kMenuLoop;
+    if (opz == kName && !NameEntry()) {
+        // The refused frame is still presented, so the keys and the window are read anew.
+        DrawMenuFrame();
+        mostraschermo();
+        return EntryPoint::kMenuLoop;
+    }
     InputPhase();
     DrawMenuFrame();
     mostraschermo();

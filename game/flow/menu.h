@@ -21,5 +21,8 @@ void DrawMenuFrame();
 // The hand-over to play of the level chosen (`map`, `editor`, `rivede` set): play's zoom and
 // frame rate, the renderer drawing for play; then the attempt starts.
 EntryPoint LevelStart();
+// Writes the option switches and the language to player-file lines 3 to 7, as the exit entry
+// does before it ends the program; every other normal end does the same.
+void SaveOptions();
 
 }  // namespace game

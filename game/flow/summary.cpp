@@ -12,6 +12,15 @@
 
 namespace game {
 
+namespace {
+// -1: not noted (the run ended otherwise); else 0 or 1.
+int g_unsaved_before_end = -1;
+}  // namespace
+
+void NoteUnsavedBeforeEnd() {
+    g_unsaved_before_end = LineFiles().changed() ? 1 : 0;
+}
+
 void InstallHeadlessSummary() {
     SetHeadlessSummary([] {
         std::string s;
@@ -36,10 +45,12 @@ void InstallHeadlessSummary() {
         number("scelta", scelta);
         number("aided", AttemptAided() ? 1 : 0);
         s += "hint=" + LastHint() + "\n";
+        number("turbo", turbo);
         s += "save=" + std::string(LastSaveNotice()) + "\n";
         number("records_saved", RecordsSaved() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.
-        number("unsaved", LineFiles().changed() ? 1 : 0);
+        number("unsaved",
+               g_unsaved_before_end >= 0 ? g_unsaved_before_end : (LineFiles().changed() ? 1 : 0));
         s += "name=" + nome_Str.str() + "\n";
         s += "menu=" +
              (ttmenu >= 0 && opz >= 0 && opz <= ttmenu ? menu_Str(opz, lingua).str()

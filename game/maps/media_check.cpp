@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"
@@ -36,27 +37,57 @@ bool AnyKeyDown() {
 
 // Shown with the runtime's built-in font on whatever screen is up, until a key or the time
 // runs out. ShowFrame pumps events, so closing the window still ends the program.
-void ShowMessage(const std::string& folder) {
+void ShowLines(const std::vector<std::string>& lines) {
     if (!EngineStarted()) return;
     LoadFont("", kMessageFont);
     const double until = TimerNow() + kMessageTimeMs;
-    const char* const lines[] = {"The game's media folder was not found.", "Looked in:", nullptr,
-                                 "Press a key to quit."};
     do {
         SetBlendAlpha(0);
         FillBox(0, 0, ScreenWidth(), ScreenHeight(), 0x101010);
         double w = 8, h = 8;
         FontCharSize(w, h);
         double y = h;
-        for (const char* line : lines) {
-            PrintText(line ? line : folder.c_str(), w, y);
+        for (const std::string& line : lines) {
+            PrintText(line.c_str(), w, y);
             y += h * 2;
         }
         ShowFrame();
     } while (!AnyKeyDown() && TimerNow() < until);
 }
 
+void ShowMessage(const std::string& folder) {
+    ShowLines(
+        {"The game's media folder was not found.", "Looked in:", folder, "Press a key to quit."});
+}
+
+// The message in lines of at most `width` characters, broken between words.
+std::vector<std::string> Wrapped(const std::string& message, size_t width) {
+    std::vector<std::string> lines(1);
+    size_t at = 0;
+    while (at < message.size()) {
+        size_t end = message.find(' ', at);
+        if (end == std::string::npos) end = message.size();
+        const std::string word = message.substr(at, end - at);
+        if (!lines.back().empty() && lines.back().size() + 1 + word.size() > width)
+            lines.emplace_back();
+        if (!lines.back().empty()) lines.back() += ' ';
+        lines.back() += word;
+        at = end + 1;
+    }
+    return lines;
+}
+
 }  // namespace
+
+void StopAtStartUp(const std::string& message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    AppendLog(message);
+    std::vector<std::string> lines = Wrapped(message, 36);
+    lines.push_back("Press a key to quit.");
+    ShowLines(lines);
+    SetErrorNumber(kErrorFile);
+    EndProgram();
+}
 
 std::string MissingMediaMessage(const std::string& settings_file) {
     return "Media folder not found: \"" + FolderSearched(settings_file) + "\" has no \"" +

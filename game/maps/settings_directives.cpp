@@ -1,4 +1,6 @@
 // One directive of a settings file, and cutting sprites from the screen.
+#include <string>
+
 #include "game/maps/settings_file.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
@@ -14,6 +16,22 @@ constexpr int kCommandAt = 1;
 constexpr int kTypeAt = 7;
 constexpr int kValueAt = 12;
 constexpr int kInfoAt = 15;
+
+// Whether `index` names an element of the table's first dimension (negative indices count back
+// from its end, as the tables' own indexing does, when `from_end` allows them).
+bool TableHolds(const TextArray& table, double index, bool from_end) {
+    const double size = ArrayBounds(table, 0);
+    return index < size && index >= (from_end ? -size : 0);
+}
+
+// A value the table cannot hold is refused with a message naming the file, line and
+// directive; the line then changes nothing.
+bool Holds(const TextArray& table, double index, bool from_end, const char* what) {
+    if (TableHolds(table, index, from_end)) return true;
+    RefuseSettingsLine(what + std::string(" ") + NumberToText(index).str() +
+                       " is outside its table");
+    return false;
+}
 
 double ValueNumber() {
     return TextToNumber(tipo2_Str);
@@ -32,6 +50,8 @@ void GiveRole() {
                           {"SOTT", &chsotto}, {"GHIA", &chghibuco}, {"UOVO", &chuovo},
                           {"PULC", &chuovo2}, {"UFOS", &chufo},     {"WIFE", &chwife},
                           {"RAGG", &chraggio}};
+    // A piece refused by its own line gets no role either.
+    if (!TableHolds(pezzi_Str, tipochr, true)) return;
     for (const Role& role : roles)
         if (tipo_Str == role.type) *role.piece = tipochr;
 }
@@ -158,26 +178,40 @@ bool ApplySettingsLine(const TextValue& line_Str) {
         ysp = 1;
     }
     if (comando_Str == "ALTEZ") SetCellSize();
-    if (comando_Str == "MENUT") ttmenu = ValueNumber();
-    if (comando_Str == "MENU0") menu_Str(ValueInteger(), 0) = info_Str;
-    if (comando_Str == "MENU1") menu_Str(ValueInteger(), 1) = info_Str;
-    if (comando_Str == "INFO0") testi_Str(ValueInteger(), 0) = info_Str;
-    if (comando_Str == "INFO1") testi_Str(ValueInteger(), 1) = info_Str;
+    if (comando_Str == "MENUT" && Holds(menu_Str, ValueNumber(), false, "menu entries up to")) {
+        ttmenu = ValueNumber();
+        NoteSettingsGiven(kSettingsMenu);
+    }
+    if ((comando_Str == "MENU0" || comando_Str == "MENU1") &&
+        Holds(menu_Str, ValueInteger(), false, "menu entry"))
+        menu_Str(ValueInteger(), comando_Str == "MENU0" ? 0 : 1) = info_Str;
+    if ((comando_Str == "INFO0" || comando_Str == "INFO1") &&
+        Holds(testi_Str, ValueInteger(), false, "text"))
+        testi_Str(ValueInteger(), comando_Str == "INFO0" ? 0 : 1) = info_Str;
     if (comando_Str == "TASTI") rotaz_Str = tipo_Str + tipo_Str;
     if (comando_Str == "TASGP" || comando_Str == "TASCE") {
         const int place = ButtonPlace();
         // A value naming no button assigns nothing.
-        if (place >= 0)
+        if (place >= 0) {
             pressioni(place + (comando_Str == "TASCE" ? 8 : 0)) = TextToInteger(tipo_Str);
+            NoteSettingsGiven(kSettingsKeys);
+        }
     }
-    if (comando_Str == "ANISC") pezzi_Str(tipochr) += tipo_Str;
+    const bool piece_line =
+        comando_Str == "ANISC" || comando_Str == "PEZZO" || comando_Str == "PEZNO";
+    const bool piece_held = !piece_line || Holds(pezzi_Str, tipochr, true, "piece");
+    if (comando_Str == "ANISC" && piece_held) pezzi_Str(tipochr) += tipo_Str;
     if (comando_Str == "PEZZI") {
         nspr = ValueNumber();
         SpriteMEMO();
     }
     if (comando_Str == "PEZZO" || comando_Str == "PEZNO") {
         sp_Str = FormattaNUMERO(spr, 3);
-        pezzi_Str(tipochr) = tipo_Str + sp_Str + tipo2_Str;
+        if (piece_held) {
+            pezzi_Str(tipochr) = tipo_Str + sp_Str + tipo2_Str;
+            NoteSettingsGiven(kSettingsPieces);
+        }
+        // A refused piece still takes its sprite, so the pieces after it keep theirs.
         nspr = 1;
         SpriteMEMO();
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "game/maps/map_file.h"
 #include "game/maps/media_check.h"
@@ -18,6 +20,14 @@ namespace {
 constexpr int kLastLine = 255;
 // Player names the name entry refuses: three letters and a blank each.
 constexpr const char* kRefusedNames = "ASS CUL FAG KKK NAZ SEX TIT WTF ";
+
+// The settings line being read, for messages about it.
+std::string g_reading_file;
+int g_reading_line = 0;
+// Per settings file (1 and 2): whether it could be opened, and its directive lines.
+bool g_file_found[3] = {};
+int g_directives[3] = {};
+unsigned g_given = 0;
 
 }  // namespace
 
@@ -86,9 +96,43 @@ void SetSettingsDefaults() {
 
 void ReadSettingsFile(int digit) {
     const TextValue file_Str = SettingsFileName(digit);
+    g_reading_file = file_Str.str();
+    g_file_found[digit] = ReadFileLine(file_Str, 0) != "NO_FILE";
+    g_directives[digit] = 0;
     for (int line = 1; line <= kLastLine; ++line) {
-        if (!ApplySettingsLine(ReadFileLine(file_Str, line))) return;
+        g_reading_line = line;
+        const TextValue line_Str = ReadFileLine(file_Str, line);
+        if (CharAt(line_Str, 0) == '=') ++g_directives[digit];
+        if (!ApplySettingsLine(line_Str)) return;
     }
+}
+
+void NoteSettingsGiven(SettingsGiven what) {
+    g_given |= what;
+}
+
+void RefuseSettingsLine(const std::string& why) {
+    // Lines counted from 1, as a text editor shows them.
+    const std::string message = g_reading_file + " line " + std::to_string(g_reading_line + 1) +
+                                ": =" + comando_Str.str() + " refused: " + why;
+    std::fprintf(stderr, "%s\n", message.c_str());
+    AppendLog(message);
+}
+
+void RequireSettingsGiven() {
+    const auto stop = [](int digit, const std::string& what) {
+        StopAtStartUp(SettingsFileName(digit).str() + " " + what +
+                      ". The game cannot start without it.");
+    };
+    for (int digit = 1; digit <= 2; ++digit) {
+        if (!g_file_found[digit]) stop(digit, "is missing or cannot be read");
+        if (g_directives[digit] == 0)
+            stop(digit, "is empty or holds no settings (no line starts with \"=\")");
+    }
+    // Where the shipped set keeps them: pieces in the first file, menu and keys in the second.
+    if (!(g_given & kSettingsPieces)) stop(1, "gives no pieces (=PEZZO lines)");
+    if (!(g_given & kSettingsMenu)) stop(2, "gives no menu texts (a valid =MENUT line)");
+    if (!(g_given & kSettingsKeys)) stop(2, "gives no keys (=TASGP or =TASCE lines)");
 }
 
 // A line the line file could not give: the file or the line is missing.
@@ -96,11 +140,26 @@ bool MissingLine(const TextValue& line_Str) {
     return line_Str == "NO_FILE" || line_Str == "NO_DATA";
 }
 
+bool PrintableName(const TextValue& name_Str) {
+    for (int at = 0; at < Len(name_Str); ++at)
+        if (CharAt(name_Str, at) < 32 || CharAt(name_Str, at) > 126) return false;
+    return true;
+}
+
+bool RefusedName(const TextValue& name_Str) {
+    for (int at = 0; at + 3 <= Len(kRefusedNames); at += 4)
+        if (Substring(kRefusedNames, at, 3) == name_Str) return true;
+    return false;
+}
+
 void ReadPlayerName() {
-    // Without a player file the player is "PL1", as with a name too short to use.
+    // Without a player file the player is "PL1", as with a name too short to use, one holding
+    // a character outside codes 32 to 126, or one the name entry would refuse.
     const TextValue name_Str = ReadFileLine(filegioc_Str, 0);
-    nome_Str =
-        Len(name_Str) >= 3 && !MissingLine(name_Str) ? Substring(name_Str, 0, 3) : TextValue("PL1");
+    const TextValue first_Str = Substring(name_Str, 0, 3);
+    const bool usable = Len(name_Str) >= 3 && !MissingLine(name_Str) && PrintableName(first_Str) &&
+                        !RefusedName(first_Str);
+    nome_Str = usable ? first_Str : TextValue("PL1");
 }
 
 // A switch read from the player file is 0 or 1: anything else counts as 1, so a hand-edited
@@ -138,7 +197,9 @@ void Impostazioni() {
     DimArray(testi_Str, 16, 2);
     Margini();
     RequireMediaFolder(SettingsFileName(1));
+    g_given = 0;
     for (int digit = 1; digit <= 2; ++digit) ReadSettingsFile(digit);
+    RequireSettingsGiven();
     ReadPlayerPreferences();
     CheckFrameRate();
     if (turbo == 1) ogni = ControlsEvery(1);

@@ -5,6 +5,8 @@
 //   =CMMND TYPE VV information...
 //   0 1    7    12 15
 #pragma once
+#include <string>
+
 #include "runtime/values/text_value.h"
 
 namespace game {
@@ -27,10 +29,24 @@ void SetSettingsDefaults();
 void ReadSettingsFile(int digit);
 // nome_Str from line 0 of the player file: its first three characters, or "PL1".
 void ReadPlayerName();
+// Whether every character of the name is printable (codes 32 to 126).
+bool PrintableName(const TextValue& name_Str);
+// Whether the name entry refuses the three-letter name.
+bool RefusedName(const TextValue& name_Str);
 void ReadPlayerPreferences();
 // Splits one line into comando_Str, tipo_Str, tipo2_Str and info_Str and applies it. False
 // when it ends the file ("FINE!"); lines not starting with "=" change nothing.
 bool ApplySettingsLine(const TextValue& line_Str);
+
+// What the game cannot start without, noted as the directives give it.
+enum SettingsGiven : unsigned { kSettingsMenu = 1, kSettingsKeys = 2, kSettingsPieces = 4 };
+void NoteSettingsGiven(SettingsGiven what);
+// Refuses the directive line being read: a message naming the file, the line and the
+// directive, with `why`, to the log and standard error.
+void RefuseSettingsLine(const std::string& why);
+// After both files: a file missing, holding no directive, or the menu texts, keys or pieces
+// given by neither stops start-up with a message naming the file and what is missing.
+void RequireSettingsGiven();
 
 // "Media/Zolv-dat" + digit + "." + text extension.
 TextValue SettingsFileName(int digit);

@@ -31,6 +31,15 @@ EntryPoint FinishLevel();
 // left switch both off.
 constexpr char kReplayModes[] = "0100-100";
 
+// Select alone in the editor: the next restart keeps the board being edited.
+bool g_keep_edited_board = false;
+
+// The demonstration: map 0 viewed from the menu's demonstration entry, which notes the
+// chosen map in map3 (the replay entry notes 111).
+bool Demonstration() {
+    return rivede == 1 && map3 >= 0 && map3 < 100 && map == 0;
+}
+
 }  // namespace
 
 double AttemptFailure() {
@@ -63,9 +72,13 @@ EntryPoint AttemptRestart() {
     scivolo = -1;
     animaffonda = 0;
     if (rivede == 1 || editor == 1) ReadReplayLine();
+    // The demonstration plays the settings' line whatever the replay file holds.
+    if (Demonstration()) rep = 0;
     if (ReplayCheckActive()) ReplayCheckAttemptStart();
     AidsAttemptStart();
-    MappaCARICA();
+    const bool keep_board = editor == 1 && g_keep_edited_board;
+    g_keep_edited_board = false;
+    if (!keep_board) MappaCARICA();
     return EntryPoint::kFrame;
 }
 
@@ -167,6 +180,7 @@ EntryPoint PlayStep() {
         rivede = 0;
         tasdir = -1;
         if (map3 > -1) return EntryPoint::kMenuLoop;
+        if (editor != 0) g_keep_edited_board = true;
         return EntryPoint::kAttemptRestart;
     }
 
@@ -215,8 +229,12 @@ namespace {
 EntryPoint FinishLevel() {
     if (ReplayCheckActive()) ReplayCheckEnd(true);
     if (editor == 0 && rivede == -1 && !replay_Str.empty()) {
-        // A finished recording is saved and shown at once.
-        WriteFileLine(ReplayFileName(), map, replay_Str);
+        // A finished recording is saved and shown at once (unless a file line cannot hold it:
+        // then the old replay stays and is shown).
+        if (!StoreRecording()) {
+            mostraschermo();
+            WaitAnyKey();
+        }
         rivede = 1;
         return EntryPoint::kAttemptStart;
     }

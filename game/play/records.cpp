@@ -144,17 +144,27 @@ bool CompareRecords() {
     return scrive == 1;
 }
 
-bool StoreStepsReplay() {
-    // The record holder's moves become the map's replay when the replay file can hold them
-    // whole; a cut replay would no longer finish the level.
-    if (static_cast<size_t>(Len(mosse_Str)) > LineFileCache::kMaxLineLength) {
-        AppendLog("Map " + NumberToText(map).str() + ": steps record of " +
-                  std::to_string(Len(mosse_Str)) +
+// A replay line the replay file can hold whole is written; a longer one would be cut and no
+// longer finish the level, so the old line stays, with a log line and a text on screen.
+static bool StoreReplayLine(const TextValue& line_Str, const char* what) {
+    if (static_cast<size_t>(Len(line_Str)) > LineFileCache::kMaxLineLength) {
+        AppendLog("Map " + NumberToText(map).str() + ": " + what + " of " +
+                  std::to_string(Len(line_Str)) +
                   " moves is too long for the replay file; old replay kept");
+        SetBlendAlpha(0);
+        ScriveTESTO(ExtraText("REPLAY_TOO_LONG"), 8, 222, 10, 0.6);
         return false;
     }
-    WriteFileLine(ReplayFileName(), map, mosse_Str);
+    WriteFileLine(ReplayFileName(), map, line_Str);
     return true;
+}
+
+bool StoreStepsReplay() {
+    return StoreReplayLine(mosse_Str, "steps record");
+}
+
+bool StoreRecording() {
+    return StoreReplayLine(replay_Str, "recording");
 }
 
 void RecordsAtFinish() {
@@ -163,18 +173,22 @@ void RecordsAtFinish() {
     SetBlendAlpha(0);
     a_Str = ReadFileLine(ScoreFileName(), map);
     if (!CompareRecords()) return;
+    // Both reach the disk before the key wait, the record first: a kill between the two
+    // leaves the new record beside the old replay (which still finishes the level), never a
+    // new replay beside a record it did not earn. The screen tells the player when they could
+    // not be saved (a full disk, a file-size limit, a read-only folder).
     const int failures = LineFiles().write_failures();
-    if (record_steps) {
-        StoreStepsReplay();
-        RecordMessage(4, 60);
-    }
-    if (record_points) RecordMessage(3, 120);
-    if (record_time) RecordMessage(2, 180);
     WriteFileLine(ScoreFileName(), map, a_Str);
     StoreAidMarks(AttemptAided());
-    // The record reaches the disk before the key wait, so that the screen can tell the
-    // player when it could not be saved (a full disk, a file-size limit, a read-only folder).
-    g_records_saved = LineFiles().Flush() && LineFiles().write_failures() == failures;
+    g_records_saved = LineFiles().Flush();
+    if (record_steps) {
+        StoreStepsReplay();
+        g_records_saved = LineFiles().Flush() && g_records_saved;
+        RecordMessage(4, 60);
+    }
+    g_records_saved = g_records_saved && LineFiles().write_failures() == failures;
+    if (record_points) RecordMessage(3, 120);
+    if (record_time) RecordMessage(2, 180);
     if (!g_records_saved) ScriveTESTO(ExtraText("RECORD_NOT_SAVED"), 888, 216, 12, 1);
     mostraschermo();
     WaitAnyKey();

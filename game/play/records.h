@@ -32,6 +32,9 @@ bool CompareRecords();
 // Writes the attempt's moves as the map's replay; false (with a log line, the old replay
 // kept) when they are too long for a line of the replay file.
 bool StoreStepsReplay();
+// Writes a finished recording (replay_Str) as the map's replay; when it is too long for a
+// line the old replay stays (false), with a log line and a text drawn for the caller to show.
+bool StoreRecording();
 
 // With `map` already on the next map: stores it as the highest map reached when it is
 // higher and within the set.

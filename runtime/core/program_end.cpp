@@ -14,6 +14,7 @@ std::vector<void (*)()> g_shutdown_steps;
 void (*g_final_step)() = nullptr;
 bool g_end_report = true;
 bool g_ending = false;
+void (*g_normal_end_step)() = nullptr;
 }  // namespace
 
 ErrorState& Errors() {
@@ -73,7 +74,16 @@ void EndProgram() {
     std::_Exit(status);
 }
 
+void SetNormalEndStep(void (*step)()) {
+    g_normal_end_step = step;
+}
+
 void EndNormally() {
+    // Once: a normal end asked for again from inside the step ends without it.
+    if (auto step = g_normal_end_step) {
+        g_normal_end_step = nullptr;
+        if (!g_ending) step();
+    }
     g_errors.number = 0;
     g_errors.line = g_errors.current_line;
     EndProgram();

@@ -44,9 +44,14 @@ void SetEndReport(bool on);
 [[noreturn]] void EndProgram();
 
 // A normal end asked for from outside the game's statements (window closed, Alt+F4, Esc, a
-// debugger's stop request): error number 0 whatever non-fatal error was recorded before,
-// error line = current line, then EndProgram.
+// debugger's stop request, the end of a headless script): the normal-end step once, then
+// error number 0 whatever non-fatal error was recorded before, error line = current line,
+// then EndProgram.
 [[noreturn]] void EndNormally();
+
+// What the program above the runtime does at such a normal end before the files are flushed
+// (the game saves the player's options there, as its own exit does). Null: nothing.
+void SetNormalEndStep(void (*step)());
 
 // Answers an end signal (SIGTERM, SIGINT, SIGHUP, ...) caught since start: a log line naming
 // it, then a normal end. Nothing when none was caught or the program is already ending. The

@@ -177,6 +177,8 @@ language)
   run
   expect lingua 0
   expect menu "RIVEDI"
+  # The end of the script kept the language: start the second run in English again.
+  cp "$source_dir/media/Media/Zolv-gioc.txt" "$game/Media/"
   : > "$script"
   title
   menu_down 2

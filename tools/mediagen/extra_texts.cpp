@@ -67,6 +67,7 @@ const ExtraText kExtraTexts[] = {
     // Map editor: checks, verdicts, questions.
 
     // Saves, files and failures told on screen.
+    {"REPLAY_TOO_LONG", "REPLAY TROPPO LUNGO: TENUTO IL VECCHIO", "REPLAY TOO LONG: OLD ONE KEPT"},
     {"RECORD_NOT_SAVED", "RECORD NON SALVATO!", "RECORD NOT SAVED!"},
 
     // Level names and the menu.

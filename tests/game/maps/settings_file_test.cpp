@@ -265,8 +265,8 @@ TEST_F(Settings, ProgressStaysWithinTheSet) {
 }
 
 TEST_F(Settings, MissingFrameRateCountsAsSixty) {
-    WriteSettings(1, {"", "fine!"});
-    WriteSettings(2, {"", "fine!"});
+    WriteSettings(1, {"", Directive("PEZZO", "AAAA", "00"), Directive("fine!")});
+    WriteSettings(2, {"", Directive("MENUT", "", "00"), Directive("TASGP", "0001", "AA")});
     game::Impostazioni();
     EXPECT_EQ(game::lfps, 60);
 }
@@ -277,12 +277,32 @@ TEST_F(Settings, ShortPlayerNameFallsBackToDefault) {
     EXPECT_EQ(game::nome_Str, "PL1");
 }
 
-TEST(SettingsDeath, MenuEntryOutsideTheTableIsIndexError) {
-    game::ResetGameState();
-    game::SetSettingsDefaults();
-    DimArray(game::menu_Str, 16, 2);
-    EXPECT_EXIT(game::ApplySettingsLine(TextValue(Directive("MENU0", "", "16", "X"))),
-                testing::ExitedWithCode(1), "");
+TEST_F(Settings, ValuesOutsideTheTablesAreRefusedNamingTheLine) {
+    WriteSettings(
+        2, {"title", "comment", Directive("MENUT", "", "99"), Directive("MENU0", "", "16", "X"),
+            Directive("INFO1", "", "99", "Y"), Directive("MENU1", "", "15", "LAST")});
+    testing::internal::CaptureStderr();
+    game::ReadSettingsFile(2);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(game::ttmenu, -1);
+    EXPECT_EQ(game::menu_Str(15, 1), "LAST");
+    EXPECT_NE(said.find("Media/Zolv-dat2.txt line 3: =MENUT"), std::string::npos) << said;
+    EXPECT_NE(said.find("line 4: =MENU0"), std::string::npos) << said;
+    EXPECT_NE(said.find("line 5: =INFO1"), std::string::npos) << said;
+    EXPECT_EQ(said.find("line 6"), std::string::npos) << said;
+}
+
+TEST_F(Settings, PieceOutsideThePieceTableIsRefusedAndGetsNoRole) {
+    game::chgioca = 7;
+    testing::internal::CaptureStderr();
+    // Type character 0xFF is piece 220 of a table of 128; "#" is piece 0.
+    EXPECT_TRUE(Apply(Directive("ANISC", "\xff   ")));
+    EXPECT_TRUE(Apply(Directive("SPRIT", "GIOC")));
+    EXPECT_TRUE(Apply(Directive("ANISC", "#   ")));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("=ANISC refused: piece 220"), std::string::npos) << said;
+    EXPECT_EQ(game::chgioca, 7);
+    EXPECT_EQ(game::pezzi_Str(0), "#   ");
 }
 
 }  // namespace
@@ -313,6 +333,39 @@ TEST(MissingMedia, PresentFolderPassesTheCheck) {
     FlushLineFile();
     std::filesystem::current_path(old);
     SUCCEED() << "a settings file with nothing but its title line is not a missing folder";
+}
+
+// Start-up stops, naming the file, when a settings file or what the game needs is missing.
+TEST(SettingsDeath, StartUpStopsNamingWhatIsMissing) {
+    const struct {
+        const char* name;
+        std::string dat1, dat2, said;
+    } cases[] = {
+        {"no second file", Directive("PEZZO", "AAAA", "00"), "", "Zolv-dat2.txt is missing"},
+        {"empty second file", Directive("PEZZO", "AAAA", "00"), "-", "Zolv-dat2.txt is empty"},
+        {"no keys", Directive("PEZZO", "AAAA", "00"), Directive("MENUT", "", "00"),
+         "Zolv-dat2.txt gives no keys"},
+        {"no pieces", Directive("MENUT", "", "00"), Directive("TASGP", "0001", "AA"),
+         "Zolv-dat1.txt gives no pieces"},
+    };
+    for (const auto& c : cases) {
+        const std::string folder = MakeScratchFolder("settings");
+        std::filesystem::create_directories(folder + "Media");
+        ASSERT_TRUE(WriteWholeFile(folder + "Media/Zolv-dat1.txt", CrLfLines({"", c.dat1})));
+        const std::string dat2 = c.dat2 == "-" ? "" : CrLfLines({"", c.dat2});
+        if (!c.dat2.empty()) {
+            ASSERT_TRUE(WriteWholeFile(folder + "Media/Zolv-dat2.txt", dat2));
+        }
+        EXPECT_EXIT(
+            {
+                FlushLineFile();
+                std::filesystem::current_path(folder);
+                game::ResetGameState();
+                game::Impostazioni();
+            },
+            testing::ExitedWithCode(1), c.said)
+            << c.name;
+    }
 }
 
 }  // namespace

@@ -95,6 +95,21 @@ TEST_F(Records, ATooLongStepsRecordKeepsTheOldReplay) {
     EXPECT_EQ(ReadMedia("Zolv-sch1-memo.txt"), CrLfLines({"0011"}));
 }
 
+TEST_F(Records, ATooLongRecordingKeepsTheOldReplay) {
+    game::map = 1;
+    WriteMedia("Zolv-sch1-memo.txt", CrLfLines({"0123", "2211"}));
+    game::replay_Str = std::string(LineFileCache::kMaxLineLength + 1, '2');
+    EXPECT_FALSE(game::StoreRecording());
+    FlushLineFile();
+    EXPECT_EQ(ReadMedia("Zolv-sch1-memo.txt"), CrLfLines({"0123", "2211"}));
+
+    game::replay_Str = std::string(LineFileCache::kMaxLineLength, '3');
+    EXPECT_TRUE(game::StoreRecording());
+    FlushLineFile();
+    EXPECT_EQ(ReadMedia("Zolv-sch1-memo.txt"),
+              CrLfLines({"0123", std::string(LineFileCache::kMaxLineLength, '3')}));
+}
+
 TEST_F(Records, MarkerAndMissingLinesMeanNoReplay) {
     game::map = 1;
     game::ReadReplayLine();

@@ -8,6 +8,7 @@
 #include "game/play/commentary.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
+#include "game/play/level_names.h"
 #include "game/play/records.h"
 #include "game/play/replay_check.h"
 #include "game/screen/screen_helpers.h"
@@ -39,8 +40,14 @@ double AttemptFailure() {
     return reason;
 }
 
+namespace {
+// Frames left to show the level's name over the board at the start of a level.
+int name_frames = 0;
+}  // namespace
+
 EntryPoint AttemptStart() {
     tempo = 0;
+    name_frames = static_cast<int>(2 * lfps);
     return AttemptRestart();
 }
 
@@ -69,6 +76,10 @@ void DrawPlayFrame() {
     MappaRENDER();
     reinizia = AttemptFailure();
     if (reinizia != 0) ScriveTESTO(testi_Str(reinizia + 9, lingua), 20, 100, 24, 2);
+    if (name_frames > 0 && reinizia == 0 && editor == 0) {
+        --name_frames;
+        DrawLevelName(map, 4);
+    }
 }
 
 EntryPoint PlayFrame() {

@@ -2,7 +2,9 @@
 # The shipped levels, proven on every build.
 # Usage: level_checks.sh CHECK SOURCE_DIR PROGRAM [MAP...]
 #   solve    the solver (PROGRAM) solves every map within its limits, and every line of the
-#            replay file finishes its map in the fewest steps
+#            replay file finishes its map in the fewest steps, and the set keeps its
+#            difficulty curve (blocks of ten climbing to their last level, dead ends, no
+#            shared solutions)
 #   doc      docs/levels.md is what the solver writes for the shipped levels
 #   replays  every line of the replay file (or the lines of the maps named), played through
 #            the real main loop of the game (PROGRAM) headless, finishes its level; with
@@ -17,7 +19,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 case "$check" in
 solve)
-  "$program" "$source_dir/media" --check-replays > "$tmp/out" 2>&1
+  "$program" "$source_dir/media" --check-replays --check-curve > "$tmp/out" 2>&1
   status=$?
   cat "$tmp/out"
   [ "$status" -eq 0 ] || { echo "the solver refused a level (status $status)"; exit 1; }

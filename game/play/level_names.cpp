@@ -1,0 +1,34 @@
+#include "game/play/level_names.h"
+
+#include "game/screen/screen_helpers.h"
+#include "game/state/game_state.h"
+#include "runtime/core/draw2d.h"
+#include "runtime/values/line_file.h"
+
+namespace game {
+
+TextValue LevelNamesFileName() {
+    return "Media/Zolv-" + mapset_Str + "-nomi-" + CharText(static_cast<int>(48 + lingua)) + "." +
+           estdoc_Str;
+}
+
+TextValue LevelName(double m) {
+    if (m < 0) return "";
+    return ReadFileLine(LevelNamesFileName(), m);
+}
+
+void DrawLevelName(double m, double y) {
+    const TextValue name = LevelName(m);
+    const int length = Len(name);
+    if (length == 0) return;
+    // Eight pixels a letter at half size; longer names get smaller so they stay on screen.
+    const double advance = length > 36 ? 288.0 / length : 8;
+    const double width = (length + 1) * advance;
+    SetBlendAlpha(0.35);
+    FillBox(static_cast<int>(160 - width / 2 - 4), static_cast<int>(y - 2),
+            static_cast<int>(width + 8), 20, 0);
+    SetBlendAlpha(0);
+    ScriveTESTO(name, 160 - width / 2, y, advance, advance / 16);
+}
+
+}  // namespace game

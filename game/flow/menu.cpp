@@ -195,7 +195,7 @@ void DrawingPhase() {
             DrawLine(160, static_cast<int>(r) + d, 160, 240 - d, 0);
             DrawLine(8 + d, static_cast<int>(r), 312 - d, static_cast<int>(r), 0);
         }
-        if (opz != kDemonstration) DrawLevelName(map, 222);
+        if (opz != kDemonstration) DrawLevelName(map, 240, 202, 156);
     }
     if (editor != 0 && opz < ttmenu) ScriveTESTO(testi_Str(9, lingua), 176, 216, 8, 0.5);
     opz1 = 1;

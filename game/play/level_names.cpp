@@ -1,5 +1,7 @@
 #include "game/play/level_names.h"
 
+#include <algorithm>
+
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -17,18 +19,18 @@ TextValue LevelName(double m) {
     return ReadFileLine(LevelNamesFileName(), m);
 }
 
-void DrawLevelName(double m, double y) {
+void DrawLevelName(double m, double centre, double y, double width_limit) {
     const TextValue name = LevelName(m);
     const int length = Len(name);
     if (length == 0) return;
-    // Eight pixels a letter at half size; longer names get smaller so they stay on screen.
-    const double advance = length > 36 ? 288.0 / length : 8;
+    // Eight pixels a letter at half size; longer names get smaller so they fit.
+    const double advance = std::min(8.0, width_limit / (length + 1));
     const double width = (length + 1) * advance;
     SetBlendAlpha(0.35);
-    FillBox(static_cast<int>(160 - width / 2 - 4), static_cast<int>(y - 2),
-            static_cast<int>(width + 8), 20, 0);
+    FillBox(static_cast<int>(centre - width / 2 - 3), static_cast<int>(y - 2),
+            static_cast<int>(width + 6), static_cast<int>(2 * advance + 4), 0);
     SetBlendAlpha(0);
-    ScriveTESTO(name, 160 - width / 2, y, advance, advance / 16);
+    ScriveTESTO(name, centre - width / 2, y, advance, advance / 16);
 }
 
 }  // namespace game

@@ -9,7 +9,8 @@ namespace game {
 TextValue LevelNamesFileName();
 // The name of map `m` in the player's language, or empty.
 TextValue LevelName(double m);
-// Draws the name of map `m` centred on x 160 at height `y`, small enough to fit 320 pixels.
-void DrawLevelName(double m, double y);
+// Draws the name of map `m` on a dark band centred on x `centre` at height `y`, its letters
+// made smaller where needed to fit `width_limit` pixels.
+void DrawLevelName(double m, double centre, double y, double width_limit);
 
 }  // namespace game

@@ -4,8 +4,9 @@
 #   solve    the solver (PROGRAM) solves every map within its limits, and every line of the
 #            replay file finishes its map in the fewest steps, and the set keeps its
 #            difficulty curve (blocks of ten climbing to their last level, dead ends, no
-#            shared solutions)
-#   doc      docs/levels.md is what the solver writes for the shipped levels
+#            shared solutions); and docs/levels.md is what the solver writes for the shipped
+#            levels (the same run: one search per level)
+#   doc      docs/levels.md alone
 #   replays  every line of the replay file (or the lines of the maps named), played through
 #            the real main loop of the game (PROGRAM) headless, finishes its level; with
 #            map 0, so does the demonstration's line of the settings
@@ -19,11 +20,14 @@ trap 'rm -rf "$tmp"' EXIT
 
 case "$check" in
 solve)
-  "$program" "$source_dir/media" --check-replays --check-curve > "$tmp/out" 2>&1
+  "$program" "$source_dir/media" --check-replays --check-curve --levels-doc "$tmp/levels.md" \
+    --ideas "$source_dir/tools/solver/level_ideas.txt" > "$tmp/out" 2>&1
   status=$?
   cat "$tmp/out"
   [ "$status" -eq 0 ] || { echo "the solver refused a level (status $status)"; exit 1; }
   grep -q '^speed: ' "$tmp/out" || { echo "no speed figure"; exit 1; }
+  diff -u "$source_dir/docs/levels.md" "$tmp/levels.md" ||
+    { echo "docs/levels.md is out of date: regenerate it with the solver"; exit 1; }
   ;;
 doc)
   "$program" "$source_dir/media" --levels-doc "$tmp/levels.md" \

@@ -78,7 +78,7 @@ void DrawPlayFrame() {
     if (reinizia != 0) ScriveTESTO(testi_Str(reinizia + 9, lingua), 20, 100, 24, 2);
     if (name_frames > 0 && reinizia == 0 && editor == 0) {
         --name_frames;
-        DrawLevelName(map, 160, 4, 300);
+        DrawLevelName(map, 160, 30, 300);
     }
 }
 

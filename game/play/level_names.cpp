@@ -26,9 +26,9 @@ void DrawLevelName(double m, double centre, double y, double width_limit) {
     // Eight pixels a letter at half size; longer names get smaller so they fit.
     const double advance = std::min(8.0, width_limit / (length + 1));
     const double width = (length + 1) * advance;
-    SetBlendAlpha(0.35);
+    SetBlendAlpha(0.7);
     FillBox(static_cast<int>(centre - width / 2 - 3), static_cast<int>(y - 2),
-            static_cast<int>(width + 6), static_cast<int>(2 * advance + 4), 0);
+            static_cast<int>(width + 6), static_cast<int>(2 * advance + 4), 0x302020);
     SetBlendAlpha(0);
     ScriveTESTO(name, centre - width / 2, y, advance, advance / 16);
 }

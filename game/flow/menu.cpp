@@ -9,6 +9,7 @@
 #include "game/maps/settings_file.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
+#include "game/play/level_names.h"
 #include "game/play/records.h"
 #include "game/screen/extra_texts.h"
 #include "game/screen/help_overlay.h"
@@ -218,6 +219,7 @@ void DrawingPhase() {
             DrawLine(160, static_cast<int>(r) + d, 160, 240 - d, 0);
             DrawLine(8 + d, static_cast<int>(r), 312 - d, static_cast<int>(r), 0);
         }
+        if (opz != kDemonstration) DrawLevelName(map, 240, 202, 156);
     }
     if (editor != 0 && opz < ttmenu) ScriveTESTO(testi_Str(9, lingua), 176, 216, 8, 0.5);
     opz1 = 1;

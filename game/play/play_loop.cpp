@@ -9,6 +9,7 @@
 #include "game/play/commentary.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
+#include "game/play/level_names.h"
 #include "game/play/play_aids.h"
 #include "game/play/records.h"
 #include "game/play/replay_check.h"
@@ -51,8 +52,14 @@ double AttemptFailure() {
     return reason;
 }
 
+namespace {
+// Frames left to show the level's name over the board at the start of a level.
+int name_frames = 0;
+}  // namespace
+
 EntryPoint AttemptStart() {
     tempo = 0;
+    name_frames = static_cast<int>(2 * lfps);
     return AttemptRestart();
 }
 
@@ -87,6 +94,10 @@ void DrawPlayFrame() {
     AidsDraw();
     reinizia = AttemptFailure();
     if (reinizia != 0) ScriveTESTO(testi_Str(reinizia + 9, lingua), 20, 100, 24, 2);
+    if (name_frames > 0 && reinizia == 0 && editor == 0) {
+        --name_frames;
+        DrawLevelName(map, 160, 30, 300);
+    }
 }
 
 EntryPoint PlayFrame() {

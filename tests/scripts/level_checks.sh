@@ -2,8 +2,11 @@
 # The shipped levels, proven on every build.
 # Usage: level_checks.sh CHECK SOURCE_DIR PROGRAM [MAP...]
 #   solve    the solver (PROGRAM) solves every map within its limits, and every line of the
-#            replay file finishes its map in the fewest steps
-#   doc      docs/levels.md is what the solver writes for the shipped levels
+#            replay file finishes its map in the fewest steps, and the set keeps its
+#            difficulty curve (blocks of ten climbing to their last level, dead ends, no
+#            shared solutions); and docs/levels.md is what the solver writes for the shipped
+#            levels (the same run: one search per level)
+#   doc      docs/levels.md alone
 #   replays  every line of the replay file (or the lines of the maps named), played through
 #            the real main loop of the game (PROGRAM) headless, finishes its level, also in
 #            turbo with the view turned, where every cell's points are doubled; with map 0,
@@ -18,11 +21,14 @@ trap 'rm -rf "$tmp"' EXIT
 
 case "$check" in
 solve)
-  "$program" "$source_dir/media" --check-replays > "$tmp/out" 2>&1
+  "$program" "$source_dir/media" --check-replays --check-curve --levels-doc "$tmp/levels.md" \
+    --ideas "$source_dir/tools/solver/level_ideas.txt" > "$tmp/out" 2>&1
   status=$?
   cat "$tmp/out"
   [ "$status" -eq 0 ] || { echo "the solver refused a level (status $status)"; exit 1; }
   grep -q '^speed: ' "$tmp/out" || { echo "no speed figure"; exit 1; }
+  diff -u "$source_dir/docs/levels.md" "$tmp/levels.md" ||
+    { echo "docs/levels.md is out of date: regenerate it with the solver"; exit 1; }
   ;;
 doc)
   "$program" "$source_dir/media" --levels-doc "$tmp/levels.md" \
@@ -32,6 +38,8 @@ doc)
     { echo "docs/levels.md is out of date: regenerate it with the solver"; exit 1; }
   ;;
 replays)
+  # The software renderer's drawing threads only cost time here: the check draws no pixels.
+  export LP_NUM_THREADS=0
   # A copy of the media set: finishing a level writes records and replays.
   cp -r "$source_dir/media/Media" "$tmp/Media"
   wanted=("$@")

@@ -80,6 +80,13 @@ int main(int argc, char** argv) {
     Check(WriteTextLines(media + "Zolv-sch1-memo.txt", replays), "replays");
     Check(WriteTextLines(media + "Zolv-sch1-info-0.txt", Commentary(0)), "commentary");
     Check(WriteTextLines(media + "Zolv-sch1-info-1.txt", Commentary(1)), "commentary");
+    if (LevelNames(0).size() != levels.size() || LevelNames(1).size() != levels.size()) {
+        std::fprintf(stderr, "mediagen: %zu levels but %zu and %zu names\n", levels.size(),
+                     LevelNames(0).size(), LevelNames(1).size());
+        return 1;
+    }
+    Check(WriteTextLines(media + "Zolv-sch1-nomi-0.txt", LevelNames(0)), "level names");
+    Check(WriteTextLines(media + "Zolv-sch1-nomi-1.txt", LevelNames(1)), "level names");
     Check(WriteTextLines(media + "Zolv-testi-0.txt", ExtraTexts(0)), "texts");
     Check(WriteTextLines(media + "Zolv-testi-1.txt", ExtraTexts(1)), "texts");
     // New player: name, progress at level 0, options stored inverted (0 = on), English.

@@ -34,6 +34,8 @@ std::string MapLine(const Level& l);
 std::string MovesOnly(const std::string& replay);  // the solution without information stops
 
 std::vector<std::string> Commentary(int language);
+// The levels' names in `language` (0 Italian, 1 English), one per map.
+std::vector<std::string> LevelNames(int language);
 std::vector<std::string> Readme(int language);
 // Our own screens' texts, KEY=text lines for Media/Zolv-testi-LANGUAGE.txt.
 std::vector<std::string> ExtraTexts(int language);

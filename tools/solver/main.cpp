@@ -1,4 +1,4 @@
-// solver MEDIA_DIR [MAP...] [--write-replays | --check-replays]
+// solver MEDIA_DIR [MAP...] [--write-replays | --check-replays] [--check-curve]
 //        [--levels-doc FILE --ideas FILE] [--max-states N] [--max-memory-mb N]
 //        [--first-move MAP:D ...] [--hint-times]
 // Loads the media set in MEDIA_DIR (the folder holding Media/) the game's way, checks every
@@ -7,6 +7,7 @@
 // the positions expanded per second and the solution's replay line, or why the level is
 // refused. --write-replays stores each solution as the map's line of the replay file;
 // --check-replays refuses a map whose stored replay line does not finish it in its fewest steps;
+// --check-curve refuses a set that breaks the difficulty curve (game/play/level_curve.h);
 // --levels-doc writes the table of levels (ideas one a line from --ideas). Exit status 0 when
 // every map is solved, 1 when one is refused, 2 on a usage error. --first-move MAP:D checks that
 // move D (0 up ... 3 left, "none" for no move) from MAP's start begins a shortest solution
@@ -23,6 +24,7 @@
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/play/game_actions.h"
+#include "game/play/level_curve.h"
 #include "game/play/records.h"
 #include "game/play/solver_search.h"
 #include "game/state/game_state.h"
@@ -87,7 +89,7 @@ int main(int argc, char** argv) {
     if (args.size() < 2) Usage("no media folder");
     const std::filesystem::path media = std::filesystem::absolute(PlatformPath(args[1]));
     std::vector<int> wanted;
-    bool write_replays = false, check_replays = false;
+    bool write_replays = false, check_replays = false, check_curve = false;
     std::string doc_path, ideas_path;
     std::vector<std::pair<int, int>> first_moves;
     bool hint_times = false;
@@ -99,6 +101,8 @@ int main(int argc, char** argv) {
             write_replays = true;
         } else if (a == "--check-replays") {
             check_replays = true;
+        } else if (a == "--check-curve") {
+            check_curve = true;
         } else if (a == "--levels-doc" && has_value) {
             doc_path = Absolute(args[++i]);
         } else if (a == "--ideas" && has_value) {
@@ -122,6 +126,7 @@ int main(int argc, char** argv) {
             Usage("unknown option " + a);
         }
     }
+    if (check_curve && !wanted.empty()) Usage("--check-curve needs every map");
     if (!doc_path.empty() && ideas_path.empty()) Usage("--levels-doc needs --ideas");
     const std::vector<std::string> ideas =
         ideas_path.empty() ? std::vector<std::string>{} : ReadLines(ideas_path);
@@ -227,6 +232,19 @@ int main(int argc, char** argv) {
         rows.push_back(row);
     }
     if (write_replays) FlushLineFile();
+    if (check_curve && refused == 0) {
+        std::vector<solver::LevelFigures> figures;
+        for (const Row& r : rows) {
+            std::string moves;
+            for (char c : r.solution.line)
+                if (c >= '0' && c <= '3') moves += c;
+            figures.push_back(
+                {r.map, r.solution.steps, r.solution.states, r.solution.dead_ends, moves});
+        }
+        const std::vector<std::string> faults = solver::CurveFaults(figures);
+        for (const auto& f : faults) std::printf("curve: refused: %s\n", f.c_str());
+        refused += static_cast<int>(faults.size());
+    }
     for (const Row& r : rows)
         if (!largest || r.solution.states > largest->solution.states) largest = &r;
     if (largest) {

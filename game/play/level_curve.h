@@ -1,0 +1,28 @@
+// The difficulty curve the shipped map set keeps, checked on the solver's figures: levels come
+// in blocks of ten whose last level is the hardest (most steps and most positions of its
+// block); from level 40 on that last level has at least 20,000 positions and 60 steps, from
+// level 70 on at least 50,000 positions and 80 steps; at least half of the levels from 40 on
+// have dead ends; and no two levels share a shortest solution.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace solver {
+
+struct LevelFigures {
+    int map = 0;
+    int steps = 0;
+    uint64_t states = 0;
+    bool dead_ends = false;
+    std::string moves;  // the shortest solution's moves (replay line without stops)
+};
+
+// Where the curve starts being kept: blocks before this map are the teaching levels.
+inline constexpr int kCurveFirstMap = 40;
+
+// One line of text per broken rule; none when the set keeps the curve. `levels` holds every
+// map of the set, in map order.
+std::vector<std::string> CurveFaults(const std::vector<LevelFigures>& levels);
+
+}  // namespace solver

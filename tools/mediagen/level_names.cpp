@@ -1,0 +1,123 @@
+// The levels' names, Italian and English, one pair per map in map order; written to
+// Media/Zolv-sch1-nomi-0.txt and -1.txt, one name a line. Plain ASCII (the font has codes
+// 32-126 only).
+#include "media_set.h"
+
+namespace mediagen {
+
+namespace {
+struct Name {
+    const char* italian;
+    const char* english;
+};
+const std::vector<Name> kNames = {
+    {"Le prime uova", "First eggs"},
+    {"Pulcini e chioccia", "Chicks and the hen"},
+    {"Gemme tra i sassi", "Gems among rocks"},
+    {"Ghiaccio sottile", "Thin ice"},
+    {"Lo scivolo", "The slide"},
+    {"Il cancello", "The gate"},
+    {"Barriera rossa", "Red barrier"},
+    {"Blu e verde", "Blue and green"},
+    {"Tre coppie gialle", "Three yellow pairs"},
+    {"La cabina", "The cabin"},
+    {"Labirinto di vetro", "Glass maze"},
+    {"Un po' di tutto", "A bit of everything"},
+    {"Rosso due volte", "Red twice"},
+    {"Cabina e cancello", "Cabin and gate"},
+    {"Quattro lastre", "Four ice tiles"},
+    {"Intorno all'isola", "Round the island"},
+    {"Quattro cabine", "Four cabins"},
+    {"Scivoli e verde", "Slides and green"},
+    {"Il lago gelato", "The frozen lake"},
+    {"Quattro cancelli", "Four gates"},
+    {"Giardino di vetro", "Glass garden"},
+    {"L'anello", "The slide ring"},
+    {"Due ponti", "Two bridges"},
+    {"Cabine sull'anello", "Cabins on a ring"},
+    {"Porta gialla", "Yellow door"},
+    {"Quattro isole", "Four islands"},
+    {"Il cortile", "The hen's yard"},
+    {"Rosso e blu", "Red and blue"},
+    {"Nastri", "Conveyors"},
+    {"La nursery", "The nursery"},
+    {"Lo stagno", "The frozen pond"},
+    {"Sala dei nastri", "Hall of strips"},
+    {"Il frutteto", "The orchard"},
+    {"Quattro stanze", "Four rooms"},
+    {"Stanza dopo stanza", "Room after room"},
+    {"Il castello", "The castle"},
+    {"Giardino di cabine", "Cabin garden"},
+    {"La sala gialla", "The yellow hall"},
+    {"Il grande labirinto", "The glass labyrinth"},
+    {"Finale", "Finale"},
+    {"Stanze rosse", "Red rooms"},
+    {"Dietro il rosso", "Behind the red"},
+    {"Cabine al fiume", "Cabins by the river"},
+    {"La giostra", "The carousel"},
+    {"Porte girevoli", "Revolving doors"},
+    {"Porte rosse", "Red doors"},
+    {"Il corridoio", "The corridor"},
+    {"Rosso acceso", "Bright red"},
+    {"Tre stanze", "Three rooms"},
+    {"Blu e verde, ancora", "Blue and green again"},
+    {"Su e giu'", "Up and down"},
+    {"Il casello", "The toll house"},
+    {"Il muro d'acqua", "The water wall"},
+    {"Il mare", "The sea"},
+    {"Tre canali", "Three canals"},
+    {"Rosso di sera", "Red at evening"},
+    {"Cancelli bianchi", "White gates"},
+    {"Scivoli sul ghiaccio", "Slides on the ice"},
+    {"Giro di chiave", "Turn of the key"},
+    {"Tutto insieme", "All together"},
+    {"Verde prato", "Meadow green"},
+    {"La stazione", "The station"},
+    {"La rimessa", "The shed"},
+    {"Cortile giallo", "Yellow yard"},
+    {"Acque blu", "Blue waters"},
+    {"Il mulino", "The mill"},
+    {"Le garitte", "The sentry boxes"},
+    {"Il passaggio", "The passage"},
+    {"Mezzo giro", "Half a turn"},
+    {"La fiera", "The fair"},
+    {"Due muri", "Two walls"},
+    {"Il pollaio", "The henhouse"},
+    {"Cantina", "Cellar"},
+    {"Il traghetto", "The ferry"},
+    {"Tornelli", "Turnstiles"},
+    {"Il gran finale", "The grand finale"},
+    {"Il girone", "The round"},
+    {"Due colori", "Two colours"},
+    {"La palude", "The marsh"},
+    {"Girasoli", "Sunflowers"},
+    {"Il recinto", "The pen"},
+    {"La chioccia", "The mother hen"},
+    {"Rosso scuro", "Dark red"},
+    {"Le chiuse", "The locks"},
+    {"Porta e ponte", "Door and bridge"},
+    {"La diga", "The dam"},
+    {"Limoni", "Lemons"},
+    {"Oro", "Gold"},
+    {"Canneto", "Reed bed"},
+    {"Il granaio", "The granary"},
+    {"Smeraldo", "Emerald"},
+    {"Il porto", "The harbour"},
+    {"Miele", "Honey"},
+    {"La dogana", "The customs post"},
+    {"Le cabine", "The cabins"},
+    {"Lo stretto", "The strait"},
+    {"Paglia", "Straw"},
+    {"Il sole", "The sun"},
+    {"La grande aia", "The great farmyard"},
+    {"Zafferano", "Saffron"},
+};
+}  // namespace
+
+std::vector<std::string> LevelNames(int language) {
+    std::vector<std::string> out;
+    for (const Name& n : kNames) out.push_back(language == 0 ? n.italian : n.english);
+    return out;
+}
+
+}  // namespace mediagen

@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "game/maps/editor_history.h"
 #include "game/maps/map_file.h"
 #include "game/maps/tile_read.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
+#include "runtime/core/input.h"
 
 namespace game {
 
@@ -39,8 +41,25 @@ constexpr int kRowPieces = 13;
 constexpr int kRowSpacing = 24;
 constexpr int kRowLeft = 6;
 
+// Undo and redo: U and I, keys no shipped key setting uses (key codes).
+constexpr int kUndoKey = 22;
+constexpr int kRedoKey = 23;
+
+// The board's drawing grid on the logical screen: cells 20 pixels apart across and 12 down
+// (a cell's picture stands 4 pixels above the one behind), the cursor box 16 high.
+constexpr int kCellWidth = 20;
+constexpr int kCellDepth = 12;
+// The piece row's band, in pixels from the top of the 320 x 240 screen.
+constexpr int kRowTop = 216;
+
 // Select+Start that opened the editor from test play and are still held.
 bool g_select_start_held = false;
+
+// The keys and buttons of the frame before, so a press acts once.
+struct EditorPresses {
+    bool undo = false, redo = false, left = false, right = false;
+    double painted_x = -1, painted_y = -1;  // the last cell a stroke painted
+} g_presses;
 
 double GridStep(const char* steps) {
     const double d = AvvolgiVALORE(rotazione + tasdir, 0, 3);
@@ -77,6 +96,66 @@ void PutChosenPiece() {
     MappaModificaXY();
 }
 
+double WrapChoice(double choice) {
+    return AvvolgiVALORE(choice, kChoiceLowest, kChoiceHighest);
+}
+
+// The board cell under logical-screen pixel (px, py) into xr, yr, through the zoom, the
+// board's offsets and the view rotation; false off the board.
+bool CellUnderPointer(int px, int py) {
+    const double scale = mappafissa == 0 ? zoom : 1;
+    if (scale <= 0) return false;
+    const double gx = std::floor((px / scale - bordox) / kCellWidth);
+    const double gy = std::floor((py / scale - bordoy - 2) / kCellDepth);
+    SetViewWindow();
+    if (gx < 0 || gy < 0 || gx > xym || gy > xym) return false;
+    return GridCell(gx, gy);
+}
+
+// Left button: a press in the piece row chooses that piece; on the board the cursor goes to
+// the cell and the chosen piece is put there, on every cell the held button passes. Right
+// button picks the piece of the cell; the wheel steps through the pieces.
+void EditorMouse() {
+    const MouseState m = ReadMouse();
+    EditorPresses& p = g_presses;
+    const bool left_press = m.left != 0 && !p.left;
+    const bool right_press = m.right != 0 && !p.right;
+    if (m.wheel != 0) scelta = WrapChoice(scelta - m.wheel);
+    if (left_press && m.y >= kRowTop && zoom < 3) {
+        const int place = (m.x - kRowLeft) / kRowSpacing;
+        if (m.x >= kRowLeft && place < kRowPieces) scelta = WrapChoice(scelta + place - 6);
+    } else if ((m.left != 0 && (p.painted_x >= 0 || left_press)) || right_press) {
+        if (CellUnderPointer(m.x, m.y) && (m.y < kRowTop || zoom == 3)) {
+            giocx = xr;
+            giocy = yr;
+            if (right_press) {
+                MappaLeggeTILE();
+                scelta = va - 6;
+            } else if (xr != p.painted_x || yr != p.painted_y) {
+                if (p.painted_x < 0) EditorEditBegin();
+                PutChosenPiece();
+                p.painted_x = xr;
+                p.painted_y = yr;
+            }
+        }
+    }
+    if (m.left == 0 && p.painted_x >= 0) {
+        EditorEditDone();
+        p.painted_x = p.painted_y = -1;
+    }
+    p.left = m.left != 0;
+    p.right = m.right != 0;
+}
+
+void EditorHistoryKeys() {
+    EditorPresses& p = g_presses;
+    const bool undo = KeyDown(kUndoKey) != 0, redo = KeyDown(kRedoKey) != 0;
+    if (undo && !p.undo) EditorUndo();
+    if (redo && !p.redo) EditorRedo();
+    p.undo = undo;
+    p.redo = redo;
+}
+
 }  // namespace
 
 void EditorEnteredWithSelectStart() {
@@ -90,21 +169,32 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
     if (tasb == 1 && (tasl == 1 || tasr == 1)) return std::nullopt;
     // A press of Select+Start longer than one reading of the keys would otherwise leave the
     // editor it has just opened.
+    EditorTrackBoard(keys_read);
     if (tassel == 1 && tassta == 1 && !g_select_start_held) {
+        if (!EditorMayDropChanges()) return EntryPoint::kFrame;
         if (prova != 0) editor = 0;
         rotazione = 0;
         return EntryPoint::kMenuSetUp;
     }
-    if (tasb == 1 && tasdir > -1) ShiftBoard();
+    EditorHistoryKeys();
+    EditorMouse();
+    if (tasb == 1 && tasdir > -1) {
+        EditorEditBegin();
+        ShiftBoard();
+        EditorEditDone();
+    }
     xr = giocx;
     yr = giocy;
     MappaLeggeTILE();
     if (tasx == 1) scelta = va - 6;
     if (tasy == 1) {
         if (tassta == 0) {
+            EditorEditBegin();
             PutChosenPiece();
+            EditorEditDone();
         } else {
             MappaSALVA();
+            if (LastSaveWritten()) EditorBoardSaved();
             return EntryPoint::kFrame;
         }
     }
@@ -112,7 +202,8 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
         if (tasa == 1)
             scelta = AvvolgiVALORE(scelta + GridStep(kChoiceSteps), kChoiceLowest, kChoiceHighest);
         if (tassel == 1) {
-            // Changes not saved are dropped: the chosen map is loaded from its file.
+            // Changes not saved are dropped once asked: the chosen map is loaded from its file.
+            if (!EditorMayDropChanges()) return EntryPoint::kFrame;
             MappaSceglie();
             return EntryPoint::kAttemptStart;
         }
@@ -161,6 +252,7 @@ void DrawPieceRow() {
         // The chosen piece's cell character blinks once per animation cycle.
         if (s == scelta + 6 && animazione == 0) ScriveTESTO(first_Str, x, 222 - y1, 20, 1);
     }
+    DrawEditorNotice();
 }
 
 void MappaSceglie() {

@@ -23,6 +23,10 @@ const char* LastSaveNotice() {
     return g_save_notice;
 }
 
+bool LastSaveWritten() {
+    return g_save_notice == kSavedText;
+}
+
 TextValue MapFileName() {
     return "Media/Zolv-" + mapset_Str + "-mappe." + estdoc_Str;
 }

@@ -22,6 +22,12 @@ const ExtraText kExtraTexts[] = {
     // Player options, undo and hints.
 
     // Map editor: checks, verdicts, questions.
+    {"EDITOR_UNSAVED_ASK", "NON SALVATA: DI NUOVO PER PERDERLA",
+     "UNSAVED CHANGES: AGAIN TO DROP THEM"},
+    {"EDITOR_UNDONE", "ANNULLATO", "UNDONE"},
+    {"EDITOR_REDONE", "RIFATTO", "REDONE"},
+    {"EDITOR_NOTHING_TO_UNDO", "NIENTE DA ANNULLARE", "NOTHING TO UNDO"},
+    {"EDITOR_NOTHING_TO_REDO", "NIENTE DA RIFARE", "NOTHING TO REDO"},
 
     // Saves, files and failures told on screen.
 

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The map editor's mouse, undo and redo and its question before dropping changes, through the
+# real program on the headless driver with the mouse injected by the key script, on a copy of
+# the media.
+# Usage: editor_mouse_test.sh PROGRAM CHECK
+#   paint-undo  drag paints a row of six cells; U undoes the stroke, I redoes it, U once
+#               more and a second stroke of three cells, one U, I: the saved file holds
+#               exactly the second stroke; a right click picks a piece, the wheel steps
+#   ask-drop    Select with a direction on a changed board asks and stays; the same keys
+#               again drop the changes; an unchanged board goes at once
+set -u
+program="$1"
+check="$2"
+app_dir="$(cd "$(dirname "$0")/../.." && pwd)/media"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+work="$tmp/work"
+mkdir -p "$work"
+cp -r "$app_dir/Media" "$work/" || { echo "no shipped media set"; exit 77; }
+for f in Leggimi.txt Read_Me.txt smalfont.bmp; do
+  [ -e "$app_dir/$f" ] && cp "$app_dir/$f" "$work/"
+done
+maps="$work/Media/Zolv-sch1-mappe.txt"
+player="$work/Media/Zolv-gioc.txt"
+sed -i '3s/^[^\r]*/F/' "$player"
+cp "$maps" "$tmp/maps.before"
+
+board() { sed -n "$(($2 + 1))p" "$1" | tr -d '\r'; }
+field() { sed -n "s/^$1=//p" "$tmp/summary"; }
+fail() { echo "$1"; cat "$tmp/summary" 2>/dev/null; exit 1; }
+run() {
+  printf '%s\n' "$@" > "$tmp/script"
+  (cd "$work" && TMPDIR="$tmp" "$program" --headless --script "$tmp/script" --dir "$work" \
+     --seed 3 > "$tmp/summary") || fail "headless run failed"
+}
+to_editor=('wait 20' 'press Space' 'wait 3' 'press Q+W' 'wait 3' 'press Up' 'wait 3'
+           'press Right' 'wait 3' 'press Enter' 'wait 12')
+start_board=$(board "$tmp/maps.before" 1)
+# The editor shows the whole board: cell (x, y) is drawn 20 pixels across and 12 down from
+# (0, 12); these are the middles of the cells' faces on the 320 x 240 screen.
+px() { echo $(($1 * 20 + 10)); }
+py() { echo $(($2 * 12 + 20)); }
+# Board text with cells from (x0, y) to (x1, y) set to character c.
+painted() {
+  local b="$1" c="$2" y="$3" x
+  for ((x = $4; x <= $5; x++)); do b="${b:0:$((y * 16 + x))}$c${b:$((y * 16 + x + 1))}"; done
+  echo "$b"
+}
+
+case "$check" in
+paint-undo)
+  # The piece of cell (7, 5) is picked with the right button ("T" on map 1).
+  piece="${start_board:$((5 * 16 + 7)):1}"
+  run "${to_editor[@]}" "mouse $(px 7 0) $(py 0 5)" 'click right' 'wait 4' \
+      "mouse $(px 1 0) $(py 0 2)" "drag $(px 6 0) $(py 0 2) 12" 'wait 4' \
+      'press U' 'wait 4' 'press I' 'wait 4' 'press U' 'wait 4' \
+      "mouse $(px 2 0) $(py 0 9)" "drag $(px 4 0) $(py 0 9) 6" 'wait 4' \
+      'press U' 'wait 4' 'press I' 'wait 4' 'hold Z+Tab 4' 'wait 10' 'press M' 'wait 10' 'end'
+  [ "$(field save)" = "MAPPA SALVATA!" ] || fail "no confirmation"
+  expected=$(painted "$start_board" "$piece" 9 2 4)
+  [ "$(board "$maps" 1)" = "$expected" ] || fail "the saved board is not the second stroke"
+  # The drag alone, saved, paints exactly cells 1 to 6 of row 2.
+  cp "$tmp/maps.before" "$maps"
+  run "${to_editor[@]}" "mouse $(px 7 0) $(py 0 5)" 'click right' 'wait 4' \
+      "mouse $(px 1 0) $(py 0 2)" "drag $(px 6 0) $(py 0 2) 12" 'wait 4' \
+      'hold Z+Tab 4' 'wait 10' 'press M' 'wait 10' 'end'
+  [ "$(board "$maps" 1)" = "$(painted "$start_board" "$piece" 2 1 6)" ] ||
+    fail "the drag did not paint cells 1 to 6 of row 2"
+  ;;
+ask-drop)
+  # One click changes the board; Select+Right asks and stays on map 1.
+  run "${to_editor[@]}" 'hold X 4' "mouse $(px 3 0) $(py 0 3)" 'click left' 'wait 4' \
+      'hold Backspace+Right 4' 'wait 12' 'end'
+  [ "$(field map)" = 1 ] || fail "a changed board was dropped without asking"
+  run "${to_editor[@]}" 'hold X 4' "mouse $(px 3 0) $(py 0 3)" 'click left' 'wait 4' \
+      'hold Backspace+Right 4' 'wait 12' 'hold Backspace+Right 4' 'wait 12' \
+      'hold Backspace+Left 4' 'wait 12' 'hold Z+Tab 4' 'wait 10' 'press M' 'wait 10' 'end'
+  [ "$(field map)" = 1 ] || fail "the second press did not choose map 2, or map 2 asked"
+  cmp -s "$maps" "$tmp/maps.before" || fail "the dropped change was kept"
+  ;;
+*) echo "unknown check $check"; exit 2 ;;
+esac
+echo ok

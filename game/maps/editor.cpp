@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/maps/editor_checks.h"
 #include "game/maps/editor_history.h"
 #include "game/maps/map_file.h"
 #include "game/maps/tile_read.h"
@@ -41,9 +42,12 @@ constexpr int kRowPieces = 13;
 constexpr int kRowSpacing = 24;
 constexpr int kRowLeft = 6;
 
-// Undo and redo: U and I, keys no shipped key setting uses (key codes).
+// Undo and redo (U and I), the verdict (V) and storing the solution as the replay (K): keys
+// no shipped key setting uses (key codes).
 constexpr int kUndoKey = 22;
 constexpr int kRedoKey = 23;
+constexpr int kVerdictKey = 47;
+constexpr int kStoreSolutionKey = 37;
 
 // The board's drawing grid on the logical screen: cells 20 pixels apart across and 12 down
 // (a cell's picture stands 4 pixels above the one behind), the cursor box 16 high.
@@ -57,7 +61,7 @@ bool g_select_start_held = false;
 
 // The keys and buttons of the frame before, so a press acts once.
 struct EditorPresses {
-    bool undo = false, redo = false, left = false, right = false;
+    bool undo = false, redo = false, verdict = false, store = false, left = false, right = false;
     double painted_x = -1, painted_y = -1;  // the last cell a stroke painted
 } g_presses;
 
@@ -147,13 +151,20 @@ void EditorMouse() {
     p.right = m.right != 0;
 }
 
-void EditorHistoryKeys() {
+// A key that acts once per press.
+bool Pressed(int code, bool* was_down) {
+    const bool down = KeyDown(code) != 0;
+    const bool pressed = down && !*was_down;
+    *was_down = down;
+    return pressed;
+}
+
+void EditorExtraKeys() {
     EditorPresses& p = g_presses;
-    const bool undo = KeyDown(kUndoKey) != 0, redo = KeyDown(kRedoKey) != 0;
-    if (undo && !p.undo) EditorUndo();
-    if (redo && !p.redo) EditorRedo();
-    p.undo = undo;
-    p.redo = redo;
+    if (Pressed(kUndoKey, &p.undo)) EditorUndo();
+    if (Pressed(kRedoKey, &p.redo)) EditorRedo();
+    if (Pressed(kVerdictKey, &p.verdict)) ShowEditorVerdict();
+    if (Pressed(kStoreSolutionKey, &p.store)) StoreEditorSolution();
 }
 
 }  // namespace
@@ -176,7 +187,7 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
         rotazione = 0;
         return EntryPoint::kMenuSetUp;
     }
-    EditorHistoryKeys();
+    EditorExtraKeys();
     EditorMouse();
     if (tasb == 1 && tasdir > -1) {
         EditorEditBegin();
@@ -195,6 +206,8 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
         } else {
             MappaSALVA();
             if (LastSaveWritten()) EditorBoardSaved();
+            // What the saved map lacks, and whether it can be finished.
+            ShowEditorVerdict();
             return EntryPoint::kFrame;
         }
     }

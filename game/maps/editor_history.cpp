@@ -1,6 +1,7 @@
 #include "game/maps/editor_history.h"
 
 #include <deque>
+#include <vector>
 
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
@@ -153,8 +154,17 @@ void EditorNotice(const std::string& text) {
 void DrawEditorNotice() {
     const History& h = g_history;
     if (h.notice_frames <= 0 || h.notice.empty()) return;
-    FillBox(0, 196, 320, 12, 0);
-    ScriveTESTO(h.notice, 888, 198, 8, 0.5);
+    // Up to three lines above the piece row.
+    std::vector<std::string> lines;
+    size_t from = 0;
+    for (size_t at; (at = h.notice.find('\n', from)) != std::string::npos; from = at + 1)
+        lines.push_back(h.notice.substr(from, at - from));
+    lines.push_back(h.notice.substr(from));
+    if (lines.size() > 3) lines.resize(3);
+    const int top = 208 - 9 * static_cast<int>(lines.size());
+    FillBox(0, top - 1, 320, 9 * static_cast<int>(lines.size()) + 1, 0);
+    for (size_t i = 0; i < lines.size(); ++i)
+        ScriveTESTO(lines[i], 888, top + 9 * static_cast<double>(i), 8, 0.5);
 }
 
 }  // namespace game

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/flow/main_program.h"
+#include "game/maps/editor_history.h"
 #include "game/maps/map_file.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
@@ -33,6 +34,8 @@ void InstallHeadlessSummary() {
         number("cursor_y", giocy);
         number("scelta", scelta);
         s += "save=" + std::string(LastSaveNotice()) + "\n";
+        s += "editor_notice=" + LastEditorNotice() + "\n";
+        number("board_changed", EditorBoardChanged() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.
         number("unsaved", LineFiles().changed() ? 1 : 0);
         s += "name=" + nome_Str.str() + "\n";

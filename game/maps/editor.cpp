@@ -4,12 +4,15 @@
 
 #include "game/maps/editor_checks.h"
 #include "game/maps/editor_history.h"
+#include "game/maps/editor_records.h"
 #include "game/maps/map_file.h"
 #include "game/maps/tile_read.h"
+#include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/input.h"
+#include "runtime/values/line_file.h"
 
 namespace game {
 
@@ -204,10 +207,15 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
             PutChosenPiece();
             EditorEditDone();
         } else {
+            const TextValue old_board = ReadFileLine(MapFileName(), map);
             MappaSALVA();
-            if (LastSaveWritten()) EditorBoardSaved();
+            bool moved = false;
+            if (LastSaveWritten()) {
+                EditorBoardSaved();
+                moved = MoveStaleRecords(old_board);
+            }
             // What the saved map lacks, and whether it can be finished.
-            ShowEditorVerdict();
+            ShowEditorVerdict(moved ? ExtraText("EDITOR_RECORDS_MOVED") : "");
             return EntryPoint::kFrame;
         }
     }

@@ -32,10 +32,21 @@ const std::string& YesNo(bool yes) {
 }  // namespace
 
 EditorVerdict JudgeEditorBoard() {
-    EditorVerdict v;
     PieceRules rules;
-    PieceRulesFromGame(rules);
     PlayState start;
+    EditorVerdict v = EditorStartState(&start, &rules);
+    if (v.starts == 0) return v;
+    solver::Limits limits;
+    limits.max_states = kEditorSearchStates;
+    v.solution = solver::Solve(start, rules, limits, true);
+    return v;
+}
+
+EditorVerdict EditorStartState(PlayState* start_state, PieceRules* rules_out) {
+    EditorVerdict v;
+    PieceRules& rules = *rules_out;
+    PieceRulesFromGame(rules);
+    PlayState& start = *start_state;
     PlayStateFromGame(start);
     const auto start_char = static_cast<uint8_t>(chrdiff + chgioca);
     const auto floor_char = static_cast<uint8_t>(chrdiff + chsotto);
@@ -65,10 +76,6 @@ EditorVerdict JudgeEditorBoard() {
     start.scivolo = -1;
     start.animaffonda = 0;
     start.movx = start.movy = 0;
-    if (v.starts == 0) return v;
-    solver::Limits limits;
-    limits.max_states = kEditorSearchStates;
-    v.solution = solver::Solve(start, rules, limits, true);
     return v;
 }
 
@@ -90,10 +97,10 @@ std::string EditorVerdictText(const EditorVerdict& v) {
     return checks + "\n" + found;
 }
 
-void ShowEditorVerdict() {
+void ShowEditorVerdict(const std::string& first_line) {
     const EditorVerdict v = JudgeEditorBoard();
     const std::string text = EditorVerdictText(v);
-    EditorNotice(text);
+    EditorNotice(first_line.empty() ? text : first_line + "\n" + text);
     // The log keeps the verdict with the search's time, for level makers comparing boards.
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.3f", v.solution.seconds);

@@ -151,6 +151,13 @@ void EditorNotice(const std::string& text) {
     g_history.notice_frames = kNoticeFrames;
 }
 
+std::string LastEditorNotice() {
+    std::string text = g_history.notice;
+    for (char& c : text)
+        if (c == '\n') c = ';';
+    return text;
+}
+
 void DrawEditorNotice() {
     const History& h = g_history;
     if (h.notice_frames <= 0 || h.notice.empty()) return;

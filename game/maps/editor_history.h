@@ -33,5 +33,7 @@ void EditorCountEggs();
 // A notice shown under the board for about three seconds.
 void EditorNotice(const std::string& text);
 void DrawEditorNotice();
+// The last notice, its lines joined by ";" (for the headless summary).
+std::string LastEditorNotice();
 
 }  // namespace game

@@ -6,6 +6,8 @@
 #   paint-undo  drag paints a row of six cells; U undoes the stroke, I redoes it, U once
 #               more and a second stroke of three cells, one U, I: the saved file holds
 #               exactly the second stroke; a right click picks a piece, the wheel steps
+#   stale-replay  a save that takes map 4's exit away warns of it and moves the replay and
+#               records that no longer fit to the backup file
 #   ask-drop    Select with a direction on a changed board asks and stays; the same keys
 #               again drop the changes; an unchanged board goes at once
 set -u
@@ -77,6 +79,39 @@ ask-drop)
       'hold Backspace+Left 4' 'wait 12' 'hold Z+Tab 4' 'wait 10' 'press M' 'wait 10' 'end'
   [ "$(field map)" = 1 ] || fail "the second press did not choose map 2, or map 2 asked"
   cmp -s "$maps" "$tmp/maps.before" || fail "the dropped change was kept"
+  ;;
+stale-replay)
+  # Map 4's exit (9, 6) painted over with the empty piece of (0, 0) and saved: the save warns
+  # that the map has no exit, and the replay that walked to it moves with the records line to
+  # the backup file; the lines become those of a fresh map.
+  memo="$work/Media/Zolv-sch1-memo.txt"
+  scores="$work/Media/Zolv-sch1-punti.txt"
+  old_replay=$(board "$memo" 4)
+  old_records=$(board "$scores" 4)
+  run "${to_editor[@]}" 'hold Backspace+Right 4' 'wait 8' 'hold Backspace+Right 4' 'wait 8' \
+      'hold Backspace+Right 4' 'wait 8' "mouse $(px 0 0) $(py 0 0)" 'click right' 'wait 4' \
+      "mouse $(px 9 0) $(py 0 6)" 'click left' 'wait 4' 'hold Z+Tab 4' 'wait 10' 'press M' \
+      'wait 10' 'end'
+  [ "$(field map)" = 4 ] || fail "not on map 4"
+  [ "$(board "$maps" 4)" = "$(painted "$(board "$tmp/maps.before" 4)" '$' 6 9 9)" ] ||
+    fail "map 4 was not saved with its exit painted over"
+  case "$(field editor_notice)" in *"EXIT:NO"*) ;; *) fail "no warning of the missing exit" ;; esac
+  case "$(field editor_notice)" in *BACKUP*) ;; *) fail "no message of the moved lines" ;; esac
+  backup="$work/Media/Zolv-sch1-backup.txt"
+  [ "$(board "$backup" 0)" = "map 4 replay $old_replay" ] || fail "the replay is not in the backup"
+  [ "$(board "$backup" 1)" = "map 4 records $old_records" ] || fail "the records are not in the backup"
+  [ "$(board "$memo" 4)" = "Ruto_Software" ] || fail "the replay line does not hold the marker"
+  [ "$(board "$scores" 4)" = "04 9999 --- ---- --- 9999 --- " ] || fail "the records line is not fresh"
+  [ "$(board "$memo" 3)" = "$(board "$app_dir/Media/Zolv-sch1-memo.txt" 3)" ] || fail "map 3's replay moved"
+  # A save that keeps the replay finishing moves nothing: map 1 with a "T" in a corner far
+  # from its path.
+  cp "$backup" "$tmp/backup.before"
+  run "${to_editor[@]}" "mouse $(px 7 0) $(py 0 5)" 'click right' 'wait 4' \
+      "mouse $(px 15 0) $(py 0 15)" 'click left' 'wait 4' 'hold Z+Tab 4' 'wait 10' 'press M' \
+      'wait 10' 'end'
+  [ "$(board "$maps" 1)" != "$(board "$tmp/maps.before" 1)" ] || fail "map 1 was not changed"
+  cmp -s "$backup" "$tmp/backup.before" || fail "a replay that still finishes was moved"
+  [ "$(board "$memo" 1)" = "$(board "$app_dir/Media/Zolv-sch1-memo.txt" 1)" ] || fail "map 1's replay changed"
   ;;
 *) echo "unknown check $check"; exit 2 ;;
 esac

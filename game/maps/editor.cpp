@@ -1,6 +1,8 @@
 #include "game/maps/editor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "game/maps/editor_checks.h"
 #include "game/maps/editor_history.h"
@@ -59,6 +61,9 @@ constexpr int kCellDepth = 12;
 // The piece row's band, in pixels from the top of the 320 x 240 screen.
 constexpr int kRowTop = 216;
 
+// Yellow as 0x00BBGGRR: the frame round the chosen piece.
+constexpr int kChosenFrame = 0x00FFFF;
+
 // Select+Start that opened the editor from test play and are still held.
 bool g_select_start_held = false;
 
@@ -101,6 +106,19 @@ void PutChosenPiece() {
     newtipo_Str = Substring(*entry, static_cast<int>(AvvolgiVALORE(0 - rotazione, 0, 3)), 1);
     // An empty table entry puts nothing: the cell keeps its piece.
     MappaModificaXY();
+}
+
+// A piece's name in the player's language, from its two kind letters (characters 7 and 8 of
+// its table entry): the name of both letters where there is one, else of the first.
+std::string PieceName(const TextValue& entry) {
+    const std::string e = entry.str();
+    if (e.size() < 8) return "";
+    const std::string both = "PIECE_" + e.substr(7, std::min<size_t>(2, e.size() - 7));
+    const std::string& name = ExtraText(both);
+    if (name != both) return name;
+    const std::string first = "PIECE_" + e.substr(7, 1);
+    const std::string& general = ExtraText(first);
+    return general != first ? general : std::string();
 }
 
 double WrapChoice(double choice) {
@@ -272,6 +290,15 @@ void DrawPieceRow() {
         DrawSprite(static_cast<int>(sp), static_cast<int>(x), static_cast<int>(240 - y1));
         // The chosen piece's cell character blinks once per animation cycle.
         if (s == scelta + 6 && animazione == 0) ScriveTESTO(first_Str, x, 222 - y1, 20, 1);
+        if (s == scelta + 6) {
+            // A steady frame round the chosen piece, and its name at the top right.
+            const int left = static_cast<int>(x) - 2, right = static_cast<int>(x) + kRowSpacing;
+            const int top = static_cast<int>(238 - y1);
+            DrawLine(left, top, right, top, kChosenFrame);
+            DrawLine(left, top, left, 239, kChosenFrame);
+            DrawLine(right, top, right, 239, kChosenFrame);
+            ScriveTESTO(TextValue(PieceName(*entry).c_str()), 999, 8, 8, 0.5);
+        }
     }
     DrawEditorNotice();
 }

@@ -161,17 +161,18 @@ std::string LastEditorNotice() {
 void DrawEditorNotice() {
     const History& h = g_history;
     if (h.notice_frames <= 0 || h.notice.empty()) return;
-    // Up to three lines above the piece row.
     std::vector<std::string> lines;
     size_t from = 0;
     for (size_t at; (at = h.notice.find('\n', from)) != std::string::npos; from = at + 1)
         lines.push_back(h.notice.substr(from, at - from));
     lines.push_back(h.notice.substr(from));
     if (lines.size() > 3) lines.resize(3);
-    const int top = 208 - 9 * static_cast<int>(lines.size());
-    FillBox(0, top - 1, 320, 9 * static_cast<int>(lines.size()) + 1, 0);
-    for (size_t i = 0; i < lines.size(); ++i)
-        ScriveTESTO(lines[i], 888, top + 9 * static_cast<double>(i), 8, 0.5);
+    // Lines 10 pixels apart, ending above the tallest pieces of the row (24 pixels high).
+    const int n = static_cast<int>(lines.size());
+    const int top = 190 - 10 * n;
+    FillBox(0, top - 2, 320, 10 * n + 2, 0);
+    for (int i = 0; i < n; ++i)
+        ScriveTESTO(lines[static_cast<size_t>(i)], 888, top + 10.0 * i, 8, 0.5);
 }
 
 }  // namespace game

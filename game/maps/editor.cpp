@@ -53,6 +53,8 @@ constexpr int kUndoKey = 22;
 constexpr int kRedoKey = 23;
 constexpr int kVerdictKey = 47;
 constexpr int kStoreSolutionKey = 37;
+// Test play of the map as saved (T): the settings' test switch turned on from the editor.
+constexpr int kTestPlayKey = 20;
 
 // The board's drawing grid on the logical screen: cells 20 pixels apart across and 12 down
 // (a cell's picture stands 4 pixels above the one behind), the cursor box 16 high.
@@ -69,7 +71,8 @@ bool g_select_start_held = false;
 
 // The keys and buttons of the frame before, so a press acts once.
 struct EditorPresses {
-    bool undo = false, redo = false, verdict = false, store = false, left = false, right = false;
+    bool undo = false, redo = false, verdict = false, store = false, test = false, left = false,
+         right = false;
     double painted_x = -1, painted_y = -1;  // the last cell a stroke painted
 } g_presses;
 
@@ -180,12 +183,21 @@ bool Pressed(int code, bool* was_down) {
     return pressed;
 }
 
-void EditorExtraKeys() {
+std::optional<EntryPoint> EditorExtraKeys() {
     EditorPresses& p = g_presses;
+    if (Pressed(kTestPlayKey, &p.test)) {
+        // Play starts from the file: unsaved changes are asked about as for another map.
+        if (!EditorMayDropChanges()) return EntryPoint::kFrame;
+        prova = 1;
+        editor = 0;
+        rotazione = 0;
+        return EntryPoint::kAttemptStart;
+    }
     if (Pressed(kUndoKey, &p.undo)) EditorUndo();
     if (Pressed(kRedoKey, &p.redo)) EditorRedo();
     if (Pressed(kVerdictKey, &p.verdict)) ShowEditorVerdict();
     if (Pressed(kStoreSolutionKey, &p.store)) StoreEditorSolution();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -208,7 +220,7 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
         rotazione = 0;
         return EntryPoint::kMenuSetUp;
     }
-    EditorExtraKeys();
+    if (const auto next = EditorExtraKeys()) return next;
     EditorMouse();
     if (tasb == 1 && tasdir > -1) {
         EditorEditBegin();

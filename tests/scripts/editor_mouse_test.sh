@@ -8,6 +8,7 @@
 #               exactly the second stroke; a right click picks a piece, the wheel steps
 #   stale-replay  a save that takes map 4's exit away warns of it and moves the replay and
 #               records that no longer fit to the backup file
+#   test-key    T test-plays the map, asking first when it has unsaved changes
 #   ask-drop    Select with a direction on a changed board asks and stays; the same keys
 #               again drop the changes; an unchanged board goes at once
 set -u
@@ -79,6 +80,16 @@ ask-drop)
       'hold Backspace+Left 4' 'wait 12' 'hold Z+Tab 4' 'wait 10' 'press M' 'wait 10' 'end'
   [ "$(field map)" = 1 ] || fail "the second press did not choose map 2, or map 2 asked"
   cmp -s "$maps" "$tmp/maps.before" || fail "the dropped change was kept"
+  ;;
+test-key)
+  # T plays the map at once; with a change not saved it asks first, and a second T goes.
+  run "${to_editor[@]}" 'hold T 4' 'wait 12' 'end'
+  [ "$(field editor),$(field prova),$(field map)" = "0,1,1" ] || fail "T did not test-play map 1"
+  run "${to_editor[@]}" 'hold X 4' 'hold Up 4' 'hold Z 4' 'hold T 4' 'wait 12' 'end'
+  [ "$(field editor)" = 1 ] || fail "T dropped a change without asking"
+  run "${to_editor[@]}" 'hold X 4' 'hold Up 4' 'hold Z 4' 'hold T 4' 'wait 12' 'hold T 4' \
+      'wait 12' 'end'
+  [ "$(field editor),$(field prova)" = "0,1" ] || fail "the second T did not test-play"
   ;;
 stale-replay)
   # Map 4's exit (9, 6) painted over with the empty piece of (0, 0) and saved: the save warns

@@ -7,8 +7,10 @@
 #include "game/maps/editor_checks.h"
 #include "game/maps/editor_history.h"
 #include "game/maps/editor_records.h"
+#include "game/maps/editor_share.h"
 #include "game/maps/map_file.h"
 #include "game/maps/tile_read.h"
+#include "game/play/records.h"
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
@@ -55,6 +57,9 @@ constexpr int kVerdictKey = 47;
 constexpr int kStoreSolutionKey = 37;
 // Test play of the map as saved (T): the settings' test switch turned on from the editor.
 constexpr int kTestPlayKey = 20;
+// A level as one line of text: C copies it to the clipboard, L loads a copied one.
+constexpr int kCopyKey = 46;
+constexpr int kPasteKey = 38;
 
 // The board's drawing grid on the logical screen: cells 20 pixels apart across and 12 down
 // (a cell's picture stands 4 pixels above the one behind), the cursor box 16 high.
@@ -71,8 +76,8 @@ bool g_select_start_held = false;
 
 // The keys and buttons of the frame before, so a press acts once.
 struct EditorPresses {
-    bool undo = false, redo = false, verdict = false, store = false, test = false, left = false,
-         right = false;
+    bool undo = false, redo = false, verdict = false, store = false, test = false, copy = false,
+         paste = false, left = false, right = false;
     double painted_x = -1, painted_y = -1;  // the last cell a stroke painted
 } g_presses;
 
@@ -197,6 +202,8 @@ std::optional<EntryPoint> EditorExtraKeys() {
     if (Pressed(kRedoKey, &p.redo)) EditorRedo();
     if (Pressed(kVerdictKey, &p.verdict)) ShowEditorVerdict();
     if (Pressed(kStoreSolutionKey, &p.store)) StoreEditorSolution();
+    if (Pressed(kCopyKey, &p.copy)) CopyEditorBoard();
+    if (Pressed(kPasteKey, &p.paste)) PasteEditorBoard();
     return std::nullopt;
 }
 
@@ -243,6 +250,12 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
             if (LastSaveWritten()) {
                 EditorBoardSaved();
                 moved = MoveStaleRecords(old_board);
+                // A replay pasted with this board becomes the map's when it has none.
+                const std::string pasted = TakePastedReplay(mappa_Str.str());
+                if (!pasted.empty()) {
+                    WriteFileLine(ReplayFileName(), map, TextValue(pasted));
+                    replay_Str = pasted;
+                }
             }
             // What the saved map lacks, and whether it can be finished.
             ShowEditorVerdict(moved ? ExtraText("EDITOR_RECORDS_MOVED") : "");

@@ -8,6 +8,7 @@
 #               exactly the second stroke; a right click picks a piece, the wheel steps
 #   stale-replay  a save that takes map 4's exit away warns of it and moves the replay and
 #               records that no longer fit to the backup file
+#   share       a level copied as a line (C) and pasted (L) into another map is the same map
 #   test-key    T test-plays the map, asking first when it has unsaved changes
 #   ask-drop    Select with a direction on a changed board asks and stays; the same keys
 #               again drop the changes; an unchanged board goes at once
@@ -90,6 +91,28 @@ test-key)
   run "${to_editor[@]}" 'hold X 4' 'hold Up 4' 'hold Z 4' 'hold T 4' 'wait 12' 'hold T 4' \
       'wait 12' 'end'
   [ "$(field editor),$(field prova)" = "0,1" ] || fail "the second T did not test-play"
+  ;;
+share)
+  # Map 2 copied (C) with its replay, map 3 chosen, the line pasted (L) and saved: map 3 is
+  # the same map with the same replay; map 3's own old replay went to the backup.
+  memo="$work/Media/Zolv-sch1-memo.txt"
+  run "${to_editor[@]}" 'hold Backspace+Right 4' 'wait 8' 'hold C 4' 'wait 8' \
+      'hold Backspace+Right 4' 'wait 8' 'hold L 4' 'wait 8' 'hold Z+Tab 4' 'wait 10' 'press M' \
+      'wait 10' 'end'
+  [ "$(field map)" = 3 ] || fail "not on map 3"
+  [ "$(board "$maps" 3)" = "$(board "$tmp/maps.before" 2)" ] || fail "map 3 is not map 2"
+  [ "$(board "$memo" 3)" = "$(board "$app_dir/Media/Zolv-sch1-memo.txt" 2)" ] ||
+    fail "map 3 did not get map 2's replay"
+  grep -q "^map 3 replay $(board "$app_dir/Media/Zolv-sch1-memo.txt" 3)" \
+    "$work/Media/Zolv-sch1-backup.txt" || fail "map 3's own replay was not kept in the backup"
+  # A paste alone saves nothing, and a clipboard holding no level changes nothing.
+  cp "$tmp/maps.before" "$maps"
+  run "${to_editor[@]}" 'hold L 4' 'wait 8' 'end'
+  [ "$(field board_changed)" = 0 ] || fail "an empty clipboard changed the board"
+  run "${to_editor[@]}" 'hold Backspace+Right 4' 'wait 8' 'hold C 4' 'wait 8' \
+      'hold Backspace+Left 4' 'wait 8' 'hold L 4' 'wait 8' 'end'
+  [ "$(field board_changed)" = 1 ] || fail "the paste did not change map 1"
+  cmp -s "$maps" "$tmp/maps.before" || fail "a paste was saved without a save"
   ;;
 stale-replay)
   # Map 4's exit (9, 6) painted over with the empty piece of (0, 0) and saved: the save warns

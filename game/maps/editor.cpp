@@ -254,6 +254,7 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
                 const std::string pasted = TakePastedReplay(mappa_Str.str());
                 if (!pasted.empty()) {
                     WriteFileLine(ReplayFileName(), map, TextValue(pasted));
+                    LineFiles().Flush();
                     replay_Str = pasted;
                 }
             }

@@ -118,6 +118,7 @@ void StoreEditorSolution() {
         return;
     }
     WriteFileLine(ReplayFileName(), map, v.solution.line);
+    LineFiles().Flush();
     replay_Str = v.solution.line;
     EditorNotice(EditorVerdictText(v) + "\n" + ExtraText("EDITOR_SOLUTION_STORED"));
 }

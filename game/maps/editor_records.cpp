@@ -61,6 +61,8 @@ bool MoveStaleRecords(const TextValue& old_board) {
     WriteFileLine(ReplayFileName(), map, null_Str);
     WriteFileLine(ScoreFileName(), map, FreshRecords());
     replay_Str = "";
+    // On disk with the map it belongs to, as the save itself is.
+    if (!LineFiles().Flush()) AppendLog("The backup of " + name + " could not be written");
     AppendLog("The replay of " + name + " no longer finishes it: it and the records moved to " +
               BackupFileName().str());
     return true;

@@ -137,6 +137,14 @@ stale-replay)
   [ "$(board "$memo" 4)" = "Ruto_Software" ] || fail "the replay line does not hold the marker"
   [ "$(board "$scores" 4)" = "04 9999 --- ---- --- 9999 --- " ] || fail "the records line is not fresh"
   [ "$(board "$memo" 3)" = "$(board "$app_dir/Media/Zolv-sch1-memo.txt" 3)" ] || fail "map 3's replay moved"
+  # Test play of map 4 (T) and its replay viewed (B with up): there is none, which is said
+  # until a key, and the viewing goes back to the menu rather than running the clock on.
+  run "${to_editor[@]}" 'hold Backspace+Right 4' 'wait 8' 'hold Backspace+Right 4' 'wait 8' \
+      'hold Backspace+Right 4' 'wait 8' 'hold T 4' 'wait 12' 'hold Enter+Up 4' 'wait 40' \
+      'press M' 'wait 20' 'end'
+  [ "$(field prova),$(field map),$(field rivede),$(field steps)" = "1,4,0,0" ] ||
+    fail "the viewer of map 4 did not end at once"
+  case "$(field entry)" in menu*) ;; *) fail "the empty replay did not go back to the menu" ;; esac
   # A save that keeps the replay finishing moves nothing: map 1 with a "T" in a corner far
   # from its path.
   cp "$backup" "$tmp/backup.before"

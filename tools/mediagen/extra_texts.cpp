@@ -67,6 +67,8 @@ const ExtraText kExtraTexts[] = {
     {"EDITOR_NOTHING_TO_REDO", "NIENTE DA RIFARE", "NOTHING TO REDO"},
 
     // Saves, files and failures told on screen.
+    {"REPLAY_NONE", "NESSUN REPLAY PER QUESTO LIVELLO", "NO REPLAY FOR THIS LEVEL"},
+    {"REPLAY_RAN_OUT", "IL REPLAY FINISCE PRIMA DELL'USCITA", "THE REPLAY ENDS SHORT OF THE EXIT"},
 
     // Level names and the menu.
 };

@@ -5,6 +5,7 @@
 #include "game/flow/main_program.h"
 #include "game/maps/editor_history.h"
 #include "game/maps/map_file.h"
+#include "game/play/records.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
 #include "runtime/values/line_file.h"
@@ -36,6 +37,7 @@ void InstallHeadlessSummary() {
         s += "save=" + std::string(LastSaveNotice()) + "\n";
         s += "editor_notice=" + LastEditorNotice() + "\n";
         number("board_changed", EditorBoardChanged() ? 1 : 0);
+        number("records_saved", RecordsSaved() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.
         number("unsaved", LineFiles().changed() ? 1 : 0);
         s += "name=" + nome_Str.str() + "\n";

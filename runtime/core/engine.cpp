@@ -21,6 +21,7 @@
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/memory.h"
 #include "runtime/core/platform/pixel_format.h"
+#include "runtime/core/platform/signals.h"
 #include "runtime/core/platform/window.h"
 #include "runtime/core/software_renderer.h"
 #include "runtime/core/sound.h"
@@ -28,6 +29,7 @@
 #include "runtime/values/line_file.h"
 #include "runtime/values/media_lookup.h"
 #include "runtime/values/random.h"
+#include "runtime/values/save_folder.h"
 
 namespace {
 // The frame wait sleeps until this long before the due time and spins the rest on the clock
@@ -53,7 +55,8 @@ struct Engine {
 } g_engine;
 
 std::string GameFolder() {
-    return g_engine.startup.folder.empty() ? PlatformProgramFolder() : g_engine.startup.folder;
+    return g_engine.startup.folder.empty() ? FindDataFolder(PlatformProgramFolder())
+                                           : g_engine.startup.folder;
 }
 
 // The clock the frame schedule runs on: the virtual one in headless play.
@@ -92,8 +95,8 @@ void CreateGLWindow(int width, int height, double fps) {
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
     // Frames are drawn only where they change when the present can show parts of the screen;
     // ZOLV_WHOLE_FRAMES=1 draws every frame whole (to compare).
-    FrameRecordSwitch(PlatformPresentsParts() && !HeadlessActive() &&
-                      !std::getenv("ZOLV_WHOLE_FRAMES"));
+    const bool shown = !HeadlessActive() || HeadlessSettings().present;
+    FrameRecordSwitch(PlatformPresentsParts() && shown && !std::getenv("ZOLV_WHOLE_FRAMES"));
     if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
             ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());
@@ -175,7 +178,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SetFinalShutdownStep(&CloseEngine);
     RunShutdownAtExit();
     AppendLog("Init GFX");
-    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
+    PlatformCatchEndSignals();
+    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr, &EndOnSignal});
     GfxCreate();
     AddShutdownStep(&EndGraphics);
     CreateGLWindow(g_engine.startup.width, g_engine.startup.height, g_engine.startup.fps);
@@ -202,6 +206,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SoundInitDevice();
     SetFont(0);
 
+    StartSaveFolder(GameFolder());
     PlatformSetCurrentFolder(GameFolder());
     StartMediaLookup();
     AddShutdownStep(&FlushLineFile);
@@ -243,7 +248,7 @@ double AdvanceDueTime(double due, double interval, double now) {
 double FrameWait() {
     EndBatch();
     LeaveTarget();
-    if (HeadlessActive()) {
+    if (HeadlessActive() && !HeadlessSettings().present) {
         // Nobody looks: nothing is presented and the due time comes at once. The frame's
         // drawing is still finished, so the renderer frees what it used (without a present
         // nothing else flushes it, and a software renderer keeps every frame's work).
@@ -264,6 +269,14 @@ double FrameWait() {
     RecClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const double t0 = Clock();
+    if (HeadlessActive()) {
+        // Shown, but on the virtual clock: the due time comes at once.
+        PlatformPumpAll();
+        HeadlessSetFrameInterval(g_engine.interval);
+        if (g_engine.due > t0) HeadlessAdvanceMs(g_engine.due - t0);
+        g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, Clock());
+        return Clock() - t0 + 1.0;
+    }
     // Events are pumped before each sleep and once the sleeping is over, not on every turn
     // of the spin: each pump asks the window system.
     for (;;) {

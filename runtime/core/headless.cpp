@@ -258,7 +258,7 @@ bool StartHeadless(const HeadlessOptions& options, std::string* error) {
     h.active = true;
     h.options = options;
     g_headless = std::move(h);
-    PlatformUseHeadlessDrivers();
+    if (!options.present) PlatformUseHeadlessDrivers();
     // The summary goes out first of the end routine's steps, before files are flushed.
     AddShutdownStep([] {
         const ErrorState& e = Errors();
@@ -289,6 +289,8 @@ long HeadlessFrame() {
 }
 
 void HeadlessNextFrame() {
+    // Every headless loop (frames, key waits, fades) passes here, also those that pump no events.
+    EndOnSignal();
     Headless& h = g_headless;
     ++h.frame;
     if (h.script.end_frame >= 0 && h.frame >= h.script.end_frame) {

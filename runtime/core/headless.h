@@ -37,6 +37,10 @@ struct HeadlessOptions {
     // box), for runs where nobody looks at the pictures and the software renderer's filling
     // would be most of the time.
     bool fill_pixels = true;
+    // true: the frames go to a real window as they would without headless play (drawn only
+    // where they changed, presented), on the virtual clock; for tests that compare what is
+    // shown without waiting for real time.
+    bool present = false;
 };
 
 // Parses a key script; false with a message naming the line on a bad command or key name.

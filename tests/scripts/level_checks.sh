@@ -5,8 +5,9 @@
 #            replay file finishes its map in the fewest steps
 #   doc      docs/levels.md is what the solver writes for the shipped levels
 #   replays  every line of the replay file (or the lines of the maps named), played through
-#            the real main loop of the game (PROGRAM) headless, finishes its level; with
-#            map 0, so does the demonstration's line of the settings
+#            the real main loop of the game (PROGRAM) headless, finishes its level, also in
+#            turbo with the view turned, where every cell's points are doubled; with map 0,
+#            so does the demonstration's line of the settings
 set -u
 check="$1"
 source_dir="$2"
@@ -49,6 +50,16 @@ replays)
     else
       echo "map $m: $(grep -E '^(steps|points|frames)=' <<< "$report" | tr '\n' ' ')"
     fi
+    turbo=$(SDL_AUDIODRIVER=dummy "$program" --replay-check "$m" "$line" --turbo --rotation 1 \
+      --dir "$tmp" 2>&1)
+    if ! grep -qx 'finished=1' <<< "$turbo"; then
+      echo "map $m: turbo at rotation 1 does not finish"
+      failed=1
+    fi
+    # A step from slide to slide costs a step there too, so only the points double.
+    points=$(sed -n 's/^points=//p' <<< "$report")
+    [ "$(sed -n 's/^points=//p' <<< "$turbo")" = "$((2 * ${points:-0}))" ] ||
+      { echo "map $m: turbo does not double the points"; failed=1; }
   done
   # The demonstration plays map 0 from the settings' own line, with its information stops.
   if [[ " ${wanted[*]} " == *" 0 "* ]]; then

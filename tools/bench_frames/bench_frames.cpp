@@ -17,7 +17,13 @@
 //            frame step: the player walks the board, and the attempt starts again when the
 //            level ends or the moves run out;
 //   "editor" the map editor on a level: the board, the cursor box over the player's cell and
-//            the piece row along the bottom, with the editor's frame step (no keys held).
+//            the piece row along the bottom, with the editor's frame step (no keys held);
+//   "editing" (only when named) the editor opened on map 4 with every map of the set allowed,
+//            driven by the keys of --script (the headless driver's key script, frames counted
+//            from the bench's first present): what it puts, picks, shifts, the map it moves
+//            to, its save.
+// --virtual-clock (implied by --script) runs the frames on the headless driver's clock while
+// still presenting them to the window: no waiting for real time, figures of time meaningless.
 // Each scene is an entry of kScenes, a start step and a per-frame step; a per-frame step draws
 // and never presents nor waits for a key (the bench presents).
 #include <sys/resource.h>
@@ -27,6 +33,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,6 +50,7 @@
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
 #include "runtime/core/frame_record.h"
+#include "runtime/core/headless.h"
 #include "runtime/core/input.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/window.h"
@@ -171,6 +180,30 @@ void EditorFrame() {
     if (PlayStep() != EntryPoint::kFrame) EditorStart();
 }
 
+// The editor as the menu opens it on map 4, any map of the set reachable by its chooser.
+void EditingStart() {
+    StartLevel(4, 1);
+    map2 = mapmax;
+}
+
+// The editor's frame with the script's keys: a new map chosen or the attempt restarted starts
+// as play starts it; leaving the editor opens it again.
+void EditingFrame() {
+    DrawPlayFrame();
+    switch (PlayStep()) {
+        case EntryPoint::kFrame:
+            break;
+        case EntryPoint::kAttemptStart:
+            AttemptStart();
+            break;
+        case EntryPoint::kAttemptRestart:
+            AttemptRestart();
+            break;
+        default:
+            EditingStart();
+    }
+}
+
 // An empty frame: the floor every scene stands on (clear, present, wait).
 void BlankStart() {
     ClearFrame();
@@ -181,12 +214,17 @@ struct Scene {
     const char* name;
     void (*start)();
     void (*frame)();  // draws one frame; the bench presents it
+    bool named_only = false;
 };
 
 constexpr Scene kScenes[] = {
-    {"blank", &BlankStart, &BlankFrame},    {"title", &TitleStart, &TitleFrame},
-    {"menu", &MenuStart, &MenuFrame},       {"play", &PlayLevelStart, &PlayLevelFrame},
-    {"replay", &ReplayStart, &ReplayFrame}, {"editor", &EditorStart, &EditorFrame},
+    {"blank", &BlankStart, &BlankFrame},
+    {"title", &TitleStart, &TitleFrame},
+    {"menu", &MenuStart, &MenuFrame},
+    {"play", &PlayLevelStart, &PlayLevelFrame},
+    {"replay", &ReplayStart, &ReplayFrame},
+    {"editor", &EditorStart, &EditorFrame},
+    {"editing", &EditingStart, &EditingFrame, true},
 };
 
 double CpuMs() {
@@ -259,7 +297,8 @@ void RunScene(const Scene& scene, int frames, const std::string& dump, std::FILE
 
 int main(int argc, char** argv) {
     int frames = 600;
-    std::string only, dump, folder, hash_file;
+    std::string only, dump, folder, hash_file, script_file;
+    bool virtual_clock = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--frames" && i + 1 < argc) {
@@ -270,10 +309,16 @@ int main(int argc, char** argv) {
             dump = argv[++i];
         } else if (a == "--hashes" && i + 1 < argc) {
             hash_file = argv[++i];
+        } else if (a == "--script" && i + 1 < argc) {
+            script_file = argv[++i];
+            virtual_clock = true;
+        } else if (a == "--virtual-clock") {
+            virtual_clock = true;
         } else if (a.rfind("--", 0) == 0) {
             std::fprintf(stderr,
                          "usage: zolv_bench_frames [--frames N] [--scenes title,play] "
-                         "[--dump FOLDER] [--hashes FILE] [PROGRAM_FOLDER]\n");
+                         "[--dump FOLDER] [--hashes FILE] [--virtual-clock] [--script FILE] "
+                         "[PROGRAM_FOLDER]\n");
             return 2;
         } else {
             folder = a;
@@ -286,6 +331,26 @@ int main(int argc, char** argv) {
     if (!folder.empty()) folder = std::filesystem::absolute(folder).string();
     if (!hash_file.empty()) hash_file = std::filesystem::absolute(hash_file).string();
 
+    if (virtual_clock) {
+        HeadlessOptions options;
+        if (!script_file.empty()) {
+            std::ifstream in(script_file);
+            std::stringstream text;
+            text << in.rdbuf();
+            if (!in) {
+                std::fprintf(stderr, "zolv_bench_frames: cannot read %s\n", script_file.c_str());
+                return 2;
+            }
+            options.script = text.str();
+        }
+        options.present = true;
+        options.write_summary = false;
+        std::string error;
+        if (!StartHeadless(options, &error)) {
+            std::fprintf(stderr, "zolv_bench_frames: %s\n", error.c_str());
+            return 2;
+        }
+    }
     Startup() = StartupSettings{};
     EngineInit("", 1, "");
     ClearErrorState();
@@ -301,7 +366,8 @@ int main(int argc, char** argv) {
     std::printf("scenes at %.2f frames per second, window factor as the desktop allows\n",
                 1000.0 / FrameInterval());
     for (const Scene& scene : kScenes) {
-        if (only.empty() || only.find("," + std::string(scene.name) + ",") != std::string::npos)
+        if (only.empty() ? !scene.named_only
+                         : only.find("," + std::string(scene.name) + ",") != std::string::npos)
             RunScene(scene, frames, dump, hashes);
     }
     if (hashes) std::fclose(hashes);

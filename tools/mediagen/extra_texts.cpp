@@ -69,6 +69,7 @@ const ExtraText kExtraTexts[] = {
     // Saves, files and failures told on screen.
     {"REPLAY_NONE", "NESSUN REPLAY PER QUESTO LIVELLO", "NO REPLAY FOR THIS LEVEL"},
     {"REPLAY_RAN_OUT", "IL REPLAY FINISCE PRIMA DELL'USCITA", "THE REPLAY ENDS SHORT OF THE EXIT"},
+    {"RECORD_NOT_SAVED", "RECORD NON SALVATO!", "RECORD NOT SAVED!"},
 
     // Level names and the menu.
 };

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/flow/main_program.h"
+#include "game/maps/editor_history.h"
 #include "game/maps/map_file.h"
 #include "game/play/play_aids.h"
 #include "game/play/records.h"
@@ -47,6 +48,8 @@ void InstallHeadlessSummary() {
         s += "hint=" + LastHint() + "\n";
         number("turbo", turbo);
         s += "save=" + std::string(LastSaveNotice()) + "\n";
+        s += "editor_notice=" + LastEditorNotice() + "\n";
+        number("board_changed", EditorBoardChanged() ? 1 : 0);
         number("records_saved", RecordsSaved() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.
         number("unsaved",

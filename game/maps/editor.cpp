@@ -1,12 +1,22 @@
 #include "game/maps/editor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
+#include "game/maps/editor_checks.h"
+#include "game/maps/editor_history.h"
+#include "game/maps/editor_records.h"
+#include "game/maps/editor_share.h"
 #include "game/maps/map_file.h"
 #include "game/maps/tile_read.h"
+#include "game/play/records.h"
+#include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
+#include "runtime/core/input.h"
+#include "runtime/values/line_file.h"
 
 namespace game {
 
@@ -39,8 +49,37 @@ constexpr int kRowPieces = 13;
 constexpr int kRowSpacing = 24;
 constexpr int kRowLeft = 6;
 
+// Undo and redo (U and I), the verdict (V) and storing the solution as the replay (K): keys
+// no shipped key setting uses (key codes).
+constexpr int kUndoKey = 22;
+constexpr int kRedoKey = 23;
+constexpr int kVerdictKey = 47;
+constexpr int kStoreSolutionKey = 37;
+// Test play of the map as saved (T): the settings' test switch turned on from the editor.
+constexpr int kTestPlayKey = 20;
+// A level as one line of text: C copies it to the clipboard, L loads a copied one.
+constexpr int kCopyKey = 46;
+constexpr int kPasteKey = 38;
+
+// The board's drawing grid on the logical screen: cells 20 pixels apart across and 12 down
+// (a cell's picture stands 4 pixels above the one behind), the cursor box 16 high.
+constexpr int kCellWidth = 20;
+constexpr int kCellDepth = 12;
+// The piece row's band, in pixels from the top of the 320 x 240 screen.
+constexpr int kRowTop = 216;
+
+// Yellow as 0x00BBGGRR: the frame round the chosen piece.
+constexpr int kChosenFrame = 0x00FFFF;
+
 // Select+Start that opened the editor from test play and are still held.
 bool g_select_start_held = false;
+
+// The keys and buttons of the frame before, so a press acts once.
+struct EditorPresses {
+    bool undo = false, redo = false, verdict = false, store = false, test = false, copy = false,
+         paste = false, left = false, right = false;
+    double painted_x = -1, painted_y = -1;  // the last cell a stroke painted
+} g_presses;
 
 double GridStep(const char* steps) {
     const double d = AvvolgiVALORE(rotazione + tasdir, 0, 3);
@@ -77,6 +116,97 @@ void PutChosenPiece() {
     MappaModificaXY();
 }
 
+// A piece's name in the player's language, from its two kind letters (characters 7 and 8 of
+// its table entry): the name of both letters where there is one, else of the first.
+std::string PieceName(const TextValue& entry) {
+    const std::string e = entry.str();
+    if (e.size() < 8) return "";
+    const std::string both = "PIECE_" + e.substr(7, std::min<size_t>(2, e.size() - 7));
+    const std::string& name = ExtraText(both);
+    if (name != both) return name;
+    const std::string first = "PIECE_" + e.substr(7, 1);
+    const std::string& general = ExtraText(first);
+    return general != first ? general : std::string();
+}
+
+double WrapChoice(double choice) {
+    return AvvolgiVALORE(choice, kChoiceLowest, kChoiceHighest);
+}
+
+// The board cell under logical-screen pixel (px, py) into xr, yr, through the zoom, the
+// board's offsets and the view rotation; false off the board.
+bool CellUnderPointer(int px, int py) {
+    const double scale = mappafissa == 0 ? zoom : 1;
+    if (scale <= 0) return false;
+    const double gx = std::floor((px / scale - bordox) / kCellWidth);
+    const double gy = std::floor((py / scale - bordoy - 2) / kCellDepth);
+    SetViewWindow();
+    if (gx < 0 || gy < 0 || gx > xym || gy > xym) return false;
+    return GridCell(gx, gy);
+}
+
+// Left button: a press in the piece row chooses that piece; on the board the cursor goes to
+// the cell and the chosen piece is put there, on every cell the held button passes. Right
+// button picks the piece of the cell; the wheel steps through the pieces.
+void EditorMouse() {
+    const MouseState m = ReadMouse();
+    EditorPresses& p = g_presses;
+    const bool left_press = m.left != 0 && !p.left;
+    const bool right_press = m.right != 0 && !p.right;
+    if (m.wheel != 0) scelta = WrapChoice(scelta - m.wheel);
+    if (left_press && m.y >= kRowTop && zoom < 3) {
+        const int place = (m.x - kRowLeft) / kRowSpacing;
+        if (m.x >= kRowLeft && place < kRowPieces) scelta = WrapChoice(scelta + place - 6);
+    } else if ((m.left != 0 && (p.painted_x >= 0 || left_press)) || right_press) {
+        if (CellUnderPointer(m.x, m.y) && (m.y < kRowTop || zoom == 3)) {
+            giocx = xr;
+            giocy = yr;
+            if (right_press) {
+                MappaLeggeTILE();
+                scelta = va - 6;
+            } else if (xr != p.painted_x || yr != p.painted_y) {
+                if (p.painted_x < 0) EditorEditBegin();
+                PutChosenPiece();
+                p.painted_x = xr;
+                p.painted_y = yr;
+            }
+        }
+    }
+    if (m.left == 0 && p.painted_x >= 0) {
+        EditorEditDone();
+        p.painted_x = p.painted_y = -1;
+    }
+    p.left = m.left != 0;
+    p.right = m.right != 0;
+}
+
+// A key that acts once per press.
+bool Pressed(int code, bool* was_down) {
+    const bool down = KeyDown(code) != 0;
+    const bool pressed = down && !*was_down;
+    *was_down = down;
+    return pressed;
+}
+
+std::optional<EntryPoint> EditorExtraKeys() {
+    EditorPresses& p = g_presses;
+    if (Pressed(kTestPlayKey, &p.test)) {
+        // Play starts from the file: unsaved changes are asked about as for another map.
+        if (!EditorMayDropChanges()) return EntryPoint::kFrame;
+        prova = 1;
+        editor = 0;
+        rotazione = 0;
+        return EntryPoint::kAttemptStart;
+    }
+    if (Pressed(kUndoKey, &p.undo)) EditorUndo();
+    if (Pressed(kRedoKey, &p.redo)) EditorRedo();
+    if (Pressed(kVerdictKey, &p.verdict)) ShowEditorVerdict();
+    if (Pressed(kStoreSolutionKey, &p.store)) StoreEditorSolution();
+    if (Pressed(kCopyKey, &p.copy)) CopyEditorBoard();
+    if (Pressed(kPasteKey, &p.paste)) PasteEditorBoard();
+    return std::nullopt;
+}
+
 }  // namespace
 
 void EditorEnteredWithSelectStart() {
@@ -90,21 +220,46 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
     if (tasb == 1 && (tasl == 1 || tasr == 1)) return std::nullopt;
     // A press of Select+Start longer than one reading of the keys would otherwise leave the
     // editor it has just opened.
+    EditorTrackBoard(keys_read);
     if (tassel == 1 && tassta == 1 && !g_select_start_held) {
+        if (!EditorMayDropChanges()) return EntryPoint::kFrame;
         if (prova != 0) editor = 0;
         rotazione = 0;
         return EntryPoint::kMenuSetUp;
     }
-    if (tasb == 1 && tasdir > -1) ShiftBoard();
+    if (const auto next = EditorExtraKeys()) return next;
+    EditorMouse();
+    if (tasb == 1 && tasdir > -1) {
+        EditorEditBegin();
+        ShiftBoard();
+        EditorEditDone();
+    }
     xr = giocx;
     yr = giocy;
     MappaLeggeTILE();
     if (tasx == 1) scelta = va - 6;
     if (tasy == 1) {
         if (tassta == 0) {
+            EditorEditBegin();
             PutChosenPiece();
+            EditorEditDone();
         } else {
+            const TextValue old_board = ReadFileLine(MapFileName(), map);
             MappaSALVA();
+            bool moved = false;
+            if (LastSaveWritten()) {
+                EditorBoardSaved();
+                moved = MoveStaleRecords(old_board);
+                // A replay pasted with this board becomes the map's when it has none.
+                const std::string pasted = TakePastedReplay(mappa_Str.str());
+                if (!pasted.empty()) {
+                    WriteFileLine(ReplayFileName(), map, TextValue(pasted));
+                    LineFiles().Flush();
+                    replay_Str = pasted;
+                }
+            }
+            // What the saved map lacks, and whether it can be finished.
+            ShowEditorVerdict(moved ? ExtraText("EDITOR_RECORDS_MOVED") : "");
             return EntryPoint::kFrame;
         }
     }
@@ -112,7 +267,8 @@ std::optional<EntryPoint> EditorKeys(bool keys_read) {
         if (tasa == 1)
             scelta = AvvolgiVALORE(scelta + GridStep(kChoiceSteps), kChoiceLowest, kChoiceHighest);
         if (tassel == 1) {
-            // Changes not saved are dropped: the chosen map is loaded from its file.
+            // Changes not saved are dropped once asked: the chosen map is loaded from its file.
+            if (!EditorMayDropChanges()) return EntryPoint::kFrame;
             MappaSceglie();
             return EntryPoint::kAttemptStart;
         }
@@ -160,7 +316,17 @@ void DrawPieceRow() {
         DrawSprite(static_cast<int>(sp), static_cast<int>(x), static_cast<int>(240 - y1));
         // The chosen piece's cell character blinks once per animation cycle.
         if (s == scelta + 6 && animazione == 0) ScriveTESTO(first_Str, x, 222 - y1, 20, 1);
+        if (s == scelta + 6) {
+            // A steady frame round the chosen piece, and its name at the top right.
+            const int left = static_cast<int>(x) - 2, right = static_cast<int>(x) + kRowSpacing;
+            const int top = static_cast<int>(238 - y1);
+            DrawLine(left, top, right, top, kChosenFrame);
+            DrawLine(left, top, left, 239, kChosenFrame);
+            DrawLine(right, top, right, 239, kChosenFrame);
+            ScriveTESTO(TextValue(PieceName(*entry).c_str()), 999, 8, 8, 0.5);
+        }
     }
+    DrawEditorNotice();
 }
 
 void MappaSceglie() {

@@ -1,6 +1,7 @@
 // The information panel over the board.
 #include "game/maps/board_render.h"
 #include "game/maps/editor.h"
+#include "game/maps/editor_history.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -65,7 +66,9 @@ void DisegnaINFO() {
         if (editor == 1 && !replay_Str.empty()) a_Str = "(REC!)";
         // Test play shows its speed, in tens of frames per second.
         if (prova != 0) ScriveTESTO(a_Str + NumberToText(lfps / 10), f + 6, 8, 8, 0.5);
-        ScriveTESTO(LanguageText(1) + ":" + map, 999, -4, 8, 0.75);
+        // In the editor a star beside the number says the board differs from its file.
+        ScriveTESTO(LanguageText(1) + ":" + map + (editor == 1 && EditorBoardChanged() ? "*" : ""),
+                    999, -4, 8, 0.75);
         ScriveTESTO(LanguageText(0) + ":" + uova + "+" + uova2, 0, -4, 8, 0.75);
         if (editor == 0) DrawPlayCounters();
     }

@@ -1,5 +1,6 @@
 #include "game/maps/map_file.h"
 
+#include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -21,6 +22,10 @@ const char* g_save_notice = "";
 
 const char* LastSaveNotice() {
     return g_save_notice;
+}
+
+bool LastSaveWritten() {
+    return g_save_notice == kSavedText;
 }
 
 TextValue MapFileName() {
@@ -90,7 +95,11 @@ void MappaSALVA() {
     SetBlendAlpha(-0.25);
     FillBox(0, 0, static_cast<int>(320 * zoom), static_cast<int>(240 * zoom), kSavedTint);
     SetBlendAlpha(0);
-    ScriveTESTO(g_save_notice, 32, 100, 16, 1.5);
+    // The settings' Italian text, or ours in the player's other language.
+    const TextValue shown_Str =
+        lingua == 0 ? TextValue(g_save_notice)
+                    : TextValue(ExtraText(written ? "EDITOR_SAVED" : "EDITOR_NOT_SAVED").c_str());
+    ScriveTESTO(shown_Str, 32, 100, 16, 1.5);
     mostraschermo();
     WaitAnyKey();
 }

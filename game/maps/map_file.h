@@ -14,6 +14,8 @@ void MappaCARICA();
 void MappaSALVA();
 // The text the last save showed; empty before the first save.
 const char* LastSaveNotice();
+// The last save wrote the map.
+bool LastSaveWritten();
 // Puts newtipo_Str into the cell giocx, giocy of mappa_Str.
 void MappaModificaXY();
 // Screen offsets bordox, bordoy of the board for the current zoom, board mode and editor.

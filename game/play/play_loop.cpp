@@ -13,6 +13,7 @@
 #include "game/play/play_aids.h"
 #include "game/play/records.h"
 #include "game/play/replay_check.h"
+#include "game/screen/extra_texts.h"
 #include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
@@ -27,6 +28,8 @@ namespace {
 
 // What the attempt's frame does next after its work.
 EntryPoint FinishLevel();
+bool ReplayRanOut();
+EntryPoint EndUnfinishedReplay();
 
 // Replay mode chosen with B and a direction in test play: up views, down records, right and
 // left switch both off.
@@ -149,6 +152,7 @@ EntryPoint PlayStep() {
             }
             if (rivede == 1) {
                 if (map3 >= 0 && map3 < 100 && map == 0 && rep == 0) replay_Str = demo_Str;
+                if (ReplayRanOut()) return EndUnfinishedReplay();
                 tasdir = CharAt(replay_Str, static_cast<int>(rep)) - 48;
                 if (tasdir < 4) ext = tasdir;
                 if (tasdir > 3) {
@@ -236,6 +240,29 @@ EntryPoint PlayStep() {
 }
 
 namespace {
+
+// Viewing a replay that has no move left while the level is not finishing: there was none,
+// or it stops short of the exit (a map changed since it was recorded).
+bool ReplayRanOut() {
+    // Asked once the controls that started the viewing are let go, so the key wait below
+    // waits for a new press. No replay at all leaves rep at -1.
+    const bool controls_free = tasa == 0 && tasb == 0 && tasx == 0 && tasy == 0 && tassel == 0 &&
+                               tassta == 0 && tasdir == -1;
+    return controls_free && !ReplayCheckActive() && (rep < 0 || rep >= Len(replay_Str)) &&
+           finelivello == 0 && movimento == -1 && scivolo == -1;
+}
+
+// Says so over the board, waits for a key and goes back to the menu, where the clock would
+// otherwise run on until Select.
+EntryPoint EndUnfinishedReplay() {
+    ScriveTESTO(TextValue(ExtraText(replay_Str.empty() ? "REPLAY_NONE" : "REPLAY_RAN_OUT").c_str()),
+                888, 100, 10, 0.75);
+    ScriveTESTO(TextValue(ExtraText("TITLE_PRESS_KEY").c_str()), 888, 120, 10, 0.75);
+    mostraschermo();
+    WaitAnyKey();
+    rivede = 0;
+    return EntryPoint::kMenuSetUp;
+}
 
 EntryPoint FinishLevel() {
     if (ReplayCheckActive()) ReplayCheckEnd(true);

@@ -27,9 +27,19 @@ constexpr const char* kPadNames[] = {"PadUp",     "PadRight", "PadDown", "PadLef
                                      "PadB",      "PadX",     "PadY",    "PadL",    "PadR",
                                      "PadSelect", "PadStart", "PadGuide"};
 static_assert(sizeof kPadNames / sizeof kPadNames[0] == kPadControls);
+// A stretch of the scripted mouse: during frames from .. to - 1 the pointer goes from
+// (x0, y0) towards (x1, y1) with the buttons given held; from `to` on it rests at (x1, y1).
+// The wheel turns `wheel` (one step up or down) in each of those frames.
+struct MouseSegment {
+    long from = 0, to = 0;
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool left = false, right = false;
+    int wheel = 0;
+};
 
 struct Script {
     std::vector<Segment> segments;
+    std::vector<MouseSegment> mouse;
     long end_frame = -1;  // the frame of "end", or -1
     bool uses_pad = false;
 };
@@ -45,6 +55,7 @@ struct Headless {
     std::array<uint8_t, 256> taps{};
     uint32_t pad = 0;  // the virtual pad's controls held, one bit each
     bool pad_attached = false;
+    HeadlessMouse mouse;
     std::function<std::string()> game_lines;
     double frame_interval_ms = 1000.0 / 60.0;  // as the frame wait last used it
 } g_headless;
@@ -107,9 +118,61 @@ bool ParseCount(const std::string& text, long* n) {
     return true;
 }
 
+bool ParseCoordinate(const std::string& text, int* n) {
+    const bool negative = !text.empty() && text[0] == '-';
+    long v = 0;
+    if (!ParseCount(negative ? text.substr(1) : text, &v) || v > 100000) return false;
+    *n = static_cast<int>(negative ? -v : v);
+    return true;
+}
+
+// The mouse commands; false when `command` is none of them or its words are wrong.
+bool ParseMouse(const std::string& command, const std::string& a, const std::string& b,
+                const std::string& c, long* cursor, int* x, int* y, Script* s, bool* known) {
+    *known = true;
+    MouseSegment m;
+    m.from = *cursor;
+    m.x0 = m.x1 = *x;
+    m.y0 = m.y1 = *y;
+    long n = 1;
+    if (command == "mouse") {
+        if (!c.empty() || !ParseCoordinate(a, &m.x1) || !ParseCoordinate(b, &m.y1)) return false;
+        m.x0 = m.x1;
+        m.y0 = m.y1;
+        m.to = m.from;
+    } else if (command == "click") {
+        if (!b.empty() || (a != "left" && a != "right")) return false;
+        m.left = a == "left";
+        m.right = a == "right";
+        m.to = m.from + 1;
+        *cursor = m.to + 1;
+    } else if (command == "drag") {
+        if (!ParseCoordinate(a, &m.x1) || !ParseCoordinate(b, &m.y1) || !ParseCount(c, &n) ||
+            n <= 0)
+            return false;
+        m.left = true;
+        m.to = m.from + n;
+        *cursor = m.to + 1;
+    } else if (command == "wheel") {
+        int steps = 0;
+        if (!b.empty() || !ParseCoordinate(a, &steps) || steps == 0) return false;
+        m.wheel = steps > 0 ? 1 : -1;
+        m.to = m.from + (steps > 0 ? steps : -steps);
+        *cursor = m.to + 1;
+    } else {
+        *known = false;
+        return false;
+    }
+    *x = m.x1;
+    *y = m.y1;
+    s->mouse.push_back(m);
+    return true;
+}
+
 bool Parse(const std::string& text, Script* script, std::string* error) {
     Script s;
     long cursor = 0;
+    int mouse_x = 100, mouse_y = 100;
     std::stringstream lines(text);
     std::string line;
     int number = 0;
@@ -118,10 +181,15 @@ bool Parse(const std::string& text, Script* script, std::string* error) {
         const size_t hash = line.find('#');
         if (hash != std::string::npos) line.erase(hash);
         std::stringstream words(line);
-        std::string command, a, b, extra;
-        words >> command >> a >> b >> extra;
+        std::string command, a, b, c, extra;
+        words >> command >> a >> b >> c >> extra;
         if (command.empty()) continue;
         bool ok = extra.empty();
+        bool mouse_command = false;
+        if (ok && ParseMouse(command, a, b, c, &cursor, &mouse_x, &mouse_y, &s, &mouse_command))
+            continue;
+        if (mouse_command) ok = false;
+        ok = ok && (c.empty() || mouse_command);
         long n = 1;
         Segment seg;
         if (command == "wait") {
@@ -180,13 +248,33 @@ void LoadKeysOfFrame() {
                 (segs[i].tap ? h.taps : h.keys)[static_cast<size_t>(code)] = 0x80;
         }
     }
-    if (!h.script.uses_pad) return;
-    if (!h.pad_attached) {
-        h.pad_attached = PlatformGamepadAttachVirtual();
-        if (!h.pad_attached) FailRun("headless run: no virtual game pad");
+    if (h.script.uses_pad) {
+        if (!h.pad_attached) {
+            h.pad_attached = PlatformGamepadAttachVirtual();
+            if (!h.pad_attached) FailRun("headless run: no virtual game pad");
+        }
+        // A tap of a pad control is held for the frame: pads are read as they are.
+        PlatformGamepadSetVirtual(h.pad);
     }
-    // A tap of a pad control is held for the frame: pads are read as they are.
-    PlatformGamepadSetVirtual(h.pad);
+    // The mouse: the last stretch begun gives the place, any stretch running its buttons.
+    HeadlessMouse m;
+    m.x = h.mouse.x;
+    m.y = h.mouse.y;
+    for (const MouseSegment& seg : h.script.mouse) {
+        if (seg.from > h.frame) break;
+        if (h.frame < seg.to) {
+            const double t = static_cast<double>(h.frame - seg.from + 1) / (seg.to - seg.from);
+            m.x = seg.x0 + static_cast<int>((seg.x1 - seg.x0) * t);
+            m.y = seg.y0 + static_cast<int>((seg.y1 - seg.y0) * t);
+            m.left = m.left || seg.left;
+            m.right = m.right || seg.right;
+            m.wheel += seg.wheel;
+        } else {
+            m.x = seg.x1;
+            m.y = seg.y1;
+        }
+    }
+    h.mouse = m;
 }
 
 }  // namespace
@@ -251,6 +339,10 @@ const uint8_t* HeadlessKeys() {
 }
 const uint8_t* HeadlessTaps() {
     return g_headless.taps.data();
+}
+
+HeadlessMouse HeadlessMouseState() {
+    return g_headless.mouse;
 }
 
 void HeadlessWaitForKey() {

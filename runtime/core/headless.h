@@ -11,6 +11,14 @@
 //   tap KEYS         KEYS go down and up again just before the next frame, so no read
 //                    finds them held (a press shorter than a frame); that frame has no key
 //   end              the program ends here as if the window were closed (error 0)
+// The mouse, in pixels of the logical screen (320 x 240 once the game has switched), starts
+// at (100, 100):
+//   mouse X Y        the pointer moves to (X, Y) from this frame on (no frame passes)
+//   click left|right the button held for one frame, then one frame with none
+//   drag X Y N       the left button held for N frames while the pointer goes in a straight
+//                    line to (X, Y), then one frame with none
+//   wheel N          the wheel turns one step a frame for |N| frames (up when N is positive),
+//                    then one frame rests
 // Key names: Esc, Enter, Space, Tab, Backspace, Up, Down, Left, Right, PageUp, PageDown, Home,
 // End, LShift, RShift, LCtrl, RCtrl, LAlt, RAlt, F1 .. F12, A .. Z, 0 .. 9, or a key code
 // number (1 .. 255). The controls of a virtual game pad, attached when the script first
@@ -63,6 +71,15 @@ long HeadlessFrame();
 const uint8_t* HeadlessKeys();
 // The keys tapped (down and up again) just before the current frame, marked the same way.
 const uint8_t* HeadlessTaps();
+
+// The scripted mouse of the current frame: pointer in logical-screen pixels, buttons held,
+// wheel step turned in this frame (-1, 0, 1).
+struct HeadlessMouse {
+    int x = 100, y = 100;
+    bool left = false, right = false;
+    int wheel = 0;
+};
+HeadlessMouse HeadlessMouseState();
 
 // The key wait of headless play: frames pass until the script holds a key; past the limit
 // the program stops with a runtime error and a log line saying so.

@@ -310,6 +310,20 @@ void InputIdle() {
 }
 
 MouseState ReadMouse() {
+    if (HeadlessActive()) {
+        // The scripted mouse stands for the pointer shown over the window.
+        const HeadlessMouse h = HeadlessMouseState();
+        MouseState& m = g_input.mouse;
+        m.dx = h.x - m.x;
+        m.dy = h.y - m.y;
+        m.x = h.x;
+        m.y = h.y;
+        m.wheel = (h.wheel > 0) - (h.wheel < 0);
+        m.left = h.left ? 1 : 0;
+        m.right = h.right ? 1 : 0;
+        m.middle = 0;
+        return m;
+    }
     const PlatformMouse p = PlatformMouseRead();
     g_input.pending_dx += p.dx;
     g_input.pending_dy += p.dy;

@@ -5,7 +5,8 @@
 #   edit-save   pick a piece with X, put it elsewhere with Y, save with Y+Start: the file
 #               holds the change before the program ends, and the confirmation is shown
 #   shift       B with each direction shifts the board with wrap; the cursor stops at column 15
-#   chooser     Select with a direction loads another map and drops unsaved changes
+#   chooser     Select with a direction loads another map; unsaved changes are dropped at
+#               the second press (the first asks)
 #   test-play   in test play, record a solution with one information stop: it is saved,
 #               viewed at once, and the replay file holds it; Select+Start into and out of
 #               the editor
@@ -75,8 +76,10 @@ shift)
   [ "$(board "$maps" 1)" = "$expected" ] || fail "the board did not shift by 18 cells"
   ;;
 chooser)
-  # Put a piece on map 1, go to map 2 and back without saving, then save map 1 as loaded.
+  # Put a piece on map 1, go to map 2 (asked, then again) and back without saving, then
+  # save map 1 as loaded.
   run "${to_editor[@]}" 'hold X 4' 'hold Up 4' 'hold Z 4' 'hold Backspace+Right 4' 'wait 8' \
+      'hold Backspace+Right 4' 'wait 8' \
       'hold Backspace+Left 4' 'wait 8' 'hold Z+Tab 4' 'wait 10' 'press M' 'wait 10' 'end'
   [ "$(field map)" = 1 ] || fail "not back on map 1"
   [ "$(field cursor_x),$(field cursor_y)" = "5,6" ] || fail "the cursor is not on the start"

@@ -9,6 +9,9 @@
 
 namespace {
 std::atomic<int> g_wheel{0};
+// Buttons pressed since the last read (bit 0 left, 1 right, 2 middle): a click quicker than a
+// frame still reads as held once.
+std::atomic<int> g_pressed{0};
 bool g_watching = false;
 
 int WatchWheel(void*, SDL_Event* e) {
@@ -16,6 +19,11 @@ int WatchWheel(void*, SDL_Event* e) {
         int y = e->wheel.y;
         if (e->wheel.direction == SDL_MOUSEWHEEL_FLIPPED) y = -y;
         g_wheel += y;
+    }
+    if (e->type == SDL_MOUSEBUTTONDOWN) {
+        if (e->button.button == SDL_BUTTON_LEFT) g_pressed |= 1;
+        if (e->button.button == SDL_BUTTON_RIGHT) g_pressed |= 2;
+        if (e->button.button == SDL_BUTTON_MIDDLE) g_pressed |= 4;
     }
     return 0;
 }
@@ -45,9 +53,10 @@ PlatformMouse PlatformMouseRead() {
     const Uint32 buttons = SDL_GetMouseState(&wx, &wy);
     SDL_GetRelativeMouseState(&m.dx, &m.dy);
     m.wheel = g_wheel.exchange(0);
-    m.left = (buttons & SDL_BUTTON_LMASK) != 0;
-    m.right = (buttons & SDL_BUTTON_RMASK) != 0;
-    m.middle = (buttons & SDL_BUTTON_MMASK) != 0;
+    const int pressed = g_pressed.exchange(0);
+    m.left = (buttons & SDL_BUTTON_LMASK) != 0 || (pressed & 1) != 0;
+    m.right = (buttons & SDL_BUTTON_RMASK) != 0 || (pressed & 2) != 0;
+    m.middle = (buttons & SDL_BUTTON_MMASK) != 0 || (pressed & 4) != 0;
 
     // Window points to logical-screen pixels, through where the logical screen is shown.
     SDL_Window* window = SDL_GL_GetCurrentWindow();

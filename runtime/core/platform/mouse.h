@@ -6,6 +6,7 @@ struct PlatformMouse {
     int dx = 0, dy = 0;  // motion since the last read, window pixels
     int wheel = 0;       // wheel steps since the last read, up positive
     int x = 0, y = 0;    // pointer in logical-screen pixels (may lie outside the screen)
+    // Held now, or pressed since the last read (a click quicker than a frame counts once).
     bool left = false, right = false, middle = false;
 };
 

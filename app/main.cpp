@@ -2,9 +2,10 @@
 //
 // Without options the game runs for a person. For tests, tools and CI:
 //   zolv --headless --script FILE [--seed N] [--summary FILE] [--key-wait-limit FRAMES]
-//        [--max-frames N] [--dir FOLDER]
+//        [--max-frames N] [--no-pictures] [--dir FOLDER]
 // plays the real program with keys from a script and a virtual clock (see
-// runtime/core/headless.h) and writes a summary when it ends; --dir runs the game from
+// runtime/core/headless.h) and writes a summary when it ends (--no-pictures: everything is
+// drawn into one pixel, for runs that only look at files and summaries); --dir runs the game from
 // another folder (its Media/ is used and saved into).
 //   zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]
 // plays the move line on map MAP through the real main loop, headless, and prints how the
@@ -23,6 +24,7 @@
 #include "runtime/core/headless.h"
 #include "runtime/core/platform/program_entry.h"
 #include "runtime/core/whole_file.h"
+#include "runtime/values/line_file.h"
 
 namespace {
 
@@ -30,7 +32,8 @@ namespace {
     std::fprintf(stderr,
                  "zolv: %s\n"
                  "usage: zolv [--headless --script FILE [--seed N] [--summary FILE]\n"
-                 "             [--key-wait-limit FRAMES] [--max-frames N]] [--dir FOLDER]\n"
+                 "             [--key-wait-limit FRAMES] [--max-frames N] [--no-pictures]]\n"
+                 "             [--dir FOLDER]\n"
                  "       zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]\n",
                  why.c_str());
     std::exit(2);
@@ -63,6 +66,8 @@ void ReadOptions(int argc, char** argv) {
             options.summary_path = argv[++i];
         } else if (a == "--key-wait-limit" && has_value) {
             options.key_wait_limit = static_cast<int>(Number(a, argv[++i]));
+        } else if (a == "--no-pictures") {
+            options.fill_pixels = false;
         } else if (a == "--max-frames" && has_value) {
             options.max_frames = Number(a, argv[++i]);
         } else if (a == "--replay-check" && i + 2 < argc) {
@@ -119,6 +124,8 @@ int ProgramMain(int argc, char** argv) {
     Startup() = StartupSettings{};
     ReadOptions(argc, argv);
     EngineInit(command_line, 1, "");
+    // Saves cut short by a kill or a power cut leave their temporary files beside the saves.
+    RemoveStaleSaveTemporaries("Media/", "Zolv-");
     ClearErrorState();
     MainProgram();
     EndProgram();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need (and any named on the command
+# line), when any is missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libpng-dev zlib1g-dev libgl-dev
-          libgl1-mesa-dri libegl-mesa0 libgtest-dev xvfb xauth xdotool time)
+          libgl1-mesa-dri libegl-mesa0 libgtest-dev xvfb xauth xdotool time "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

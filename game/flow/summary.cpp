@@ -5,6 +5,7 @@
 
 #include "game/flow/main_program.h"
 #include "game/maps/map_file.h"
+#include "game/play/records.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
 #include "runtime/values/line_file.h"
@@ -41,6 +42,7 @@ void InstallHeadlessSummary() {
         number("fixed_board", mappafissa);
         number("time", std::floor(tempo));
         s += "save=" + std::string(LastSaveNotice()) + "\n";
+        number("records_saved", RecordsSaved() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.
         number("unsaved", LineFiles().changed() ? 1 : 0);
         s += "name=" + nome_Str.str() + "\n";

@@ -76,10 +76,12 @@ void MappaCARICA() {
 
 void MappaSALVA() {
     CallDepthScope depth;
+    const int failures = LineFiles().write_failures();
     WriteFileLine(MapFileName(), map, mappa_Str);
     // The confirmation stands for a map on disk: the file is written now rather than at the
-    // cache's next flush, whose failure only the log would hear of.
-    const bool written = LineFiles().Flush();
+    // cache's next flush, whose failure only the log would hear of. A map file that could not
+    // be read refuses the write, which the flush alone would not tell.
+    const bool written = LineFiles().Flush() && LineFiles().write_failures() == failures;
     if (!written) {
         AppendLog("Map " + NumberToText(map).str() + " not saved: " + MapFileName().str() +
                   " could not be written");

@@ -3,6 +3,7 @@
 #include "game/maps/board_render.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
+#include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -40,6 +41,8 @@ void RecordMessage(int text, double y) {
 
 // Which records the attempt just compared has beaten.
 bool record_steps = false, record_points = false, record_time = false;
+// Whether the lines of the last record screen reached the disk.
+bool g_records_saved = true;
 
 }  // namespace
 
@@ -48,6 +51,10 @@ TextValue ScoreFileName() {
 }
 TextValue ReplayFileName() {
     return "Media/Zolv-" + mapset_Str + "-memo." + estdoc_Str;
+}
+
+bool RecordsSaved() {
+    return g_records_saved;
 }
 
 bool RecordFieldValue(const TextValue& field_Str, double* value) {
@@ -130,6 +137,7 @@ void RecordsAtFinish() {
     SetBlendAlpha(0);
     a_Str = ReadFileLine(ScoreFileName(), map);
     if (!CompareRecords()) return;
+    const int failures = LineFiles().write_failures();
     if (record_steps) {
         StoreStepsReplay();
         RecordMessage(4, 60);
@@ -137,6 +145,10 @@ void RecordsAtFinish() {
     if (record_points) RecordMessage(3, 120);
     if (record_time) RecordMessage(2, 180);
     WriteFileLine(ScoreFileName(), map, a_Str);
+    // The record reaches the disk before the key wait, so that the screen can tell the
+    // player when it could not be saved (a full disk, a file-size limit, a read-only folder).
+    g_records_saved = LineFiles().Flush() && LineFiles().write_failures() == failures;
+    if (!g_records_saved) ScriveTESTO(ExtraText("RECORD_NOT_SAVED"), 888, 216, 12, 1);
     mostraschermo();
     WaitAnyKey();
 }

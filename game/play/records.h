@@ -15,6 +15,9 @@ void ReadReplayLine();
 // Compares the finished attempt with the records of map `map`, shows and stores what it
 // beat (a steps record also makes the attempt's moves the map's replay).
 void RecordsAtFinish();
+// Whether the lines the last record screen wrote reached the disk (true before any); when
+// not, that screen said so.
+bool RecordsSaved();
 
 // The comparison on its own: the records line `a_Str` against `passi`, `punti`, `t1`, `t2`
 // of `nome_Str`. Leaves the new 30-character line in `a_Str` and returns whether any record

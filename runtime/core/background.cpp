@@ -143,6 +143,7 @@ void LoadBackground(std::string_view file) {
         }
     } else {
         AppendLog("failed");
+        AppendLog("Image not loaded: " + std::string(file) + ": not found");
     }
     ClearFrame();
 }
@@ -151,7 +152,10 @@ void FadeToImage(std::string_view file) {
     OpenGLDirezaze* g = Gfx();
     if (!g) return;
     const std::string path = ResolveMediaName(std::string(file));
-    if (path.empty()) return;
+    if (path.empty()) {
+        AppendLog("Image not loaded: " + std::string(file) + ": not found");
+        return;
+    }
     GrabScreenIntoSlot(g->backgrounds[2]);
     LoadIntoSlot(1, path);
     ClearFrame();

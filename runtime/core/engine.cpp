@@ -21,6 +21,7 @@
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/platform/memory.h"
 #include "runtime/core/platform/pixel_format.h"
+#include "runtime/core/platform/signals.h"
 #include "runtime/core/platform/window.h"
 #include "runtime/core/software_renderer.h"
 #include "runtime/core/sound.h"
@@ -28,6 +29,7 @@
 #include "runtime/values/line_file.h"
 #include "runtime/values/media_lookup.h"
 #include "runtime/values/random.h"
+#include "runtime/values/save_folder.h"
 
 namespace {
 // The frame wait sleeps until this long before the due time and spins the rest on the clock
@@ -53,7 +55,8 @@ struct Engine {
 } g_engine;
 
 std::string GameFolder() {
-    return g_engine.startup.folder.empty() ? PlatformProgramFolder() : g_engine.startup.folder;
+    return g_engine.startup.folder.empty() ? FindDataFolder(PlatformProgramFolder())
+                                           : g_engine.startup.folder;
 }
 
 // The clock the frame schedule runs on: the virtual one in headless play.
@@ -175,7 +178,8 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SetFinalShutdownStep(&CloseEngine);
     RunShutdownAtExit();
     AppendLog("Init GFX");
-    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr});
+    PlatformCatchEndSignals();
+    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr, &EndOnSignal});
     GfxCreate();
     AddShutdownStep(&EndGraphics);
     CreateGLWindow(g_engine.startup.width, g_engine.startup.height, g_engine.startup.fps);
@@ -202,6 +206,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     SoundInitDevice();
     SetFont(0);
 
+    StartSaveFolder(GameFolder());
     PlatformSetCurrentFolder(GameFolder());
     StartMediaLookup();
     AddShutdownStep(&FlushLineFile);

@@ -10,6 +10,7 @@
 #include "runtime/core/font_builtin.h"
 #include "runtime/core/gl_draw.h"
 #include "runtime/core/image_decode.h"
+#include "runtime/core/log.h"
 #include "runtime/values/media_lookup.h"
 #include "runtime/values/text_value.h"
 
@@ -47,6 +48,9 @@ void LoadFont(std::string_view file, int f) {
     SetFont(f);
     SpriteImage& s = FontSprite(g->current_font);
     const std::string path = ResolveMediaName(std::string(file));
+    // An empty name asks for the built-in font and is no failure.
+    if (path.empty() && !file.empty())
+        AppendLog("Image not loaded: " + std::string(file) + ": not found");
     DecodedImage image;
     if (!path.empty() && LoadImageFile(path, image)) {
         const int key = g->load_key_colour;

@@ -201,6 +201,8 @@ long HeadlessFrame() {
 }
 
 void HeadlessNextFrame() {
+    // Every headless loop (frames, key waits, fades) passes here, also those that pump no events.
+    EndOnSignal();
     Headless& h = g_headless;
     ++h.frame;
     if (h.script.end_frame >= 0 && h.frame >= h.script.end_frame) {

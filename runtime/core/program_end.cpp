@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "runtime/core/log.h"
+#include "runtime/core/platform/signals.h"
 
 namespace {
 ErrorState g_errors;
@@ -75,4 +77,11 @@ void EndNormally() {
     g_errors.number = 0;
     g_errors.line = g_errors.current_line;
     EndProgram();
+}
+
+void EndOnSignal() {
+    const int number = PlatformEndSignal();
+    if (number == 0 || g_ending) return;
+    AppendLog(std::string(PlatformSignalName(number)) + ": the program ends");
+    EndNormally();
 }

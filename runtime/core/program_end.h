@@ -47,3 +47,8 @@ void SetEndReport(bool on);
 // debugger's stop request): error number 0 whatever non-fatal error was recorded before,
 // error line = current line, then EndProgram.
 [[noreturn]] void EndNormally();
+
+// Answers an end signal (SIGTERM, SIGINT, SIGHUP, ...) caught since start: a log line naming
+// it, then a normal end. Nothing when none was caught or the program is already ending. The
+// frame step, the event pump and the headless key source call it.
+void EndOnSignal();

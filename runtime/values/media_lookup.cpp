@@ -10,6 +10,7 @@
 #include "runtime/core/platform/files.h"
 #include "runtime/core/platform/folders.h"
 #include "runtime/core/program_end.h"
+#include "runtime/values/save_folder.h"
 
 namespace {
 MediaLookup g_file_lookup;
@@ -160,6 +161,9 @@ std::string MediaLookup::Resolve(const std::string& name) {
     RemoveTemporary();
     const std::string path = PlatformFileName(name);
     if (path.empty()) return {};
+    // The player's own copy first, when saves go to a folder of their own.
+    const std::string saved = SavedCopy(path);
+    if (!saved.empty() && PlatformIsReadableFile(saved)) return saved;
     if (PlatformIsReadableFile(path)) return path;
     if (archive_.empty()) return {};
     if (!directory_read_) {

@@ -43,3 +43,21 @@ TEST(MediaGenerator, TwoRunsGiveIdenticalBytes) {
     ASSERT_EQ(files, FilesUnder(b));
     for (const auto& f : files) EXPECT_TRUE(ReadWholeFile(a + f) == ReadWholeFile(b + f)) << f;
 }
+
+TEST(MediaGenerator, CommittedIconsAreWhatItMakes) {
+    const std::string dir = MakeScratchFolder("mediagen_icons");
+    ASSERT_EQ(RunProgram(ToolPath("mediagen") + " " + dir + " --icons " + dir + "icons"), 0);
+    const std::string committed = MediaDir() + "/../packaging/icons/";
+    const auto made = FilesUnder(dir + "icons");
+    EXPECT_EQ(made, FilesUnder(committed));
+    for (const auto& f : made) {
+        const std::string png = ReadWholeFile(dir + "icons/" + f);
+        EXPECT_TRUE(png == ReadWholeFile(committed + f))
+            << f << " differs: run mediagen media --icons packaging/icons and commit the result";
+        // The PNG header states the size the folder names.
+        ASSERT_GT(png.size(), 24u) << f;
+        const int width = (uint8_t(png[18]) << 8) | uint8_t(png[19]);
+        EXPECT_EQ(
+            f, "hicolor/" + std::to_string(width) + "x" + std::to_string(width) + "/apps/zolv.png");
+    }
+}

@@ -134,9 +134,14 @@ read-only)
     as_user=()
   fi
   chmod a-w "$work/Media" "$maps"
+  # A read-only program folder sends saves to the player's data folder: here that cannot be
+  # written either, so the save fails.
+  mkdir -p "$tmp/home"
+  chmod a-w "$tmp/home"
   run_ro() {
     printf '%s\n' "$@" > "$tmp/script"
-    (cd "$work" && TMPDIR="$tmp" "${as_user[@]}" "$program" --headless --script "$tmp/script" \
+    (cd "$work" && HOME="$tmp/home" XDG_DATA_HOME= TMPDIR="$tmp" "${as_user[@]}" "$program" \
+       --headless --script "$tmp/script" \
        --dir "$work" > "$tmp/summary") || fail "headless run failed"
   }
   run_ro "${to_editor[@]}" 'hold X 4' 'hold Up 4' 'hold Z 4' 'hold Z+Tab 4' 'wait 10' \

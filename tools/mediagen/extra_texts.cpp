@@ -24,6 +24,7 @@ const ExtraText kExtraTexts[] = {
     // Map editor: checks, verdicts, questions.
 
     // Saves, files and failures told on screen.
+    {"RECORD_NOT_SAVED", "RECORD NON SALVATO!", "RECORD NOT SAVED!"},
 
     // Level names and the menu.
 };

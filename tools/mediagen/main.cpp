@@ -1,6 +1,7 @@
-// mediagen OUTPUT_DIR [--preview PREVIEW_DIR]
+// mediagen OUTPUT_DIR [--preview PREVIEW_DIR] [--icons ICON_DIR]
 // Writes the whole media set under OUTPUT_DIR (Media/ and the two readme files). With --preview
-// it also writes a contact sheet of every cut sprite and a picture of every level for looking at.
+// it also writes a contact sheet of every cut sprite and a picture of every level for looking at;
+// with --icons the desktop icons as ICON_DIR/hicolor/NxN/apps/zolv.png.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 #include "bmp_writer.h"
 #include "file_out.h"
 #include "font_art.h"
+#include "icon_art.h"
 #include "media_set.h"
 #include "preview.h"
 #include "scene_art.h"
@@ -87,8 +89,19 @@ int main(int argc, char** argv) {
     Check(WriteTextLines(out + "/Leggimi.txt", Readme(0)), "Leggimi.txt");
     Check(WriteTextLines(out + "/Read_Me.txt", Readme(1)), "Read_Me.txt");
 
-    if (argc >= 4 && std::strcmp(argv[2], "--preview") == 0) {
-        std::string dir = argv[3];
+    std::string preview, icons;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--preview") == 0) preview = argv[i + 1];
+        if (std::strcmp(argv[i], "--icons") == 0) icons = argv[i + 1];
+    }
+    for (int size : kIconSizes) {
+        if (icons.empty()) break;
+        const std::string folder = icons + "/hicolor/" + std::to_string(size) + "x" +
+                                   std::to_string(size) + "/apps/zolv.png";
+        Check(WriteFileBytes(folder, IconPng(size)), "icon");
+    }
+    if (!preview.empty()) {
+        std::string dir = preview;
         Check(WriteBmp(dir + "/contact.bmp", ContactSheet(sheets)), "contact sheet");
         // Every piece on one board, for judging them side by side.
         std::string all = "$$$$$$$$$$$$$$$$";

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The path of a UTF-8 name (on Windows the name becomes UTF-16, so any character works).
 std::filesystem::path PlatformPath(const std::string& name);
@@ -22,6 +23,9 @@ int64_t PlatformFileSize(std::FILE* file);
 
 // True when `name` is a regular file that can be opened for reading.
 bool PlatformIsReadableFile(const std::string& name);
+// True when nothing of that name exists; false when something does (or its folder cannot be
+// searched, so it may), with the reason in `why`.
+bool PlatformFileMissing(const std::string& name, std::string* why);
 // Appends `bytes` at the end of `name` (created when missing) and closes it again; false when
 // the file could not be opened or written. On Windows the file is held without sharing
 // meanwhile.
@@ -37,6 +41,14 @@ void PlatformMakeFoldersFor(const std::string& name);
 // On failure `name` is left as it was, the temporary file is removed, and `error` (when given)
 // says which step failed and why.
 bool PlatformReplaceFile(const std::string& name, std::string_view bytes, std::string* error);
+
+// Whether `file_name` (without its folder) is the name PlatformReplaceFile gives the temporary
+// file of a target ("." + target + "." + six letters or digits); the target goes to `target`.
+bool PlatformIsReplaceTemporary(const std::string& file_name, std::string* target);
+// The names (without the folder) of the regular files in `folder`.
+std::vector<std::string> PlatformFilesIn(const std::string& folder);
+// Seconds since `name` was last written; negative when that cannot be told.
+double PlatformFileAgeSeconds(const std::string& name);
 
 // Creates a new file `folder` + `prefix` + six random characters + `suffix` that did not exist
 // before, open for writing in binary mode; its name goes to `name`. nullptr when none could be

@@ -12,5 +12,10 @@ std::string PlatformProgramFolder();
 // /tmp; on Windows the folder GetTempPathW names, with '\' between folders.
 std::string PlatformTempFolder();
 
+// The folder that holds each user's own application data, ending in its separator: on POSIX
+// $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share/; on Windows the folder
+// %APPDATA% names. "" when the system names none.
+std::string PlatformUserDataFolder();
+
 // Makes `folder` the current directory; false when that fails.
 bool PlatformSetCurrentFolder(const std::string& folder);

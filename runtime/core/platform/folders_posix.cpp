@@ -25,6 +25,21 @@ std::string PlatformTempFolder() {
     return dir;
 }
 
+std::string PlatformUserDataFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    // Relative values are not valid here and are ignored.
+    if (xdg && xdg[0] == '/') {
+        std::string dir = xdg;
+        if (dir.back() != '/') dir += '/';
+        return dir;
+    }
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') return std::string();
+    std::string dir = home;
+    if (dir.back() != '/') dir += '/';
+    return dir + ".local/share/";
+}
+
 bool PlatformSetCurrentFolder(const std::string& folder) {
     return chdir(folder.c_str()) == 0;
 }

@@ -2,6 +2,7 @@
 // are handed on as UTF-8.
 #include <windows.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "runtime/core/platform/files.h"
@@ -33,6 +34,16 @@ std::string PlatformTempFolder() {
     std::string dir = n > 0 && n <= MAX_PATH + 1
                           ? PlatformPathText(std::filesystem::path(std::wstring(buf, n)))
                           : std::string(".\\");
+    for (char& c : dir)
+        if (c == '/') c = '\\';
+    if (dir.back() != '\\') dir += '\\';
+    return dir;
+}
+
+std::string PlatformUserDataFolder() {
+    const wchar_t* appdata = _wgetenv(L"APPDATA");
+    if (!appdata || !*appdata) return std::string();
+    std::string dir = PlatformPathText(std::filesystem::path(appdata));
     for (char& c : dir)
         if (c == '/') c = '\\';
     if (dir.back() != '\\') dir += '\\';

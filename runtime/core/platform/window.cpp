@@ -13,6 +13,7 @@
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/keyboard.h"
 #include "runtime/core/platform/message_box.h"
+#include "runtime/core/platform/signals.h"
 
 namespace {
 SDL_Window* g_window = nullptr;
@@ -315,6 +316,9 @@ const GlExt& Gl() {
 
 void PlatformSetEventHandlers(const PlatformEventHandlers& handlers) {
     g_handlers = handlers;
+    // The end signals are ours (signals.h): SDL would turn them into a quit event only where
+    // events are pumped.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
 }
 
 void PlatformUseHeadlessDrivers() {
@@ -491,6 +495,7 @@ void PlatformPresent() {
 }
 
 bool PlatformPumpOne() {
+    if (PlatformEndSignal() != 0 && g_handlers.on_end_signal) g_handlers.on_end_signal();
     SDL_Event e;
     if (!SDL_PollEvent(&e)) return false;
     HandleEvent(e);

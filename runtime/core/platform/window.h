@@ -13,6 +13,7 @@ struct PlatformEventHandlers {
     void (*on_close)() = nullptr;                   // close button, Alt+F4, quit request
     void (*on_focus)(bool gained) = nullptr;        // keyboard focus gained or lost
     void (*on_key)(int code, bool down) = nullptr;  // game key code, after the table update
+    void (*on_end_signal)() = nullptr;              // an end signal caught (signals.h)
 };
 void PlatformSetEventHandlers(const PlatformEventHandlers& handlers);
 
@@ -63,7 +64,8 @@ void PlatformPresentParts(const PresentRect* rects, int count);
 const std::vector<uint32_t>& PlatformPresentedFrame();
 PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h);
 
-// Dispatches one pending event; false when none was pending.
+// Dispatches one pending event; false when none was pending. An end signal caught is answered
+// first, through on_end_signal.
 bool PlatformPumpOne();
 // Dispatches every pending event.
 void PlatformPumpAll();

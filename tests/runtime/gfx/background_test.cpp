@@ -1,5 +1,6 @@
 // Background pictures: tiles, drawing under every frame, failed loads, the cross-fade.
 #include "gfx_fixture.h"
+#include "runtime/core/fonts.h"
 
 namespace {
 // A picture larger than one 512-pixel tile both ways, every pixel different from its neighbours.
@@ -68,7 +69,15 @@ TEST_F(GfxTest, FailedBackgroundLoadsLeaveNoBackgroundAndAClearScreen) {
     LoadBackground("no such picture.bmp");
     EXPECT_EQ(Gfx()->backgrounds[0].columns, 0);
     EXPECT_EQ(ReadScreen().Colour(5, 5), 0u);
-    EXPECT_NE(ReadLogText().find("Loadbmp\r\nShoeboxing\r\nfailed\r\n"), std::string::npos);
+    EXPECT_NE(ReadLogText().find("Loadbmp\r\nShoeboxing\r\nfailed\r\n"
+                                 "Image not loaded: no such picture.bmp: not found\r\n"),
+              std::string::npos);
+    FadeToImage("no such title.bmp");
+    EXPECT_NE(ReadLogText().find("Image not loaded: no such title.bmp: not found"),
+              std::string::npos);
+    LoadFont("no such font.bmp", 1);
+    EXPECT_NE(ReadLogText().find("Image not loaded: no such font.bmp: not found"),
+              std::string::npos);
 }
 
 TEST_F(GfxTest, FadeToImageEndsWithThePictureAsBackground) {

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
 
 #include "runtime/core/errors.h"
@@ -51,8 +53,9 @@ class LineFile : public ::testing::Test {
     std::string folder_;
 };
 
-TEST_F(LineFile, ReadsLinesEndedByLfOrCrLf) {
-    for (const char* bytes : {"abc\n\nx\n", "abc\r\n\r\nx\r\n", "abc\n\r\nx"}) {
+TEST_F(LineFile, ReadsLinesEndedByLfCrLfOrALoneCr) {
+    for (const char* bytes :
+         {"abc\n\nx\n", "abc\r\n\r\nx\r\n", "abc\n\r\nx", "abc\r\rx\r", "abc\r\r\nx"}) {
         ASSERT_TRUE(WriteWholeFile(Path("three.txt"), bytes));
         EXPECT_STREQ(Read("three.txt", 0).c_str(), "abc");
         EXPECT_STREQ(Read("three.txt", 1).c_str(), "NO_DATA");
@@ -88,11 +91,89 @@ TEST_F(LineFile, WritingPastTheEndPadsWithEmptyLinesOnTheNextSwitch) {
     EXPECT_EQ(ReadWholeFile(Path("two.txt")), "a\r\nb\r\n\r\n\r\n\r\nnew\r\n");
 }
 
+// An old editor's CR-only file keeps every line when the game rewrites one of them, also
+// when a CR LF pair is split between two reads of the file.
+TEST_F(LineFile, CrOnlyFileKeepsItsLinesWhenRewritten) {
+    std::string bytes;
+    for (int i = 0; i < 40; ++i) bytes += "record" + std::to_string(i) + "\r";
+    ASSERT_TRUE(WriteWholeFile(Path("punti.txt"), bytes));
+    Write("punti.txt", 0, "new");
+    FlushLineFile();
+    std::string expected = "new\r\n";
+    for (int i = 1; i < 40; ++i) expected += "record" + std::to_string(i) + "\r\n";
+    EXPECT_EQ(ReadWholeFile(Path("punti.txt")), expected);
+
+    std::array<std::string, LineSplitter::kLines> slots;
+    LineSplitter split(slots);
+    split.Feed("a\r", 2);
+    split.Feed("\nb\r", 3);
+    split.Feed("\r\n", 2);
+    split.Finish();
+    EXPECT_EQ(split.lines(), 3);
+    EXPECT_EQ(slots[0], "a");
+    EXPECT_EQ(slots[1], "b");
+    EXPECT_EQ(slots[2], "");
+}
+
+// A line break in a text (a player name holding code 10 or 13) would move every later line
+// of the file down: it is written as a space, and logged.
+TEST_F(LineFile, LineBreaksInTextsAreWrittenAsSpaces) {
+    ASSERT_TRUE(WriteWholeFile(Path("gioc.txt"), "PL1\r\nA\r\nB\r\n"));
+    Write("gioc.txt", 0, "P\nL\r1");
+    FlushLineFile();
+    EXPECT_EQ(ReadWholeFile(Path("gioc.txt")), "P L 1\r\nA\r\nB\r\n");
+    EXPECT_NE(
+        ReadWholeFile(LogFilePath()).find("Line break written as a space: " + Path("gioc.txt")),
+        std::string::npos);
+}
+
+// A file on disk that cannot be read is never treated as empty: a write to it is refused and
+// counted, the file stays as it was, and the next read tries the file again.
+TEST_F(LineFile, UnreadableFileIsNeverWrittenOver) {
+    ASSERT_TRUE(WriteWholeFile(Path("maps.txt"), "m0\r\nm1\r\nm2\r\n"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Root reads any file: the check runs as an ordinary user where it must.
+        if (geteuid() == 0) {
+            for (const std::string& f : {folder_, Path("maps.txt"), LogFilePath()})
+                (void)chown(f.c_str(), 65534, 65534);
+            if (setgid(65534) != 0 || setuid(65534) != 0) _exit(100);
+        }
+        chmod(Path("maps.txt").c_str(), 0200);
+        int code = 0;
+        if (Read("maps.txt", 1) != TextValue("NO_FILE")) code |= 1;
+        const int failures = LineFiles().write_failures();
+        if (LineFiles().Write(Path("maps.txt"), 1, TextValue("edited"), {})) code |= 2;
+        if (LineFiles().write_failures() != failures + 1) code |= 4;
+        if (!LineFiles().Flush()) code |= 8;
+        if (ReadWholeFile(LogFilePath()).find("Line file not written: " + Path("maps.txt")) ==
+            std::string::npos)
+            code |= 16;
+        chmod(Path("maps.txt").c_str(), 0600);
+        if (Read("maps.txt", 1) != TextValue("m1")) code |= 32;
+        _exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 100) << "could not drop root";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadWholeFile(Path("maps.txt")), "m0\r\nm1\r\nm2\r\n");
+
+    // A folder in the file's place cannot be read either.
+    std::filesystem::create_directory(Path("folder.txt"));
+    EXPECT_FALSE(LineFiles().Write(Path("folder.txt"), 0, TextValue("x"), {}));
+}
+
 TEST_F(LineFile, OnlyTheFirst256LinesSurviveAChange) {
     std::string bytes;
     for (int i = 0; i < 300; ++i) bytes += "line" + std::to_string(i) + "\n";
     ASSERT_TRUE(WriteWholeFile(Path("long.txt"), bytes));
     EXPECT_STREQ(Read("long.txt", 255).c_str(), "line255");
+    EXPECT_NE(
+        ReadWholeFile(LogFilePath()).find("Line file longer than 256 lines: " + Path("long.txt")),
+        std::string::npos);
     Write("long.txt", 0, "first");
     FlushLineFile();
     const std::string after = ReadWholeFile(Path("long.txt"));

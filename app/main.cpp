@@ -25,6 +25,7 @@
 #include "runtime/core/platform/program_entry.h"
 #include "runtime/core/whole_file.h"
 #include "runtime/values/line_file.h"
+#include "runtime/values/save_folder.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ int ProgramMain(int argc, char** argv) {
     ReadOptions(argc, argv);
     EngineInit(command_line, 1, "");
     // Saves cut short by a kill or a power cut leave their temporary files beside the saves.
-    RemoveStaleSaveTemporaries("Media/", "Zolv-");
+    RemoveStaleSaveTemporaries(SavePath("Media/"), "Zolv-");
     ClearErrorState();
     MainProgram();
     EndProgram();

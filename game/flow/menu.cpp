@@ -1,18 +1,24 @@
 #include "game/flow/menu.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "game/flow/player_options.h"
 #include "game/flow/readme.h"
 #include "game/maps/board_render.h"
 #include "game/maps/settings_file.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
 #include "game/play/records.h"
+#include "game/screen/extra_texts.h"
+#include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/errors.h"
+#include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 #include "runtime/values/line_file.h"
 
 namespace game {
@@ -114,6 +120,16 @@ void DrawRecordsTable() {
         testi_Str(2, lingua) + ":" + Substring(a_Str, 21, 2) + "." + Substring(a_Str, 23, 2), 24,
         190, 12, 0.5);
     ScriveTESTO(Substring(a_Str, 26, 3), 56, 210, 32, 1);
+    // A record set with undo or a hint carries a mark beside its holder.
+    const double mark_y[3] = {100, 155, 210};
+    bool any = false;
+    for (int k = 0; k < 3; ++k)
+        if (RecordAided(k)) {
+            ScriveTESTO("*", 140, mark_y[k], 16, 1);
+            any = true;
+        }
+    // The legend sits on the right, between the level line and the preview.
+    if (any) ScriveTESTO("* " + ExtraText("AID_MARK"), 164, 110, 7.5, 0.45);
 }
 
 void DrawMenuList() {
@@ -141,7 +157,8 @@ void DrawMenuList() {
         }
         if (opz1 == 1 || entry == kRecords) ScriveTESTO(text_Str, text_x, draw_y, advance, scale);
         line_y += st;
-        if (selected) line_y += 4;
+        // The chosen entry is drawn larger: the next entry starts below its letters.
+        if (selected) line_y += entry == ttmenu ? 4 : 8;
     }
 }
 
@@ -186,8 +203,11 @@ void DrawingPhase() {
             ScriveTESTO(Substring(n_Str, c, 1), 230 + 14 * c, 54, 12, scale);
         }
         SetBlendAlpha(0);
-        ScriveTESTO(testi_Str(1, lingua) + ":" + NumberToText(map) + "/" + NumberToText(m), 170, 88,
-                    12, 0.75);
+        // A long level line ("LIVELLO:11/11") is drawn narrower so it ends inside the screen.
+        const TextValue level_Str =
+            testi_Str(1, lingua) + ":" + NumberToText(map) + "/" + NumberToText(m);
+        const int level_length = Len(level_Str) > 0 ? Len(level_Str) : 1;
+        ScriveTESTO(level_Str, 170, 88, std::min(12.0, 140.0 / level_length), 0.75);
         r = 48;
         for (int k = -1; k <= 1; ++k) {
             const int d = 8 * std::abs(k);
@@ -272,6 +292,7 @@ EntryPoint LevelStart() {
 EntryPoint MenuSetUp() {
     rotazione = 0;
     GiocatoreDATI();
+    ApplyPlayerOptions();
     v1 = -20;
     v2 = 1;
     zoom = 1;
@@ -316,6 +337,19 @@ EntryPoint MenuLoop() {
     tasdir = -1;
     TastiAZZERA();
     Tasti();
+    if (HelpAsked() && lettera == 0) {
+        // The menu stays as it is under the help: no key of this frame acts on it.
+        DrawMenuFrame();
+        ShowHelp(HelpScreen::kMenu);
+        return EntryPoint::kMenuLoop;
+    }
+    OneStepPerTap();
+    // F2 opens the player's options (not while a name is being edited).
+    static bool options_key_was_down = true;
+    const bool options_key = KeyDown(kKeyF2) != 0;
+    const bool options_pressed = options_key && !options_key_was_down;
+    options_key_was_down = options_key;
+    if (options_pressed && lettera == 0) return OptionsScreen();
     if (tasl == 1 && tasr == 1) editor = std::fabs(1 - editor);
     if (opz == kName && !NameEntry()) return EntryPoint::kMenuLoop;
     InputPhase();

@@ -5,6 +5,7 @@
 
 #include "game/flow/main_program.h"
 #include "game/maps/map_file.h"
+#include "game/play/play_aids.h"
 #include "game/play/records.h"
 #include "game/state/game_state.h"
 #include "runtime/core/headless.h"
@@ -41,6 +42,8 @@ void InstallHeadlessSummary() {
         number("video", video);
         number("fixed_board", mappafissa);
         number("time", std::floor(tempo));
+        number("aided", AttemptAided() ? 1 : 0);
+        s += "hint=" + LastHint() + "\n";
         s += "save=" + std::string(LastSaveNotice()) + "\n";
         number("records_saved", RecordsSaved() ? 1 : 0);
         // Whether the line-file cache still holds changes the disk has not seen yet.

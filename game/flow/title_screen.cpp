@@ -1,11 +1,15 @@
 #include "game/flow/title_screen.h"
 
 #include "game/maps/settings_file.h"
+#include "game/play/controls.h"
+#include "game/screen/extra_texts.h"
+#include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
 #include "runtime/core/engine.h"
 #include "runtime/core/input.h"
+#include "runtime/core/key_codes.h"
 
 namespace game {
 
@@ -13,6 +17,7 @@ EntryPoint StartUp() {
     ClearFrame();
     mostraschermo();
     Impostazioni();
+    PadKeys();
     exturbo = turbo;
     exlfps = lfps;
     CreateOffscreen(0, 0, 320, 240);
@@ -31,9 +36,14 @@ void DrawTitleLetters() {
     DrawSprite(static_cast<int>(chtitolo) + 1, 76, 4);
     DrawSprite(static_cast<int>(chtitolo) + 2, 158, 36);
     DrawSprite(static_cast<int>(chtitolo) + 3, 220, 8);
-    SetBlendAlpha(-0.5);
-    ScriveTESTO("Made by the Zolv team", 40, 208, 11, 1.2);
+    // A dark band under the credit and the key lines keeps them readable over the bricks.
     SetBlendAlpha(0);
+    FillBox(0, 180, 320, 60, 0x000000);
+    ScriveTESTO(TextValue(ExtraText("TITLE_PRESS_KEY")), 888, 182, 8, 0.6);
+    SetBlendAlpha(-0.5);
+    ScriveTESTO("Made by the Zolv team", 40, 196, 11, 1.2);
+    SetBlendAlpha(0);
+    ScriveTESTO(TextValue(ExtraText("TITLE_HELP_KEY")), 888, 222, 8, 0.6);
 }
 
 EntryPoint TitleScreen() {
@@ -41,7 +51,14 @@ EntryPoint TitleScreen() {
     DrawTitleLetters();
     SuonaEFFETTO(12, 0);
     mostraschermo();
-    WaitAnyKey();
+    while (WaitAnyKeyOr(kKeyF1)) {
+        DrawBackground();
+        DrawTitleLetters();
+        ShowHelp(HelpScreen::kTitle);
+        DrawBackground();
+        DrawTitleLetters();
+        mostraschermo();
+    }
     return TitleToMenu();
 }
 

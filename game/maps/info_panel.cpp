@@ -36,9 +36,10 @@ void DrawPlayCounters() {
     ScriveTESTO(LanguageText(2) + ":" + t1_Str + "." + t2_Str, 0, 216, 8, 0.5);
     ScriveTESTO(LanguageText(4) + ":" + passi, 999, 216, 8, 0.5);
     ScriveTESTO(LanguageText(3) + ":" + punti, 888, 216, 8, 0.5);
-    // The replay label blinks until the replay's first information stop.
+    // The replay label blinks until the replay's first information stop, just below the wall
+    // indicator (over it the two could not be read).
     if (rivede == 1 && testoreplay == 0 && animazione < 4)
-        ScriveTESTO(menu_Str(2, lingua), 888, 0, 12, 0.75);
+        ScriveTESTO(menu_Str(2, lingua), 888, 28, 12, 0.75);
     // What follows pulses over the animation cycle (no blending on its first frame).
     SetBlendAlpha(-animazione / 10);
     if (animazione < 6 && rivede == -1) {

@@ -1,5 +1,7 @@
 #include "game/play/controls.h"
 
+#include <array>
+
 #include "game/state/game_state.h"
 #include "runtime/core/input.h"
 
@@ -30,8 +32,19 @@ bool Held(double code) {
 
 }  // namespace
 
+void PadKeys() {
+    // A pad's directions stand for the direction keys as set (not turned with the view), its
+    // buttons for the first set's keys.
+    std::array<int, kPadKeyCount> codes{};
+    for (int d = 0; d < 4; ++d)
+        codes[static_cast<size_t>(d)] = CharAt(rotaz_Str, d) + kDirectionKeyBase;
+    for (int b = 0; b < 8; ++b) codes[static_cast<size_t>(4 + b)] = static_cast<int>(pressioni(b));
+    SetPadKeys(codes);
+}
+
 void Tasti() {
     CallDepthScope depth;
+    PadKeys();
     // rotaz_Str holds the four keys twice, so reading from the rotation on turns the keys with
     // the view; the highest direction held wins.
     for (int d = 0; d < 4; ++d)

@@ -2,14 +2,17 @@
 
 #include <cmath>
 
+#include "game/flow/player_options.h"
 #include "game/maps/board_render.h"
 #include "game/maps/editor.h"
 #include "game/maps/map_file.h"
 #include "game/play/commentary.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
+#include "game/play/play_aids.h"
 #include "game/play/records.h"
 #include "game/play/replay_check.h"
+#include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "runtime/core/draw2d.h"
@@ -61,18 +64,25 @@ EntryPoint AttemptRestart() {
     animaffonda = 0;
     if (rivede == 1 || editor == 1) ReadReplayLine();
     if (ReplayCheckActive()) ReplayCheckAttemptStart();
+    AidsAttemptStart();
     MappaCARICA();
     return EntryPoint::kFrame;
 }
 
 void DrawPlayFrame() {
     MappaRENDER();
+    AidsDraw();
     reinizia = AttemptFailure();
     if (reinizia != 0) ScriveTESTO(testi_Str(reinizia + 9, lingua), 20, 100, 24, 2);
 }
 
 EntryPoint PlayFrame() {
     DrawPlayFrame();
+    if (reinizia == 0 && !ReplayCheckActive() && HelpAsked()) {
+        // The attempt stands still under the help: its clock counts frames played.
+        ShowHelp(editor != 0 ? HelpScreen::kEditor : HelpScreen::kPlay);
+        return EntryPoint::kFrame;
+    }
     mostraschermo();
     if (reinizia != 0) {
         if (ReplayCheckActive()) ReplayCheckEnd(false);
@@ -95,8 +105,11 @@ EntryPoint PlayStep() {
     const double every = ogni > 0 ? ogni : 1;
     const double share = animazione / every;
     const bool keys_read = share == static_cast<long>(share) && movimento == -1;
+    bool aid_taken = false;
     if (keys_read) {
         Tasti();
+        if (editor == 0) OneStepPerTap();
+        aid_taken = AidsKeys();
         if (mappafissa == 0 && tasa == 1 && tassta == 1) {
             zoom = std::fabs(3 - zoom);
             return EntryPoint::kFrame;
@@ -174,10 +187,12 @@ EntryPoint PlayStep() {
         rotazione = AvvolgiVALORE(rotazione + tastlr, 0, 3);
         giocdir = AvvolgiVALORE(giocdir + tastlr, 0, 3);
     }
-    if (scivolo > -1) {
+    const bool slide_leg = scivolo > -1;
+    if (slide_leg) {
         tasdir = AvvolgiVALORE(scivolo - rotazione, 0, 3);
         scivolo = -1;
     }
+    if (aid_taken) tasdir = -1;
     if (tassta == 1) {
         mappafissa = std::fabs(1 - mappafissa);
         Margini();
@@ -186,7 +201,9 @@ EntryPoint PlayStep() {
 
     if (editor == 0) {
         ok = 0;
+        AidsBeforeActions(slide_leg);
         AzioniGIOCO();
+        AidsAfterActions();
         if (ok == 1) return EntryPoint::kFrame;
     }
     if (finelivello >= 2 * lfps + 2) return FinishLevel();

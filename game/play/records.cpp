@@ -3,6 +3,7 @@
 #include "game/maps/board_render.h"
 #include "game/play/controls.h"
 #include "game/play/game_actions.h"
+#include "game/play/play_aids.h"
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
@@ -56,6 +57,31 @@ TextValue ReplayFileName() {
 bool RecordsSaved() {
     return g_records_saved;
 }
+
+TextValue AidMarksFileName() {
+    return "Media/Zolv-" + mapset_Str + "-aiuti." + estdoc_Str;
+}
+
+bool RecordAided(int field) {
+    const std::string line = ReadFileLine(AidMarksFileName(), map).str();
+    return field >= 0 && static_cast<size_t>(field) < line.size() && line[field] == '1';
+}
+
+namespace {
+
+// Stores which of the records just beaten an aided attempt set. Unaided attempts write only
+// where a mark is to be taken away, so a player who never uses the aids gets no file.
+void StoreAidMarks(bool aided) {
+    std::string line = ReadFileLine(AidMarksFileName(), map).str();
+    if (line.size() != 3 || line.find_first_not_of("01") != std::string::npos) line = "000";
+    const std::string before = line;
+    const bool beaten[3] = {record_steps, record_points, record_time};
+    for (int k = 0; k < 3; ++k)
+        if (beaten[k]) line[k] = aided ? '1' : '0';
+    if (line != before || (aided && before == "000")) WriteFileLine(AidMarksFileName(), map, line);
+}
+
+}  // namespace
 
 bool RecordFieldValue(const TextValue& field_Str, double* value) {
     // Four characters: digits, or leading zeros then "-" and digits ("00-5" is -5).
@@ -145,6 +171,7 @@ void RecordsAtFinish() {
     if (record_points) RecordMessage(3, 120);
     if (record_time) RecordMessage(2, 180);
     WriteFileLine(ScoreFileName(), map, a_Str);
+    StoreAidMarks(AttemptAided());
     // The record reaches the disk before the key wait, so that the screen can tell the
     // player when it could not be saved (a full disk, a file-size limit, a read-only folder).
     g_records_saved = LineFiles().Flush() && LineFiles().write_failures() == failures;

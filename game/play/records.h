@@ -7,6 +7,12 @@ namespace game {
 
 TextValue ScoreFileName();
 TextValue ReplayFileName();
+// Which records of each map an aided attempt (undo or a hint) set: one line per map, a
+// character per record ("1" aided, "0" not) for steps, points and time, beside the score
+// file so that its lines stay as they are. Written only once an aided record is stored.
+TextValue AidMarksFileName();
+// Whether record `field` (0 steps, 1 points, 2 time) of map `map` was set by an aided attempt.
+bool RecordAided(int field);
 
 // The replay line of map `map` for an attempt: `replay_Str` and `rep` (-1 and empty when the
 // map has none).

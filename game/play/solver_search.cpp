@@ -263,9 +263,15 @@ Solution Solve(const game::PlayState& start, const game::PieceRules& rules, cons
             }
             if (game::FinishedAtRest(here, rules)) {
                 if (goal == kNone) goal = i;
+                if (limits.stop_at_first) break;
                 continue;
             }
             ++out.expanded;
+            if (limits.max_seconds > 0 && (out.expanded & 255) == 0 &&
+                CpuSeconds() - began > limits.max_seconds) {
+                out.gave_up = true;
+                break;
+            }
             for (int d = 0; d < kDirections; ++d) {
                 next = here;
                 const game::StepOutcome step = game::Step(next, rules, d);
@@ -299,7 +305,7 @@ Solution Solve(const game::PlayState& start, const game::PieceRules& rules, cons
                 break;
             }
         }
-        if (out.gave_up) break;
+        if (out.gave_up || (limits.stop_at_first && goal != kNone)) break;
         std::vector<uint32_t>().swap(queue);
     }
     out.states = set.size();
@@ -316,6 +322,7 @@ Solution Solve(const game::PlayState& start, const game::PieceRules& rules, cons
     std::string moves;
     for (uint32_t i = goal; set.info(i).parent != kNone; i = set.info(i).parent)
         moves += static_cast<char>('0' + set.info(i).move);
+    if (!moves.empty()) out.first_move = moves.back() - '0';
     // The replay line: every move started, slide legs included, as the game records them.
     game::PlayState s = base;
     for (auto it = moves.rbegin(); it != moves.rend(); ++it) {

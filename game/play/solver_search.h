@@ -24,6 +24,8 @@ struct Limits {
     uint32_t max_states = 4000000;    // distinct positions kept
     uint64_t max_bytes = 1ull << 30;  // memory for positions and their index
     int max_steps = 1280;             // a position past this many steps has failed the level
+    bool stop_at_first = false;       // end at the first finish (the fewest steps; for hints)
+    double max_seconds = 0;           // processor time before giving up, 0 for no limit
 };
 
 struct Solution {
@@ -37,13 +39,15 @@ struct Solution {
     uint64_t expanded = 0;   // positions whose four moves were tried
     double seconds = 0;      // time the search took
     bool dead_ends = false;  // some reachable position can no longer finish the level
+    int first_move = -1;     // the first move of the solution (0 up ... 3 left), -1 when none
 };
 
 // Searches from `start` (at rest) for the fewest steps to rest on an exit with every egg and
 // chick taken, moves tried in the order up, right, down, left. The whole reachable set is
 // explored so that its size can be reported; a position that finishes the level is not moved
 // on from. With `find_dead_ends` the positions from which no finish is reachable are counted
-// too (a second, backward pass over the graph).
+// too (a second, backward pass over the graph). `start` may be any state at rest, mid-attempt
+// included; with limits.stop_at_first the search ends at the first finish it reaches.
 Solution Solve(const game::PlayState& start, const game::PieceRules& rules, const Limits& limits,
                bool find_dead_ends = false);
 

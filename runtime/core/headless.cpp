@@ -8,6 +8,7 @@
 
 #include "runtime/core/log.h"
 #include "runtime/core/platform/files.h"
+#include "runtime/core/platform/gamepad.h"
 #include "runtime/core/platform/window.h"
 #include "runtime/core/program_end.h"
 
@@ -17,11 +18,20 @@ struct Segment {
     long from = 0;  // first frame
     long to = 0;    // one past the last frame
     std::vector<int> codes;
+    bool tap = false;  // down and up before the frame `from`, never held
 };
+
+// Script codes of the virtual pad's controls: kFirstPadCode + PadControl.
+constexpr int kFirstPadCode = 300;
+constexpr const char* kPadNames[] = {"PadUp",     "PadRight", "PadDown", "PadLeft", "PadA",
+                                     "PadB",      "PadX",     "PadY",    "PadL",    "PadR",
+                                     "PadSelect", "PadStart", "PadGuide"};
+static_assert(sizeof kPadNames / sizeof kPadNames[0] == kPadControls);
 
 struct Script {
     std::vector<Segment> segments;
     long end_frame = -1;  // the frame of "end", or -1
+    bool uses_pad = false;
 };
 
 struct Headless {
@@ -32,6 +42,9 @@ struct Headless {
     long frame = -1;  // no frame presented yet
     size_t segment = 0;
     std::array<uint8_t, 256> keys{};
+    std::array<uint8_t, 256> taps{};
+    uint32_t pad = 0;  // the virtual pad's controls held, one bit each
+    bool pad_attached = false;
     std::function<std::string()> game_lines;
     double frame_interval_ms = 1000.0 / 60.0;  // as the frame wait last used it
 } g_headless;
@@ -55,6 +68,8 @@ constexpr int kLetterRowStart[] = {16, 30, 44};
 int KeyCodeFor(const std::string& name) {
     for (const KeyName& k : kKeyNames)
         if (name == k.name) return k.code;
+    for (int c = 0; c < kPadControls; ++c)
+        if (name == kPadNames[c]) return kFirstPadCode + c;
     if (name.size() == 1) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
         if (c >= '1' && c <= '9') return 2 + (c - '1');
@@ -112,15 +127,18 @@ bool Parse(const std::string& text, Script* script, std::string* error) {
         if (command == "wait") {
             ok = ok && b.empty() && ParseCount(a, &n);
             cursor += n;
-        } else if (command == "hold" || command == "press") {
+        } else if (command == "hold" || command == "press" || command == "tap") {
             ok = ok && ParseKeys(a, &seg.codes);
             if (command == "hold")
                 ok = ok && ParseCount(b, &n) && n > 0;
             else
                 ok = ok && b.empty();
+            seg.tap = command == "tap";
             seg.from = cursor;
             seg.to = cursor + n;
             cursor = seg.to + (command == "press" ? 1 : 0);
+            for (int code : seg.codes)
+                if (code >= kFirstPadCode) s.uses_pad = true;
             if (ok) s.segments.push_back(seg);
         } else if (command == "end") {
             ok = ok && a.empty();
@@ -149,12 +167,26 @@ bool Parse(const std::string& text, Script* script, std::string* error) {
 void LoadKeysOfFrame() {
     Headless& h = g_headless;
     h.keys.fill(0);
+    h.taps.fill(0);
+    h.pad = 0;
     const auto& segs = h.script.segments;
     while (h.segment < segs.size() && segs[h.segment].to <= h.frame) ++h.segment;
     for (size_t i = h.segment; i < segs.size() && segs[i].from <= h.frame; ++i) {
-        if (h.frame < segs[i].to)
-            for (int code : segs[i].codes) h.keys[static_cast<size_t>(code)] = 0x80;
+        if (h.frame >= segs[i].to) continue;
+        for (int code : segs[i].codes) {
+            if (code >= kFirstPadCode)
+                h.pad |= 1u << static_cast<unsigned>(code - kFirstPadCode);
+            else
+                (segs[i].tap ? h.taps : h.keys)[static_cast<size_t>(code)] = 0x80;
+        }
     }
+    if (!h.script.uses_pad) return;
+    if (!h.pad_attached) {
+        h.pad_attached = PlatformGamepadAttachVirtual();
+        if (!h.pad_attached) FailRun("headless run: no virtual game pad");
+    }
+    // A tap of a pad control is held for the frame: pads are read as they are.
+    PlatformGamepadSetVirtual(h.pad);
 }
 
 }  // namespace
@@ -217,6 +249,9 @@ void HeadlessNextFrame() {
 const uint8_t* HeadlessKeys() {
     return g_headless.keys.data();
 }
+const uint8_t* HeadlessTaps() {
+    return g_headless.taps.data();
+}
 
 void HeadlessWaitForKey() {
     Headless& h = g_headless;
@@ -228,8 +263,9 @@ void HeadlessWaitForKey() {
         return;
     }
     for (;;) {
-        for (uint8_t k : h.keys)
-            if (k) return;
+        for (size_t i = 0; i < h.keys.size(); ++i)
+            if (h.keys[i] || h.taps[i]) return;
+        if (h.pad) return;
         if (h.frame - started >= h.options.key_wait_limit)
             FailRun("key wait: no scripted key within " + std::to_string(h.options.key_wait_limit) +
                     " frames");
@@ -237,6 +273,11 @@ void HeadlessWaitForKey() {
         HeadlessAdvanceMs(h.frame_interval_ms);
         HeadlessNextFrame();
     }
+}
+
+void HeadlessWaitFrame() {
+    HeadlessAdvanceMs(g_headless.frame_interval_ms);
+    HeadlessNextFrame();
 }
 
 void SetHeadlessSummary(std::function<std::string()> game_lines) {

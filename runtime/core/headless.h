@@ -8,10 +8,14 @@
 //   wait N           N frames with no key down
 //   hold KEYS N      KEYS held for N frames (KEYS: names joined by "+", e.g. Space or B+Up)
 //   press KEYS       KEYS held for one frame, then one frame with no key
+//   tap KEYS         KEYS go down and up again just before the next frame, so no read
+//                    finds them held (a press shorter than a frame); that frame has no key
 //   end              the program ends here as if the window were closed (error 0)
 // Key names: Esc, Enter, Space, Tab, Backspace, Up, Down, Left, Right, PageUp, PageDown, Home,
 // End, LShift, RShift, LCtrl, RCtrl, LAlt, RAlt, F1 .. F12, A .. Z, 0 .. 9, or a key code
-// number (1 .. 255).
+// number (1 .. 255). The controls of a virtual game pad, attached when the script first
+// names one: PadUp, PadRight, PadDown, PadLeft, PadA, PadB, PadX, PadY, PadL, PadR,
+// PadSelect, PadStart, PadGuide.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -57,10 +61,14 @@ long HeadlessFrame();
 
 // The keys held in the current frame, 0x80 for a held key, indexed by key code.
 const uint8_t* HeadlessKeys();
+// The keys tapped (down and up again) just before the current frame, marked the same way.
+const uint8_t* HeadlessTaps();
 
 // The key wait of headless play: frames pass until the script holds a key; past the limit
 // the program stops with a runtime error and a log line saying so.
 void HeadlessWaitForKey();
+// One frame of the virtual clock passes inside a wait (the next frame's keys take effect).
+void HeadlessWaitFrame();
 
 // The game adds its own lines to the summary written when the program ends ("map=3").
 void SetHeadlessSummary(std::function<std::string()> game_lines);

@@ -9,6 +9,7 @@
 #include "runtime/core/key_codes.h"
 #include "runtime/core/log.h"
 #include "runtime/core/platform/clock.h"
+#include "runtime/core/platform/gamepad.h"
 #include "runtime/core/platform/joystick.h"
 #include "runtime/core/platform/keyboard.h"
 #include "runtime/core/platform/mouse.h"
@@ -23,6 +24,9 @@ constexpr double kStickThreshold = 0.1;
 
 struct Input {
     std::array<uint8_t, 256> keys{};
+    // Keys that went down and up again before this frame: they read as held in it.
+    std::array<uint8_t, 256> tapped{};
+    std::array<int, kPadKeyCount + 1> pad_keys{};  // the last: the help control
     int escape_ends = 0;
     int previous_character = 0;
     bool devices = false;
@@ -33,13 +37,32 @@ struct Input {
     int pending_dx = 0, pending_dy = 0, pending_wheel = 0;
 } g_input;
 
+// Marks the keys the pad controls in `controls` stand for.
+void MarkPadKeys(uint32_t controls, std::array<uint8_t, 256>* keys) {
+    if (controls == 0) return;
+    for (int c = 0; c <= kPadKeyCount; ++c) {
+        const int code = g_input.pad_keys[static_cast<size_t>(c)] & 0xFF;
+        if (code != 0 && (controls & (1u << static_cast<unsigned>(c)))) (*keys)[code] = 0x80;
+    }
+}
+
 void RefreshKeyboard() {
     if (HeadlessActive()) {
         std::memcpy(g_input.keys.data(), HeadlessKeys(), g_input.keys.size());
-        return;
+    } else {
+        PlatformKeyboardRefresh();
+        std::memcpy(g_input.keys.data(), PlatformKeyboardState(), g_input.keys.size());
     }
-    PlatformKeyboardRefresh();
-    std::memcpy(g_input.keys.data(), PlatformKeyboardState(), g_input.keys.size());
+    MarkPadKeys(PlatformGamepadsHeld(), &g_input.keys);
+}
+
+void TakeTaps() {
+    g_input.tapped.fill(0);
+    if (HeadlessActive())
+        std::memcpy(g_input.tapped.data(), HeadlessTaps(), g_input.tapped.size());
+    else
+        PlatformTakePresses(g_input.tapped.data());
+    MarkPadKeys(PlatformGamepadsTakePresses(), &g_input.tapped);
 }
 
 bool Down(int code) {
@@ -86,6 +109,8 @@ void InputInitDevices(int hide_mouse) {
     bool started = false;
     PlatformJoysticksOpen(&started);
     if (!started) AppendLog("No DX_Input");
+    if (!PlatformGamepadsStart()) AppendLog("No game pads");
+    g_input.pad_keys[kPadKeyCount] = kKeyF1;
     g_input.devices = true;
 }
 
@@ -106,6 +131,7 @@ void InputShutdown() {
     if (g_input.devices) {
         PlatformMouseCapture(false);
         if (g_input.mouse_hidden) PlatformMouseWarp(g_input.mouse.x, g_input.mouse.y);
+        PlatformGamepadsStop();
         PlatformJoysticksClose();
         g_input.devices = false;
     }
@@ -114,12 +140,26 @@ void InputShutdown() {
 
 void InputNewFrame() {
     RefreshKeyboard();
+    TakeTaps();
     g_input.new_frame = true;
 }
 
 int KeyDown(int code) {
     RefreshKeyboard();
-    return Down(code) ? 1 : 0;
+    if (Down(code)) {
+        // Seen held: its press needs no keeping for the next frame.
+        if (!HeadlessActive()) PlatformForgetPress(code);
+        return 1;
+    }
+    return (g_input.tapped[static_cast<size_t>(code & 0xFF)] & 0x80) ? 1 : 0;
+}
+
+void SetPadKeys(const std::array<int, kPadKeyCount>& codes) {
+    std::copy(codes.begin(), codes.end(), g_input.pad_keys.begin());
+}
+
+int PadCount() {
+    return PlatformGamepadCount();
 }
 
 void SetEscapeEnds(int on) {
@@ -162,6 +202,81 @@ void WaitAnyKey() {
     }
     while (CharacterKey() != 0) {
     }
+}
+
+bool WaitAnyKeyOr(int code) {
+    if (HeadlessActive()) {
+        HeadlessWaitForKey();
+        RefreshKeyboard();
+        return Down(code);
+    }
+    while (CharacterKey() != 0) {
+    }
+    bool other = false;
+    while (CharacterKey() == 0) {
+        PlatformPumpAll();
+        InputIdle();
+        RefreshKeyboard();
+        if (Down(code)) {
+            other = true;
+            break;
+        }
+        if (AnyKeyDown()) PlatformSleepMs(1);
+    }
+    while (CharacterKey() != 0) {
+    }
+    return other;
+}
+
+namespace {
+// Lets time pass while waiting: a frame of the virtual clock headless, else a short sleep.
+void WaitAMoment() {
+    if (HeadlessActive()) {
+        HeadlessWaitFrame();
+        return;
+    }
+    PlatformPumpAll();
+    EndOnEscape();
+    PlatformSleepMs(kIdleSleepMs);
+}
+
+void WaitAllUp() {
+    for (;;) {
+        RefreshKeyboard();
+        if (!AnyKeyDown()) return;
+        WaitAMoment();
+    }
+}
+}  // namespace
+
+void WaitKeyPress() {
+    WaitAllUp();
+    if (HeadlessActive()) {
+        HeadlessWaitForKey();
+    } else {
+        for (;;) {
+            WaitAMoment();
+            RefreshKeyboard();
+            if (AnyKeyDown()) break;
+            std::array<uint8_t, 256> taps{};
+            PlatformTakePresses(taps.data());
+            MarkPadKeys(PlatformGamepadsTakePresses(), &taps);
+            if (std::any_of(taps.begin(), taps.end(), [](uint8_t t) { return t != 0; })) break;
+        }
+    }
+    WaitAllUp();
+    // What ended the wait is not a press for the game.
+    g_input.tapped.fill(0);
+    if (!HeadlessActive()) PlatformTakePresses(g_input.tapped.data());
+    PlatformGamepadsTakePresses();
+    g_input.tapped.fill(0);
+}
+
+std::string KeyName(int code) {
+    std::string name = PlatformKeyName(code & 0xFF);
+    if (name.empty()) return std::to_string(code & 0xFF);
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
 }
 
 void InputIdle() {

@@ -19,8 +19,18 @@ void InputMouseSetup(int hide_mouse);
 // Copies the keyboard state for the new frame and marks a new frame for the mouse.
 void InputNewFrame();
 
-// 1 while the key with this code (low 8 bits used) is held, else 0.
+// 1 while the key with this code (low 8 bits used) is held, else 0. A key that went down
+// and up again between two frames reads as held throughout the frame that follows, so a
+// tap shorter than a frame is not lost; held keys read as they are.
 int KeyDown(int code);
+
+// Game pads drive keys: while a pad control is held, KeyDown reports the key code it stands
+// for. Order: Up, Right, Down, Left, A, B, X, Y, L, R, Select, Start (0: none). The pad's
+// help control (Guide, or both sticks pressed in) stands for F1.
+constexpr int kPadKeyCount = 12;
+void SetPadKeys(const std::array<int, kPadKeyCount>& codes);
+// Game pads attached.
+int PadCount();
 
 // The character of a newly pressed key under the current keyboard layout: 8 for Backspace,
 // 10 for Enter, 32..127 for the rest (letters upper case while Shift is held), else 0.
@@ -31,6 +41,16 @@ int CharacterKey();
 // Tab and function keys do not end it). Events are pumped throughout, so closing the window
 // still ends the program.
 void WaitAnyKey();
+
+// As WaitAnyKey, but `code` (any key, F1 say) ends it too; true when that key ended it.
+bool WaitAnyKeyOr(int code);
+
+// Waits until no key is held, then for any key or pad control to go down and be let go
+// again (a screen shown over the game, closed by any key). Events are pumped throughout.
+void WaitKeyPress();
+
+// The key's name in capitals as the keyboard shows it ("SPACE", "LEFT SHIFT"), or its code.
+std::string KeyName(int code);
 
 // Waits up to about 75 ms for any keyboard, mouse or joystick activity. Ends the program on
 // Esc when SetEscapeEnds is on.

@@ -1,5 +1,6 @@
 // solver MEDIA_DIR [MAP...] [--write-replays | --check-replays]
 //        [--levels-doc FILE --ideas FILE] [--max-states N] [--max-memory-mb N]
+//        [--first-move MAP:D ...] [--hint-times]
 // Loads the media set in MEDIA_DIR (the folder holding Media/) the game's way, checks every
 // map (or the maps named) and searches each for its fewest steps on the game's own rules.
 // Prints per map the shortest steps, the points of that solution, the reachable positions,
@@ -7,7 +8,10 @@
 // refused. --write-replays stores each solution as the map's line of the replay file;
 // --check-replays refuses a map whose stored replay line does not finish it in its fewest steps;
 // --levels-doc writes the table of levels (ideas one a line from --ideas). Exit status 0 when
-// every map is solved, 1 when one is refused, 2 on a usage error. Names are UTF-8 and files go
+// every map is solved, 1 when one is refused, 2 on a usage error. --first-move MAP:D checks that
+// move D (0 up ... 3 left, "none" for no move) from MAP's start begins a shortest solution
+// (refusing the map when it does not); --hint-times prints the processor time of the hint's
+// search (the first finish only) from each map's start. Names are UTF-8 and files go
 // through the platform layer, so the tool works on Windows as well.
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +89,8 @@ int main(int argc, char** argv) {
     std::vector<int> wanted;
     bool write_replays = false, check_replays = false;
     std::string doc_path, ideas_path;
+    std::vector<std::pair<int, int>> first_moves;
+    bool hint_times = false;
     solver::Limits limits;
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -101,6 +107,15 @@ int main(int argc, char** argv) {
             limits.max_states = static_cast<uint32_t>(Whole(a, args[++i].c_str()));
         } else if (a == "--max-memory-mb" && has_value) {
             limits.max_bytes = static_cast<uint64_t>(Whole(a, args[++i].c_str())) << 20;
+        } else if (a == "--first-move" && has_value) {
+            const std::string v = args[++i];
+            const size_t colon = v.find(':');
+            if (colon == std::string::npos) Usage("--first-move needs MAP:D");
+            const std::string d = v.substr(colon + 1);
+            first_moves.emplace_back(static_cast<int>(Whole(a, v.substr(0, colon).c_str())),
+                                     d == "none" ? -1 : static_cast<int>(Whole(a, d.c_str())));
+        } else if (a == "--hint-times") {
+            hint_times = true;
         } else if (!a.empty() && a[0] != '-') {
             wanted.push_back(static_cast<int>(Whole("a map", a.c_str())));
         } else {
@@ -170,6 +185,33 @@ int main(int argc, char** argv) {
             static_cast<unsigned long long>(s.expanded), rate, s.dead_ends ? " dead-ends" : "",
             s.line.c_str());
         if (write_replays) WriteFileLine(game::ReplayFileName(), m, TextValue(s.line));
+        for (const auto& [fm, d] : first_moves) {
+            if (fm != m) continue;
+            // The move must leave a position whose own shortest way makes up the rest.
+            bool shortest = false;
+            int after = -1;
+            if (d >= 0 && d < 4) {
+                game::PlayState next = start;
+                const game::StepOutcome step = game::Step(next, rules, d);
+                const int taken = next.passi - start.passi;
+                const solver::Solution rest = solver::Solve(next, rules, limits, false);
+                after = rest.solved ? rest.steps : -1;
+                shortest = step.result == game::StepResult::kMoved && rest.solved &&
+                           taken + rest.steps == s.steps;
+            }
+            std::printf("map %d: first move %d %s (%d steps after it, %d in all)\n", m, d,
+                        shortest ? "begins a shortest solution" : "refused: not a shortest start",
+                        after, s.steps);
+            if (!shortest) ++refused;
+        }
+        if (hint_times) {
+            solver::Limits quick = limits;
+            quick.stop_at_first = true;
+            const solver::Solution h = solver::Solve(start, rules, quick, false);
+            std::printf("hint: map %d: %.1f ms, %llu positions, first move %d, %d steps\n", m,
+                        h.seconds * 1000, static_cast<unsigned long long>(h.states), h.first_move,
+                        h.steps);
+        }
         if (check_replays) {
             const std::string stored = ReadFileLine(game::ReplayFileName(), m).str();
             const solver::LineResult replay = solver::PlayLine(start, rules, stored);

@@ -7,6 +7,7 @@
 
 namespace {
 std::array<uint8_t, 256> g_state{};
+std::array<uint8_t, 256> g_pressed{};
 std::vector<std::vector<ScriptedKey>> g_script;
 size_t g_script_next = 0;
 
@@ -225,6 +226,13 @@ int PlatformKeyCharacter(int code) {
     return key >= 32 && key < 127 ? static_cast<int>(key) : 0;
 }
 
+std::string PlatformKeyName(int code) {
+    const SDL_Scancode sc = ScancodeFromKeyCode(code);
+    if (sc == SDL_SCANCODE_UNKNOWN) return {};
+    const char* name = SDL_GetScancodeName(sc);
+    return name ? name : "";
+}
+
 bool PlatformCapsLock() {
     return (SDL_GetModState() & KMOD_CAPS) != 0;
 }
@@ -251,9 +259,22 @@ const uint8_t* PlatformKeyboardState() {
 
 void PlatformSetKey(int code, bool down) {
     if (code <= 0 || code > 255) return;
-    g_state[static_cast<size_t>(code)] = down ? 0x80 : 0;
+    const size_t at = static_cast<size_t>(code);
+    // Only a key going down counts as a press: the system's repeats of a held key do not.
+    if (down && g_state[at] == 0) g_pressed[at] = 0x80;
+    g_state[at] = down ? 0x80 : 0;
 }
 
 void PlatformClearKeyboard() {
     g_state.fill(0);
+    g_pressed.fill(0);
+}
+
+void PlatformTakePresses(uint8_t* out) {
+    for (size_t i = 0; i < g_pressed.size(); ++i) out[i] |= g_pressed[i];
+    g_pressed.fill(0);
+}
+
+void PlatformForgetPress(int code) {
+    g_pressed[static_cast<size_t>(code & 0xFF)] = 0;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/platform/gamepad.h"
 #include "runtime/core/platform/gl_ext.h"
 #include "runtime/core/platform/keyboard.h"
 #include "runtime/core/platform/message_box.h"
@@ -304,6 +305,11 @@ void HandleEvent(const SDL_Event& e) {
             }
             break;
         }
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+        case SDL_CONTROLLERBUTTONDOWN:
+            PlatformGamepadEvent(e);
+            break;
         default:
             break;
     }

@@ -2,6 +2,7 @@
 // the key waits, driven by the injectable keyboard.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 
@@ -182,6 +183,45 @@ TEST_F(Keys, EscapeEndsTheProgramInsideTheIdleWaitOnlyWhenAsked) {
     SetEscapeEnds(1);
     EXPECT_EXIT(InputIdle(), ::testing::ExitedWithCode(0), "");
     SetEscapeEnds(0);
+}
+
+}  // namespace
+
+namespace {
+
+// A key that goes down and up again between two frames reads as held through the next frame
+// only; a held key reads as it is, and its repeats are no new presses.
+TEST_F(Keys, ATapBetweenFramesIsHeldThroughTheNextFrameOnly) {
+    PlatformTakePresses(std::array<uint8_t, 256>{}.data());
+    PlatformSetKey(kKeyDown, true);
+    PlatformSetKey(kKeyDown, false);
+    EXPECT_EQ(KeyDown(kKeyDown), 0);  // not before the frame it belongs to
+    InputNewFrame();
+    EXPECT_EQ(KeyDown(kKeyDown), 1);
+    EXPECT_EQ(KeyDown(kKeyDown), 1);  // every read of that frame
+    EXPECT_EQ(KeyDown(kKeyUp), 0);
+    InputNewFrame();
+    EXPECT_EQ(KeyDown(kKeyDown), 0);
+
+    // Held across frames, then let go after a read: nothing is left over for later.
+    PlatformSetKey(kKeyEnter, true);
+    InputNewFrame();
+    EXPECT_EQ(KeyDown(kKeyEnter), 1);
+    PlatformSetKey(kKeyEnter, true);  // a system repeat
+    InputNewFrame();
+    EXPECT_EQ(KeyDown(kKeyEnter), 1);
+    PlatformSetKey(kKeyEnter, false);
+    InputNewFrame();
+    EXPECT_EQ(KeyDown(kKeyEnter), 0);
+}
+
+// The key names the help shows come from the keyboard table, in capitals.
+TEST(KeyNames, NamesAreTheKeyboardsInCapitals) {
+    EXPECT_EQ(KeyName(kKeyA), "A");
+    EXPECT_EQ(KeyName(57), "SPACE");
+    EXPECT_EQ(KeyName(kKeyLeftShift), "LEFT SHIFT");
+    EXPECT_EQ(KeyName(200), "UP");
+    EXPECT_EQ(KeyName(0), "0");
 }
 
 }  // namespace

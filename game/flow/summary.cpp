@@ -1,5 +1,6 @@
 #include "game/flow/summary.h"
 
+#include <cmath>
 #include <string>
 
 #include "game/flow/main_program.h"
@@ -44,6 +45,13 @@ void InstallHeadlessSummary() {
         number("cursor_x", giocx);
         number("cursor_y", giocy);
         number("scelta", scelta);
+        // The view and speed of play, and the attempt's time in whole seconds.
+        number("lfps", lfps);
+        number("zoom", zoom);
+        number("rotation", rotazione);
+        number("video", video);
+        number("fixed_board", mappafissa);
+        number("time", std::floor(tempo));
         number("aided", AttemptAided() ? 1 : 0);
         s += "hint=" + LastHint() + "\n";
         number("turbo", turbo);

@@ -1,13 +1,17 @@
-// AzioniGIOCO on the game's variables, frame by frame as the play loop drives it, against the
-// step function: the same replay lines give the same boards, steps and points after every
-// move, under every view rotation; and what only the frame procedure does (the move texts,
-// ok, Punteggi).
+// AzioniGIOCO on the game's variables, frame by frame through the play loop's own step
+// (PlayStep), against the step function: the same replay lines give the same boards, steps and
+// points after every move, under every view rotation; and what only the frame procedure does (the
+// move texts, ok, Punteggi).
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "game/maps/settings_file.h"
+#include "game/play/controls.h"
+#include "game/play/play_loop.h"
 #include "game/screen/screen_helpers.h"
+#include "game/state/entry_point.h"
 #include "rules_fixture.h"
 #include "runtime/core/platform/keyboard.h"
 #include "runtime/core/sound.h"
@@ -41,40 +45,33 @@ Snapshot Take(const game::PlayState& s) {
 
 class Frames : public ShippedRules {
   protected:
-    // Plays `line` as a replay being viewed, through the play loop's order of work around
-    // AzioniGIOCO (slides become the next request, a move is read only while idle), and
-    // notes the state each time a started move comes to rest.
+    // Plays `line` as a replay being viewed, frame by frame through the play loop's own step
+    // (no picture is drawn, so the level-end count never runs out), and notes the state each
+    // time a started move comes to rest.
     std::vector<Snapshot> PlayFrames(const std::string& line) {
         game::rivede = 1;
+        game::map3 = -1;  // not the demonstration: the map's own line is viewed
+        game::prova = 0;
+        game::ogni = game::ControlsEvery(game::turbo);
         game::rep = 0;
         game::replay_Str = line;
         game::mosse_Str = "";
         std::vector<Snapshot> seen;
         bool pending = false;
-        for (int frame = 0; frame < 100000; ++frame) {
-            if (game::scivolo == -1) game::tasdir = -1;
-            if (game::movimento == -1) {
-                if (game::rep >= Len(game::replay_Str)) break;
-                game::tasdir = CharAt(game::replay_Str, static_cast<int>(game::rep)) - 48;
-                if (game::tasdir > 3) {
-                    game::rep = game::rep + 1;
-                    game::tasdir = -1;
-                }
-            }
-            if (game::scivolo > -1) {
-                game::tasdir = game::AvvolgiVALORE(game::scivolo - game::rotazione, 0, 3);
-                game::scivolo = -1;
-            }
-            game::ok = 0;
+        for (int frame = 0; frame < 400000; ++frame) {
             const int recorded = Len(game::mosse_Str);
-            game::AzioniGIOCO();
+            const game::EntryPoint next = game::PlayStep();
+            EXPECT_EQ(next, game::EntryPoint::kFrame) << "frame " << frame;
+            if (next != game::EntryPoint::kFrame) break;
             if (Len(game::mosse_Str) > recorded && game::scivolo == -1) pending = true;
-            if (pending && game::movimento == -1 && game::scivolo == -1) {
+            const bool resting = game::movimento == -1 && game::scivolo == -1;
+            if (pending && resting) {
                 game::PlayState now;
                 game::PlayStateFromGame(now);
                 seen.push_back(Take(now));
                 pending = false;
             }
+            if (resting && game::rep >= Len(game::replay_Str)) break;
         }
         return seen;
     }

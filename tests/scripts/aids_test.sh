@@ -21,7 +21,7 @@ run() {
     > "$tmp/summary" 2> "$tmp/stderr" || { cat "$tmp/stderr"; fail "the run did not end normally"; }
 }
 # Every level reached, so that the menu's right key walks to any of them.
-all_levels() { printf '%s\r\n' PL1 D J 0 0 0 0 0 > "$game/Media/Zolv-gioc.txt"; }
+all_levels() { printf '%s\r\n' PL1 J J 0 0 0 0 0 > "$game/Media/Zolv-gioc.txt"; }
 start_level() {
   say "wait 20" "press Space" "wait 3" "press Up"
   for _ in $(seq 1 "$1"); do say "press Right"; done

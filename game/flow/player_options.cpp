@@ -147,8 +147,9 @@ std::string EntryText(const PlayerOptions& o, int entry) {
 }
 
 void DrawScreen(const PlayerOptions& o, int chosen, const std::string& message) {
-    // Twelve entries at a time, the chosen one kept in view.
-    constexpr int kShown = 12;
+    // Eleven entries at a time, the chosen one kept in view, and room below for two lines of
+    // help whose letters reach a few pixels under their line.
+    constexpr int kShown = 11;
     const int first = std::clamp(chosen - kShown / 2, 0, kEntries - kShown);
     SetBlendAlpha(0);
     FillBox(0, 0, 320, 240, static_cast<int>(coloresfondo));
@@ -159,10 +160,10 @@ void DrawScreen(const PlayerOptions& o, int chosen, const std::string& message) 
         ScriveTESTO(EntryText(o, e), 18, y, 10, 0.6);
     }
     if (message.empty()) {
-        ScriveTESTO(ExtraText("OPT_HELP"), 4, 208, 9, 0.5);
-        ScriveTESTO(ExtraText("OPT_HELP2"), 4, 222, 9, 0.5);
+        ScriveTESTO(ExtraText("OPT_HELP"), 4, 200, 9, 0.5);
+        ScriveTESTO(ExtraText("OPT_HELP2"), 4, 214, 9, 0.5);
     } else {
-        ScriveTESTO(message, 4, 215, 9, 0.5);
+        ScriveTESTO(message, 4, 207, 9, 0.5);
     }
 }
 

@@ -130,28 +130,37 @@ TEST_F(LineFile, LineBreaksInTextsAreWrittenAsSpaces) {
 // A file on disk that cannot be read is never treated as empty: a write to it is refused and
 // counted, the file stays as it was, and the next read tries the file again.
 TEST_F(LineFile, UnreadableFileIsNeverWrittenOver) {
-    ASSERT_TRUE(WriteWholeFile(Path("maps.txt"), "m0\r\nm1\r\nm2\r\n"));
+    // The check runs as an ordinary user, who must reach the folder: the build folder may lie
+    // under one only its owner can enter (a checkout in a private temporary folder), so the
+    // file and the log go to a folder of their own under the system's temporary folder.
+    char own[] = "/tmp/zolv_unreadable_XXXXXX";
+    ASSERT_NE(mkdtemp(own), nullptr);
+    chmod(own, 0755);
+    const std::string own_folder = std::string(own) + "/";
+    setenv("TMPDIR", own_folder.c_str(), 1);
+    const std::string maps = own_folder + "maps.txt";
+    ASSERT_TRUE(WriteWholeFile(maps, "m0\r\nm1\r\nm2\r\n"));
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         // Root reads any file: the check runs as an ordinary user where it must.
         if (geteuid() == 0) {
-            for (const std::string& f : {folder_, Path("maps.txt"), LogFilePath()})
+            for (const std::string& f : {own_folder, maps, LogFilePath()})
                 (void)chown(f.c_str(), 65534, 65534);
             if (setgid(65534) != 0 || setuid(65534) != 0) _exit(100);
         }
-        chmod(Path("maps.txt").c_str(), 0200);
+        chmod(maps.c_str(), 0200);
         int code = 0;
-        if (Read("maps.txt", 1) != TextValue("NO_FILE")) code |= 1;
+        if (ReadFileLine(TextValue(maps), 1) != TextValue("NO_FILE")) code |= 1;
         const int failures = LineFiles().write_failures();
-        if (LineFiles().Write(Path("maps.txt"), 1, TextValue("edited"), {})) code |= 2;
+        if (LineFiles().Write(maps, 1, TextValue("edited"), {})) code |= 2;
         if (LineFiles().write_failures() != failures + 1) code |= 4;
         if (!LineFiles().Flush()) code |= 8;
-        if (ReadWholeFile(LogFilePath()).find("Line file not written: " + Path("maps.txt")) ==
+        if (ReadWholeFile(LogFilePath()).find("Line file not written: " + maps) ==
             std::string::npos)
             code |= 16;
-        chmod(Path("maps.txt").c_str(), 0600);
-        if (Read("maps.txt", 1) != TextValue("m1")) code |= 32;
+        chmod(maps.c_str(), 0600);
+        if (ReadFileLine(TextValue(maps), 1) != TextValue("m1")) code |= 32;
         _exit(code);
     }
     int status = 0;
@@ -159,7 +168,9 @@ TEST_F(LineFile, UnreadableFileIsNeverWrittenOver) {
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_NE(WEXITSTATUS(status), 100) << "could not drop root";
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(ReadWholeFile(Path("maps.txt")), "m0\r\nm1\r\nm2\r\n");
+    EXPECT_EQ(ReadWholeFile(maps), "m0\r\nm1\r\nm2\r\n");
+    std::filesystem::remove_all(own_folder);
+    setenv("TMPDIR", folder_.c_str(), 1);
 
     // A folder in the file's place cannot be read either.
     std::filesystem::create_directory(Path("folder.txt"));

@@ -128,7 +128,9 @@ std::string KeyName(int code) {
     }
     if (code >= 2 && code <= 10) return std::to_string(code - 1);
     if (code == 11) return "0";
-    return "#" + std::to_string(code);
+    std::string unnamed = "#";
+    unnamed += std::to_string(code);
+    return unnamed;
 }
 
 std::string EntryText(const PlayerOptions& o, int entry) {
@@ -176,7 +178,10 @@ const PlayerOptions& CurrentOptions() {
 std::string OptionsLine(const std::string& name, const PlayerOptions& o) {
     std::string s = name + " " + (o.one_step ? "1" : "0") + " " + (o.tv ? "1" : "0") + " " +
                     (o.aids ? "1" : "0");
-    for (int k = 0; k < kKeys; ++k) s += " " + std::to_string(o.keys[k]);
+    for (int k = 0; k < kKeys; ++k) {
+        s += ' ';
+        s += std::to_string(o.keys[k]);
+    }
     return s;
 }
 

@@ -40,8 +40,10 @@ struct Aids {
 
 // Frames a hint or message stays on screen (about two seconds at the usual 60 frames).
 constexpr int kHintFrames = 120;
-// Processor time the hint search may take.
-constexpr double kHintSeconds = 0.5;
+// Positions the hint search may reach before it gives up: a count, not a time, so that a hint
+// is the same on every machine (a slow one, or a sanitizer build, only takes longer). The
+// hardest shipped level needs about 210,000; this many take about half a second here.
+constexpr uint32_t kHintPositions = 600000;
 
 // True on the read where the key went down.
 bool Pressed(int which, int code) {
@@ -74,8 +76,7 @@ void Hint() {
     PieceRulesFromGame(rules);
     solver::Limits limits;
     limits.stop_at_first = true;
-    limits.max_seconds = kHintSeconds;
-    limits.max_states = 2000000;
+    limits.max_states = kHintPositions;
     limits.max_bytes = 512ull << 20;
     const solver::Solution found = solver::Solve(state, rules, limits);
     g.hint_move = found.solved ? found.first_move : -1;

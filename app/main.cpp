@@ -4,7 +4,7 @@
 //   zolv --headless --script FILE [--seed N] [--summary FILE] [--key-wait-limit FRAMES]
 //        [--max-frames N] [--no-pictures] [--dir FOLDER]
 // plays the real program with keys from a script and a virtual clock (see
-// runtime/core/headless.h) and writes a summary when it ends (--no-pictures: everything is
+// runtime/headless/headless.h) and writes a summary when it ends (--no-pictures: everything is
 // drawn into one pixel, for runs that only look at files and summaries); --dir runs the game from
 // another folder (its Media/ is used and saved into).
 //   zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]
@@ -19,11 +19,11 @@
 #include "game/flow/procedure_table.h"
 #include "game/flow/summary.h"
 #include "game/play/replay_check.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/errors.h"
-#include "runtime/core/headless.h"
-#include "runtime/core/platform/program_entry.h"
-#include "runtime/core/whole_file.h"
+#include "runtime/base/errors.h"
+#include "runtime/base/whole_file.h"
+#include "runtime/frame/engine.h"
+#include "runtime/headless/headless.h"
+#include "runtime/platform/program_entry.h"
 #include "runtime/values/line_file.h"
 #include "runtime/values/save_folder.h"
 

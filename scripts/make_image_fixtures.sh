@@ -4,7 +4,7 @@
 # it (NAME.rgba, 8-bit RGBA, rows from the top) as the independent expected result.
 # Run from anywhere; the output is committed, so the tests do not need ImageMagick.
 set -eu
-out="$(cd "$(dirname "$0")/.." && pwd)/tests/runtime/images/fixtures"
+out="$(cd "$(dirname "$0")/.." && pwd)/tests/runtime/image/fixtures"
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

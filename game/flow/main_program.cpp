@@ -6,7 +6,7 @@
 #include "game/play/final_sequence.h"
 #include "game/play/play_loop.h"
 #include "game/play/replay_check.h"
-#include "runtime/core/program_end.h"
+#include "runtime/base/program_end.h"
 
 namespace game {
 namespace {

@@ -15,11 +15,11 @@
 #include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/errors.h"
-#include "runtime/core/input.h"
-#include "runtime/core/key_codes.h"
+#include "runtime/base/errors.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/input/input.h"
+#include "runtime/input/key_codes.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

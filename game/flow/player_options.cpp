@@ -6,9 +6,9 @@
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/input.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/input/input.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

@@ -1,6 +1,6 @@
 // The game's parameterless procedures by name, for CallByName.
 #pragma once
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
 
 namespace game {
 

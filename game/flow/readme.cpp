@@ -5,7 +5,7 @@
 #include "game/play/game_actions.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
+#include "runtime/gfx/draw2d.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

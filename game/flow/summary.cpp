@@ -9,7 +9,7 @@
 #include "game/play/play_aids.h"
 #include "game/play/records.h"
 #include "game/state/game_state.h"
-#include "runtime/core/headless.h"
+#include "runtime/headless/headless.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

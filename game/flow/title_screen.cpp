@@ -6,10 +6,11 @@
 #include "game/screen/help_overlay.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/input.h"
-#include "runtime/core/key_codes.h"
+#include "runtime/frame/engine.h"
+#include "runtime/frame/fade.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/input/input.h"
+#include "runtime/input/key_codes.h"
 
 namespace game {
 

@@ -9,7 +9,7 @@
 #include "game/maps/tile_read.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
+#include "runtime/gfx/draw2d.h"
 #include "runtime/values/random.h"
 
 namespace game {

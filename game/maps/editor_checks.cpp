@@ -7,7 +7,7 @@
 #include "game/play/records.h"
 #include "game/screen/extra_texts.h"
 #include "game/state/game_state.h"
-#include "runtime/core/log.h"
+#include "runtime/base/log.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

@@ -6,7 +6,7 @@
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
+#include "runtime/gfx/draw2d.h"
 
 namespace game {
 

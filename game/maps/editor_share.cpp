@@ -5,7 +5,7 @@
 #include "game/play/records.h"
 #include "game/screen/extra_texts.h"
 #include "game/state/game_state.h"
-#include "runtime/core/clipboard.h"
+#include "runtime/input/clipboard.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

@@ -4,7 +4,7 @@
 #include "game/maps/editor_history.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
+#include "runtime/gfx/draw2d.h"
 
 namespace game {
 

@@ -3,9 +3,9 @@
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/input.h"
-#include "runtime/core/log.h"
+#include "runtime/base/log.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/input/input.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

@@ -5,12 +5,12 @@
 #include <system_error>
 #include <vector>
 
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/errors.h"
-#include "runtime/core/fonts.h"
-#include "runtime/core/input.h"
-#include "runtime/core/log.h"
+#include "runtime/base/errors.h"
+#include "runtime/base/log.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/gfx/fonts.h"
+#include "runtime/input/input.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

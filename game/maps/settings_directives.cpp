@@ -4,8 +4,8 @@
 #include "game/maps/settings_file.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/sound.h"
+#include "runtime/audio/sound.h"
+#include "runtime/gfx/draw2d.h"
 
 namespace game {
 

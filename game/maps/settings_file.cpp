@@ -8,8 +8,8 @@
 #include "game/maps/map_file.h"
 #include "game/maps/media_check.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/log.h"
+#include "runtime/base/log.h"
+#include "runtime/gfx/draw2d.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

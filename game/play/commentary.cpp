@@ -8,8 +8,8 @@
 #include "game/play/game_actions.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/input.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/input/input.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

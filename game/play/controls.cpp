@@ -3,7 +3,7 @@
 #include <array>
 
 #include "game/state/game_state.h"
-#include "runtime/core/input.h"
+#include "runtime/input/input.h"
 
 namespace game {
 

@@ -7,9 +7,9 @@
 #include "game/play/game_actions.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/input.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/input/input.h"
 #include "runtime/values/random.h"
 
 namespace game {

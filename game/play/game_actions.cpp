@@ -5,7 +5,7 @@
 #include "game/maps/tile_read.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/input.h"
+#include "runtime/input/input.h"
 
 namespace game {
 

@@ -4,7 +4,7 @@
 
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
+#include "runtime/gfx/draw2d.h"
 #include "runtime/values/line_file.h"
 
 namespace game {

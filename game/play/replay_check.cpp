@@ -6,8 +6,8 @@
 #include "game/maps/map_file.h"
 #include "game/maps/settings_file.h"
 #include "game/state/game_state.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
+#include "runtime/frame/engine.h"
 
 namespace game {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "game/state/game_state.h"
-#include "runtime/core/log.h"
-#include "runtime/core/whole_file.h"
+#include "runtime/base/log.h"
+#include "runtime/base/whole_file.h"
 #include "runtime/values/media_lookup.h"
 
 namespace game {

@@ -3,7 +3,7 @@
 #pragma once
 #include <source_location>
 
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
 #include "runtime/values/text_value.h"
 
 namespace game {

@@ -1,8 +1,8 @@
 // Presenting the frame and clearing the screen.
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
 
 namespace game {
 

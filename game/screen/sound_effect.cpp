@@ -4,7 +4,7 @@
 #include "game/screen/local_vars.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/sound.h"
+#include "runtime/audio/sound.h"
 #include "runtime/values/random.h"
 
 namespace game {

@@ -2,7 +2,7 @@
 #include "game/screen/local_vars.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
+#include "runtime/gfx/draw2d.h"
 
 namespace game {
 

@@ -1,6 +1,6 @@
 #include "game/state/game_state.h"
 
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
 
 namespace game {
 

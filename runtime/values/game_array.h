@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
 #include "runtime/values/text_value.h"
 
 namespace game_array_detail {

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "runtime/core/errors.h"
-#include "runtime/core/log.h"
-#include "runtime/core/platform/files.h"
+#include "runtime/base/errors.h"
+#include "runtime/base/log.h"
+#include "runtime/platform/files.h"
 #include "runtime/values/media_lookup.h"
 #include "runtime/values/save_folder.h"
 

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "runtime/core/log.h"
-#include "runtime/core/platform/files.h"
-#include "runtime/core/platform/folders.h"
-#include "runtime/core/program_end.h"
+#include "runtime/base/log.h"
+#include "runtime/base/program_end.h"
+#include "runtime/platform/files.h"
+#include "runtime/platform/folders.h"
 #include "runtime/values/save_folder.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "runtime/core/log.h"
-#include "runtime/core/platform/files.h"
-#include "runtime/core/platform/folders.h"
+#include "runtime/base/log.h"
+#include "runtime/platform/files.h"
+#include "runtime/platform/folders.h"
 
 namespace {
 std::string g_save_folder;

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <ostream>
 
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
 
 namespace {
 // Every value that never needed storage points here; it is never written or freed.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/core/image_decode.h"
+#include "runtime/image/image_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DecodedImage image;

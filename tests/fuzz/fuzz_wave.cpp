@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/core/platform/audio.h"
-#include "runtime/core/wave_reader.h"
+#include "runtime/audio/wave_reader.h"
+#include "runtime/platform/audio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A private copy, so reads past the end hit the sanitizer's redzone.

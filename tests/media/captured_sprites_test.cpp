@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "media_data.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/fonts.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/gfx/fonts.h"
 #include "support/gl_test_screen.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "media_data.h"
-#include "runtime/core/image_decode.h"
-#include "runtime/core/wave_reader.h"
+#include "runtime/audio/wave_reader.h"
+#include "runtime/image/image_decode.h"
 #include "support/scratch_files.h"
 
 namespace fs = std::filesystem;

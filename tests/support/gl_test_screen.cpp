@@ -9,10 +9,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "runtime/core/engine.h"
-#include "runtime/core/gl_state.h"
-#include "runtime/core/log.h"
-#include "runtime/core/platform/window.h"
+#include "runtime/base/log.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/gl_state.h"
+#include "runtime/platform/window.h"
 #include "support/scratch_files.h"
 
 namespace {

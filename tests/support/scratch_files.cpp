@@ -9,7 +9,7 @@
 #include <sstream>
 #include <vector>
 
-#include "runtime/core/whole_file.h"
+#include "runtime/base/whole_file.h"
 
 namespace {
 std::string ScratchBase() {

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "runtime/core/log.h"
+#include "runtime/base/log.h"
 
 std::string MakeTempFolder(const std::string& prefix) {
     const char* base = getenv("ZOLV_TEST_TMP");

@@ -20,9 +20,9 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/core/platform/arguments.h"
-#include "runtime/core/platform/files.h"
-#include "runtime/core/whole_file.h"
+#include "runtime/base/whole_file.h"
+#include "runtime/platform/arguments.h"
+#include "runtime/platform/files.h"
 #include "runtime/values/media_lookup.h"
 
 namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "runtime/core/engine.h"
+#include "runtime/frame/engine.h"
 
 namespace {
 double CpuMs() {

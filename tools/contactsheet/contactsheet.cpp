@@ -17,9 +17,9 @@
 #include "game/maps/settings_file.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/fonts.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/gfx/fonts.h"
 #include "screen_png.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "runtime/core/gl_state.h"
-#include "runtime/core/platform/window.h"
+#include "runtime/gfx/gl_state.h"
+#include "runtime/platform/window.h"
 
 bool SaveScreenPng(const std::string& path) {
     FlushBatch();

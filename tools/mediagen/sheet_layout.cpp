@@ -27,7 +27,10 @@ const FixedCell kFixed[] = {
 
 std::string Directive(const std::string& cmd, const std::string& type, const std::string& value,
                       const std::string& info) {
-    std::string l = "=" + Pad(cmd, 5) + " " + Pad(type, 4) + " " + Pad(value, 2) + " " + info;
+    // Built by appending: GCC 12's string-copy check (-Werror=restrict) refuses the chained +.
+    std::string l = "=";
+    l.append(Pad(cmd, 5)).append(" ").append(Pad(type, 4)).append(" ");
+    l.append(Pad(value, 2)).append(" ").append(info);
     while (l.back() == ' ') l.pop_back();  // fields are read by position; no trailing blanks
     return l;
 }

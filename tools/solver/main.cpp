@@ -28,9 +28,9 @@
 #include "game/play/records.h"
 #include "game/play/solver_search.h"
 #include "game/state/game_state.h"
-#include "runtime/core/platform/arguments.h"
-#include "runtime/core/platform/files.h"
-#include "runtime/core/whole_file.h"
+#include "runtime/base/whole_file.h"
+#include "runtime/platform/arguments.h"
+#include "runtime/platform/files.h"
 #include "runtime/values/line_file.h"
 
 namespace {

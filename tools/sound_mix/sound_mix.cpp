@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/core/platform/clock.h"
-#include "runtime/core/sound.h"
+#include "runtime/audio/sound.h"
+#include "runtime/platform/clock.h"
 
 namespace {
 constexpr int kRate = 22050;

@@ -11,7 +11,7 @@
 #include "game/media_folder.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
-#include "runtime/core/log.h"
+#include "runtime/base/log.h"
 
 namespace {
 

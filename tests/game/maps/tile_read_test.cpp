@@ -8,7 +8,7 @@
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "game/state/game_state.h"
-#include "runtime/core/input.h"
-#include "runtime/core/platform/keyboard.h"
+#include "runtime/input/input.h"
+#include "runtime/platform/keyboard.h"
 
 namespace {
 

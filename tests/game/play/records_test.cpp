@@ -8,7 +8,7 @@
 #include "game/media_folder.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
-#include "runtime/core/log.h"
+#include "runtime/base/log.h"
 #include "runtime/values/line_file.h"
 
 namespace {

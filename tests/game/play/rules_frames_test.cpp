@@ -13,8 +13,8 @@
 #include "game/screen/screen_helpers.h"
 #include "game/state/entry_point.h"
 #include "rules_fixture.h"
-#include "runtime/core/platform/keyboard.h"
-#include "runtime/core/sound.h"
+#include "runtime/audio/sound.h"
+#include "runtime/platform/keyboard.h"
 #include "support/wave_file.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "game/maps/settings_file.h"
 #include "game/media_folder.h"
 #include "game/state/game_state.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
 #include "runtime/values/random.h"
 #include "support/gl_test_screen.h"
 

@@ -9,7 +9,7 @@
 #include "game/maps/settings_file.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
-#include "runtime/core/draw2d.h"
+#include "runtime/gfx/draw2d.h"
 #include "screen_test_support.h"
 
 namespace {

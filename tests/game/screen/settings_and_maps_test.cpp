@@ -11,9 +11,9 @@
 #include "game/media_folder.h"
 #include "game/state/game_state.h"
 #include "game/text_print.h"
-#include "runtime/core/draw2d.h"
-#include "runtime/core/key_codes.h"
-#include "runtime/core/platform/keyboard.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/input/key_codes.h"
+#include "runtime/platform/keyboard.h"
 #include "runtime/values/line_file.h"
 #include "screen_test_support.h"
 

@@ -8,7 +8,7 @@
 
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
-#include "runtime/core/sound.h"
+#include "runtime/audio/sound.h"
 #include "runtime/values/random.h"
 #include "support/wave_file.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "game/text_print.h"
-#include "runtime/core/errors.h"
+#include "runtime/base/errors.h"
 
 namespace {
 

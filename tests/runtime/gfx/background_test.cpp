@@ -1,6 +1,7 @@
 // Background pictures: tiles, drawing under every frame, failed loads, the cross-fade.
 #include "gfx_fixture.h"
-#include "runtime/core/fonts.h"
+#include "runtime/frame/fade.h"
+#include "runtime/gfx/fonts.h"
 
 namespace {
 // A picture larger than one 512-pixel tile both ways, every pixel different from its neighbours.

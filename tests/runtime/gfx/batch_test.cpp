@@ -7,8 +7,8 @@
 #include <string>
 
 #include "gfx_fixture.h"
-#include "runtime/core/fonts.h"
-#include "runtime/core/platform/window.h"
+#include "runtime/gfx/fonts.h"
+#include "runtime/platform/window.h"
 
 namespace {
 

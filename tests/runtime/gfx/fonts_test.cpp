@@ -1,8 +1,8 @@
 // Fonts: the built-in font, cell layouts of loaded fonts, slots and text drawing.
-#include "runtime/core/fonts.h"
+#include "runtime/gfx/fonts.h"
 
 #include "gfx_fixture.h"
-#include "runtime/core/font_builtin.h"
+#include "runtime/gfx/font_builtin.h"
 
 namespace {
 // A font picture whose cell i is filled with colour (i, 255 - i, 77), cell 0 black.

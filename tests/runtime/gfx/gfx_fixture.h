@@ -2,9 +2,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "runtime/core/draw2d.h"
-#include "runtime/core/engine.h"
-#include "runtime/core/gl_engine.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/draw2d.h"
+#include "runtime/gfx/gl_engine.h"
 #include "support/gl_test_screen.h"
 
 class GfxTest : public ::testing::Test {

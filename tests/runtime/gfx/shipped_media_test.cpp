@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "gfx_fixture.h"
-#include "runtime/core/fonts.h"
-#include "runtime/core/image_decode.h"
+#include "runtime/gfx/fonts.h"
+#include "runtime/image/image_decode.h"
 
 namespace {
 std::vector<std::string> ShippedPictures() {

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "runtime/core/engine.h"
-#include "runtime/core/fonts.h"
-#include "runtime/core/gl_engine.h"
-#include "runtime/core/platform/folders.h"
+#include "runtime/frame/engine.h"
+#include "runtime/gfx/fonts.h"
+#include "runtime/gfx/gl_engine.h"
+#include "runtime/platform/folders.h"
 #include "support/gl_test_screen.h"
 #include "support/test_env.h"
 

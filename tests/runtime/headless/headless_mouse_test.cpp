@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "runtime/core/headless.h"
-#include "runtime/core/input.h"
+#include "runtime/headless/headless.h"
+#include "runtime/input/input.h"
 
 namespace {
 

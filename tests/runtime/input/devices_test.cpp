@@ -1,9 +1,9 @@
 // Joysticks (through SDL's virtual joystick) and where the pointer lands on the logical screen.
 #include <gtest/gtest.h>
 
-#include "runtime/core/input.h"
-#include "runtime/core/platform/joystick.h"
-#include "runtime/core/platform/mouse.h"
+#include "runtime/input/input.h"
+#include "runtime/platform/joystick.h"
+#include "runtime/platform/mouse.h"
 
 namespace {
 TEST(Joysticks, AVirtualPadReadsAsAxesPovAndButtons) {

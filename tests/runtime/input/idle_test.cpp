@@ -2,10 +2,10 @@
 // the scripted keyboard's step count tells how many rounds it waited (15 at most).
 #include <gtest/gtest.h>
 
-#include "runtime/core/input.h"
-#include "runtime/core/key_codes.h"
-#include "runtime/core/platform/joystick.h"
-#include "runtime/core/platform/keyboard.h"
+#include "runtime/input/input.h"
+#include "runtime/input/key_codes.h"
+#include "runtime/platform/joystick.h"
+#include "runtime/platform/keyboard.h"
 
 namespace {
 int IdleRounds() {

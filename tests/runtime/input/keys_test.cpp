@@ -6,9 +6,9 @@
 #include <map>
 #include <set>
 
-#include "runtime/core/input.h"
-#include "runtime/core/key_codes.h"
-#include "runtime/core/platform/keyboard.h"
+#include "runtime/input/input.h"
+#include "runtime/input/key_codes.h"
+#include "runtime/platform/keyboard.h"
 
 namespace {
 

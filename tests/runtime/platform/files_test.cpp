@@ -1,7 +1,7 @@
 // The file layer: the atomic replace, temporary files, appends and names in UTF-8, and the
 // whole-file read that goes through it. This test also runs on Windows (cross-built, under
 // Wine in CI), so it needs nothing but the layer, that read and the standard library.
-#include "runtime/core/platform/files.h"
+#include "runtime/platform/files.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "runtime/core/whole_file.h"
+#include "runtime/base/whole_file.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "runtime/core/log.h"
+#include "runtime/base/log.h"
 #include "support/scratch_files.h"
 
 namespace {

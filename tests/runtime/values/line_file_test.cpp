@@ -11,8 +11,8 @@
 #include <array>
 #include <filesystem>
 
-#include "runtime/core/errors.h"
-#include "runtime/core/log.h"
+#include "runtime/base/errors.h"
+#include "runtime/base/log.h"
 #include "support/scratch_files.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "runtime/core/engine.h"
-#include "runtime/core/errors.h"
-#include "runtime/core/log.h"
+#include "runtime/base/errors.h"
+#include "runtime/base/log.h"
+#include "runtime/frame/engine.h"
 #include "runtime/values/line_file.h"
 #include "support/scratch_files.h"
 

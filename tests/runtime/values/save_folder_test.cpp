@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "runtime/core/errors.h"
-#include "runtime/core/platform/folders.h"
+#include "runtime/base/errors.h"
+#include "runtime/platform/folders.h"
 #include "runtime/values/line_file.h"
 #include "support/scratch_files.h"
 

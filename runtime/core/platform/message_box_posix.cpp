@@ -1,5 +1,0 @@
-#include "runtime/core/platform/message_box.h"
-
-bool PlatformSystemWarningBox(const std::string&, const std::string&) {
-    return false;
-}

@@ -1,5 +1,0 @@
-#include "runtime/core/platform/pixel_format.h"
-
-bool PlatformGenericPixelFormat() {
-    return false;
-}

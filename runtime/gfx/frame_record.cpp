@@ -1,0 +1,772 @@
+// The recorded frame: its command list, where each draw lands, the comparison with the frame
+// before and the scissored replay.
+#include "runtime/gfx/frame_record.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+
+#include "runtime/platform/gl_ext.h"
+
+namespace {
+
+enum class Code : uint8_t {
+    kEnable,
+    kDisable,
+    kBindTexture,
+    kTexParameter,
+    kFrontFace,
+    kBlendFunc,
+    kColor4f,
+    kColor4ub,
+    kMatrixMode,
+    kPushMatrix,
+    kPopMatrix,
+    kLoadIdentity,
+    kOrtho,
+    kTranslate,
+    kRotate,
+    kViewport,
+    kCullFace,
+    kAlphaFunc,
+    kShadeModel,
+    kClearColor,
+    kHint,
+    // The draws: what the comparison looks into.
+    kClear,
+    kQuads,
+    kFans,
+    kFlat,
+};
+
+bool IsDraw(Code c) {
+    return c >= Code::kClear;
+}
+
+// Half-open, in window pixels (y from the bottom).
+struct Box {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool Empty() const { return x1 <= x0 || y1 <= y0; }
+    bool Meets(const Box& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
+    long Area() const { return Empty() ? 0 : long(x1 - x0) * (y1 - y0); }
+};
+
+Box Union(const Box& a, const Box& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+struct Op {
+    Code code = Code::kEnable;
+    uint32_t a = 0, b = 0;
+    std::array<double, 6> d{};
+    // Payload: floats from `first` (16 a quad, 2 a flat vertex); boxes from `box` (one a quad,
+    // one a flat draw); a draw's state: snapshot `state` of its list.
+    uint32_t first = 0, count = 0, box = 0, state = 0;
+};
+
+// One piece of OpenGL state as the commands left it: an enable, the binding, the colour, a
+// matrix, a texture's parameter and so on, keyed by what it is.
+struct Slot {
+    uint64_t key = 0;
+    std::array<double, 16> v{};
+    bool operator==(const Slot&) const = default;
+};
+using State = std::vector<Slot>;  // sorted by key
+
+struct FrameList {
+    std::vector<Op> ops;
+    std::vector<float> payload;
+    std::vector<Box> boxes;
+    std::vector<State> states;  // the state each draw was made in
+    bool parameters = false;    // a texture's parameters change in the frame
+    int width = 0, height = 0;
+    bool valid = false;  // a whole frame, drawn, that the screen shows now
+    void Clear() {
+        ops.clear();
+        payload.clear();
+        boxes.clear();
+        states.clear();
+        parameters = false;
+        valid = false;
+    }
+};
+
+using Matrix = std::array<double, 16>;  // column-major, as OpenGL keeps it
+
+constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+Matrix Multiply(const Matrix& a, const Matrix& b) {
+    Matrix r{};
+    for (int c = 0; c < 4; ++c)
+        for (int row = 0; row < 4; ++row) {
+            double s = 0;
+            for (int k = 0; k < 4; ++k) s += a[k * 4 + row] * b[c * 4 + k];
+            r[c * 4 + row] = s;
+        }
+    return r;
+}
+
+// The matrices and viewport as the recorded commands leave them, to know where a draw lands.
+struct Tracker {
+    std::vector<Matrix> projection{kIdentity};
+    std::vector<Matrix> modelview{kIdentity};
+    bool on_projection = false;
+    std::array<int, 4> viewport{};
+    Matrix& Top() { return on_projection ? projection.back() : modelview.back(); }
+    std::vector<Matrix>& Stack() { return on_projection ? projection : modelview; }
+};
+
+struct Recorder {
+    bool enabled = false;    // frames are recorded at all
+    bool recording = false;  // the current frame is
+    bool synced = false;     // the current frame was drawn before its end
+    int width = 0, height = 0;
+    FrameList current, previous;
+    Tracker tracker;
+    // The state now (kept also while nothing is recorded), whether it changed since the last
+    // recorded draw, and the matrices as the frame began.
+    State state;
+    bool state_changed = true;
+    Tracker at_begin;
+    std::vector<float> scratch;  // the quads of a batch that meet a rectangle
+    FrameRecordStats stats;
+} g_rec;
+
+Box Whole() {
+    return {0, 0, g_rec.width, g_rec.height};
+}
+
+enum SlotKind : uint64_t {
+    kSlotEnable = 1,
+    kSlotTexture,
+    kSlotParameter,  // texture name and parameter
+    kSlotFrontFace,
+    kSlotBlendFunc,
+    kSlotColour,
+    kSlotMatrixMode,
+    kSlotProjection,
+    kSlotModelview,
+    kSlotViewport,
+    kSlotCullFace,
+    kSlotAlphaFunc,
+    kSlotShadeModel,
+    kSlotClearColour,
+    kSlotHint,
+};
+
+uint64_t Key(SlotKind kind, uint64_t detail = 0) {
+    return uint64_t(kind) << 56 | detail;
+}
+
+void SetSlot(uint64_t key, std::initializer_list<double> values) {
+    Slot slot;
+    slot.key = key;
+    std::copy(values.begin(), values.end(), slot.v.begin());
+    State& st = g_rec.state;
+    auto it = std::lower_bound(st.begin(), st.end(), key,
+                               [](const Slot& a, uint64_t k) { return a.key < k; });
+    if (it != st.end() && it->key == key) {
+        if (*it == slot) return;
+        *it = slot;
+    } else {
+        st.insert(it, slot);
+    }
+    g_rec.state_changed = true;
+}
+
+void SetMatrixSlots() {
+    for (int which = 0; which < 2; ++which) {
+        const Matrix& m = which ? g_rec.tracker.modelview.back() : g_rec.tracker.projection.back();
+        Slot slot;
+        slot.key = Key(which ? kSlotModelview : kSlotProjection);
+        slot.v = m;
+        State& st = g_rec.state;
+        auto it = std::lower_bound(st.begin(), st.end(), slot.key,
+                                   [](const Slot& a, uint64_t k) { return a.key < k; });
+        if (it != st.end() && it->key == slot.key) {
+            if (*it == slot) continue;
+            *it = slot;
+        } else {
+            st.insert(it, slot);
+        }
+        g_rec.state_changed = true;
+    }
+}
+
+Slot SlotIn(const State& st, uint64_t key) {
+    auto it = std::lower_bound(st.begin(), st.end(), key,
+                               [](const Slot& a, uint64_t k) { return a.key < k; });
+    return it != st.end() && it->key == key ? *it : Slot{};
+}
+
+// Where the vertices land, one pixel wider all round, clipped to the screen.
+Box BoxOf(const float* xy, int vertices, int stride) {
+    const Matrix m = Multiply(g_rec.tracker.projection.back(), g_rec.tracker.modelview.back());
+    const auto& vp = g_rec.tracker.viewport;
+    double lo_x = 1e30, lo_y = 1e30, hi_x = -1e30, hi_y = -1e30;
+    for (int i = 0; i < vertices; ++i) {
+        const double x = xy[i * stride], y = xy[i * stride + 1];
+        const double cx = m[0] * x + m[4] * y + m[12], cy = m[1] * x + m[5] * y + m[13];
+        const double cw = m[3] * x + m[7] * y + m[15];
+        if (!(cw > 0)) return Whole();
+        const double wx = vp[0] + (cx / cw + 1) * vp[2] / 2, wy = vp[1] + (cy / cw + 1) * vp[3] / 2;
+        if (!std::isfinite(wx) || !std::isfinite(wy)) return Whole();
+        lo_x = std::min(lo_x, wx);
+        lo_y = std::min(lo_y, wy);
+        hi_x = std::max(hi_x, wx);
+        hi_y = std::max(hi_y, wy);
+    }
+    auto clamp = [](double v, int hi) { return static_cast<int>(std::clamp(v, 0.0, double(hi))); };
+    return {clamp(std::floor(lo_x) - 1, g_rec.width), clamp(std::floor(lo_y) - 1, g_rec.height),
+            clamp(std::ceil(hi_x) + 1, g_rec.width), clamp(std::ceil(hi_y) + 1, g_rec.height)};
+}
+
+void DrawQuadArray(const float* xyuv, int quads, bool fans) {
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), xyuv);
+    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), xyuv + 2);
+    if (!fans) {
+        glDrawArrays(GL_QUADS, 0, quads * 4);
+    } else if (quads == 1 || !Gl().MultiDrawArrays) {
+        for (int i = 0; i < quads; ++i) glDrawArrays(GL_TRIANGLE_FAN, i * 4, 4);
+    } else {
+        std::vector<GLint> firsts(static_cast<size_t>(quads));
+        std::vector<GLsizei> counts(static_cast<size_t>(quads), 4);
+        for (int i = 0; i < quads; ++i) firsts[static_cast<size_t>(i)] = i * 4;
+        Gl().MultiDrawArrays(GL_TRIANGLE_FAN, firsts.data(), counts.data(), quads);
+    }
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void DrawFlatArray(uint32_t mode, const float* xy, int vertices) {
+    glBegin(mode);
+    for (int i = 0; i < vertices; ++i)
+        glVertex2i(static_cast<GLint>(xy[i * 2]), static_cast<GLint>(xy[i * 2 + 1]));
+    glEnd();
+}
+
+// One command to OpenGL; draws outside `only` (when given) are left out.
+void Play(const FrameList& list, const Op& op, const Box* only) {
+    const auto f = [&op](int i) { return static_cast<float>(op.d[static_cast<size_t>(i)]); };
+    switch (op.code) {
+        case Code::kEnable:
+            glEnable(op.a);
+            break;
+        case Code::kDisable:
+            glDisable(op.a);
+            break;
+        case Code::kBindTexture:
+            glBindTexture(GL_TEXTURE_2D, op.a);
+            break;
+        case Code::kTexParameter:
+            glTexParameteri(GL_TEXTURE_2D, op.a, static_cast<GLint>(op.d[0]));
+            break;
+        case Code::kFrontFace:
+            glFrontFace(op.a);
+            break;
+        case Code::kBlendFunc:
+            glBlendFunc(op.a, op.b);
+            break;
+        case Code::kColor4f:
+            glColor4f(f(0), f(1), f(2), f(3));
+            break;
+        case Code::kColor4ub:
+            glColor4ub(static_cast<GLubyte>(op.a), static_cast<GLubyte>(op.a >> 8),
+                       static_cast<GLubyte>(op.a >> 16), static_cast<GLubyte>(op.a >> 24));
+            break;
+        case Code::kMatrixMode:
+            glMatrixMode(op.a);
+            break;
+        case Code::kPushMatrix:
+            glPushMatrix();
+            break;
+        case Code::kPopMatrix:
+            glPopMatrix();
+            break;
+        case Code::kLoadIdentity:
+            glLoadIdentity();
+            break;
+        case Code::kOrtho:
+            glOrtho(op.d[0], op.d[1], op.d[2], op.d[3], op.d[4], op.d[5]);
+            break;
+        case Code::kTranslate:
+            glTranslatef(f(0), f(1), f(2));
+            break;
+        case Code::kRotate:
+            glRotatef(f(0), f(1), f(2), f(3));
+            break;
+        case Code::kViewport:
+            glViewport(static_cast<GLint>(op.d[0]), static_cast<GLint>(op.d[1]),
+                       static_cast<GLsizei>(op.d[2]), static_cast<GLsizei>(op.d[3]));
+            break;
+        case Code::kCullFace:
+            glCullFace(op.a);
+            break;
+        case Code::kAlphaFunc:
+            glAlphaFunc(op.a, f(0));
+            break;
+        case Code::kShadeModel:
+            glShadeModel(op.a);
+            break;
+        case Code::kClearColor:
+            glClearColor(f(0), f(1), f(2), f(3));
+            break;
+        case Code::kHint:
+            glHint(op.a, op.b);
+            break;
+        case Code::kClear:
+            glClear(op.a);
+            break;
+        case Code::kQuads:
+        case Code::kFans: {
+            const float* xyuv = list.payload.data() + op.first;
+            const int quads = static_cast<int>(op.count);
+            if (!only) {
+                DrawQuadArray(xyuv, quads, op.code == Code::kFans);
+                break;
+            }
+            std::vector<float>& kept = g_rec.scratch;
+            kept.clear();
+            for (int q = 0; q < quads; ++q)
+                if (list.boxes[op.box + static_cast<size_t>(q)].Meets(*only))
+                    kept.insert(kept.end(), xyuv + q * 16, xyuv + q * 16 + 16);
+            if (!kept.empty())
+                DrawQuadArray(kept.data(), static_cast<int>(kept.size() / 16),
+                              op.code == Code::kFans);
+            break;
+        }
+        case Code::kFlat:
+            if (!only || list.boxes[op.box].Meets(*only))
+                DrawFlatArray(op.a, list.payload.data() + op.first, static_cast<int>(op.count));
+            break;
+    }
+}
+
+void PlayAll(const FrameList& list, const Box* only) {
+    for (const Op& op : list.ops) Play(list, op, only);
+}
+
+// Where `now` differs from `before`, draw by draw (each with the state it was made in); false
+// when the frames differ in more than where some draws land or what they show.
+bool Differences(const FrameList& before, const FrameList& now, std::vector<Box>& out) {
+    if (!before.valid || before.width != now.width || before.height != now.height) return false;
+    std::vector<const Op*> a, b;
+    for (const Op& op : before.ops)
+        if (IsDraw(op.code)) a.push_back(&op);
+    for (const Op& op : now.ops)
+        if (IsDraw(op.code)) b.push_back(&op);
+    if (a.size() != b.size()) return false;
+    out.clear();
+    auto add = [&out](Box box) {
+        if (box.Empty()) return;
+        // Boxes that touch become one, until none touch.
+        for (size_t i = 0; i < out.size();) {
+            const Box& o = out[i];
+            if (o.x0 <= box.x1 && box.x0 <= o.x1 && o.y0 <= box.y1 && box.y0 <= o.y1) {
+                box = Union(box, o);
+                out.erase(out.begin() + static_cast<std::ptrdiff_t>(i));
+                i = 0;
+            } else {
+                ++i;
+            }
+        }
+        out.push_back(box);
+    };
+    auto floats = [](const Op& op) {
+        return op.code == Code::kFlat ? op.count * 2 : op.count * 16;
+    };
+    auto boxes = [](const Op& op) { return op.code == Code::kFlat ? 1u : op.count; };
+    for (size_t i = 0; i < a.size(); ++i) {
+        const Op &x = *a[i], &y = *b[i];
+        // A clear depends on nothing but its colour (no scissor is set while recording).
+        const bool same_state = x.code == Code::kClear && y.code == Code::kClear
+                                    ? SlotIn(before.states[x.state], Key(kSlotClearColour)) ==
+                                          SlotIn(now.states[y.state], Key(kSlotClearColour))
+                                    : before.states[x.state] == now.states[y.state];
+        const bool same_head = x.code == y.code && x.a == y.a && x.count == y.count && same_state;
+        if (same_head &&
+            std::equal(now.payload.begin() + y.first, now.payload.begin() + y.first + floats(y),
+                       before.payload.begin() + x.first))
+            continue;
+        if (x.code == Code::kClear || y.code == Code::kClear) return false;
+        if (y.code == Code::kFlat || !same_head) {
+            for (size_t k = 0; k < boxes(x); ++k) add(before.boxes[x.box + k]);
+            for (size_t k = 0; k < boxes(y); ++k) add(now.boxes[y.box + k]);
+            continue;
+        }
+        for (size_t q = 0; q < y.count; ++q) {
+            const float* p = before.payload.data() + x.first + q * 16;
+            const float* r = now.payload.data() + y.first + q * 16;
+            if (std::equal(p, p + 16, r)) continue;
+            add(before.boxes[x.box + q]);
+            add(now.boxes[y.box + q]);
+        }
+    }
+    return true;
+}
+
+Op& Push(Code code, uint32_t a = 0, uint32_t b = 0) {
+    Op op;
+    op.code = code;
+    op.a = a;
+    op.b = b;
+    FrameList& f = g_rec.current;
+    if (IsDraw(code)) {
+        if (g_rec.state_changed || f.states.empty()) {
+            f.states.push_back(g_rec.state);
+            g_rec.state_changed = false;
+        }
+        op.state = static_cast<uint32_t>(f.states.size() - 1);
+    }
+    if (code == Code::kTexParameter) f.parameters = true;
+    f.ops.push_back(op);
+    return f.ops.back();
+}
+
+bool Recording() {
+    return g_rec.recording;
+}
+
+}  // namespace
+
+void FrameRecordSwitch(bool on) {
+    if (g_rec.recording) FrameRecordSync();
+    g_rec.enabled = on;
+    g_rec.previous.Clear();
+}
+
+bool FrameRecording() {
+    return g_rec.recording;
+}
+
+void FrameRecordBegin(int width, int height) {
+    if (!g_rec.enabled) return;
+    g_rec.recording = true;
+    g_rec.synced = false;
+    g_rec.width = width;
+    g_rec.height = height;
+    g_rec.current.Clear();
+    g_rec.current.width = width;
+    g_rec.current.height = height;
+    // The present leaves the viewport on the whole screen.
+    g_rec.tracker.viewport = {0, 0, width, height};
+    SetSlot(Key(kSlotViewport), {0, 0, double(width), double(height)});
+    g_rec.at_begin = g_rec.tracker;
+    g_rec.state_changed = true;  // the new list takes its first snapshot
+}
+
+void FrameRecordSync() {
+    if (!g_rec.recording) return;
+    g_rec.recording = false;
+    g_rec.synced = true;
+    PlayAll(g_rec.current, nullptr);
+}
+
+FrameChanges FrameRecordFinish() {
+    FrameChanges changes;
+    if (!g_rec.enabled) return changes;
+    ++g_rec.stats.frames;
+    if (!g_rec.recording) {
+        // Drawn as it came (or not recorded at all): the screen is new everywhere, and the
+        // next frame has nothing to compare with.
+        g_rec.previous.Clear();
+        ++g_rec.stats.whole;
+        g_rec.stats.pixels += double(Whole().Area());
+        return changes;
+    }
+    g_rec.recording = false;
+    std::vector<Box> boxes;
+    long area = 0;
+    bool partial = Differences(g_rec.previous, g_rec.current, boxes);
+    for (const Box& b : boxes) area += b.Area();
+    // Many scattered rectangles cost more in repeated commands than they save in pixels.
+    if (partial && (boxes.size() > 8 || area * 10 > Whole().Area() * 6)) partial = false;
+    if (!partial) {
+        PlayAll(g_rec.current, nullptr);
+        ++g_rec.stats.whole;
+        area = Whole().Area();
+    } else if (boxes.empty()) {
+        changes.whole = false;
+        ++g_rec.stats.unchanged;
+    } else {
+        // Every pass starts from the state the frame started from. Where that cannot be put
+        // back (a texture's parameters change in the frame, the matrix stacks end deeper or
+        // shallower), the rectangles become one.
+        const Tracker& start = g_rec.at_begin;
+        const bool restorable = !g_rec.current.parameters &&
+                                start.projection.size() == g_rec.tracker.projection.size() &&
+                                start.modelview.size() == g_rec.tracker.modelview.size();
+        if (!restorable) {
+            Box one;
+            for (const Box& b : boxes) one = Union(one, b);
+            boxes.assign(1, one);
+            area = one.Area();
+        }
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            const Box& b = boxes[i];
+            const bool last = i + 1 == boxes.size();
+            if (!last) glPushAttrib(GL_ALL_ATTRIB_BITS);
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(b.x0, b.y0, b.x1 - b.x0, b.y1 - b.y0);
+            PlayAll(g_rec.current, &b);
+            glDisable(GL_SCISSOR_TEST);
+            changes.rects.push_back({b.x0, b.y0, b.x1 - b.x0, b.y1 - b.y0});
+            if (last) break;
+            glPopAttrib();
+            glMatrixMode(GL_PROJECTION);
+            glLoadMatrixd(start.projection.back().data());
+            glMatrixMode(GL_MODELVIEW);
+            glLoadMatrixd(start.modelview.back().data());
+            glMatrixMode(start.on_projection ? GL_PROJECTION : GL_MODELVIEW);
+        }
+        changes.whole = false;
+        ++g_rec.stats.partial;
+    }
+    g_rec.stats.pixels += double(area);
+    std::swap(g_rec.previous, g_rec.current);
+    g_rec.previous.valid = true;
+    g_rec.current.Clear();
+    return changes;
+}
+
+FrameRecordStats FrameRecordFigures() {
+    return g_rec.stats;
+}
+
+// The commands. Each updates the tracker, then records or calls OpenGL.
+
+void RecEnable(uint32_t cap) {
+    SetSlot(Key(kSlotEnable, cap), {1});
+    if (Recording())
+        Push(Code::kEnable, cap);
+    else
+        glEnable(cap);
+}
+void RecDisable(uint32_t cap) {
+    SetSlot(Key(kSlotEnable, cap), {0});
+    if (Recording())
+        Push(Code::kDisable, cap);
+    else
+        glDisable(cap);
+}
+void RecBindTexture(uint32_t name) {
+    SetSlot(Key(kSlotTexture), {double(name)});
+    if (Recording())
+        Push(Code::kBindTexture, name);
+    else
+        glBindTexture(GL_TEXTURE_2D, name);
+}
+void RecTexParameteri(uint32_t parameter, int value) {
+    // Every texture's parameters count as state of every draw: more than needed, never less.
+    const auto bound = std::lower_bound(g_rec.state.begin(), g_rec.state.end(), Key(kSlotTexture),
+                                        [](const Slot& a, uint64_t k) { return a.key < k; });
+    const uint64_t texture =
+        bound != g_rec.state.end() && bound->key == Key(kSlotTexture) ? uint64_t(bound->v[0]) : 0;
+    SetSlot(Key(kSlotParameter, texture << 20 | (parameter & 0xFFFFF)), {double(value)});
+    if (Recording())
+        Push(Code::kTexParameter, parameter).d[0] = value;
+    else
+        glTexParameteri(GL_TEXTURE_2D, parameter, value);
+}
+void RecFrontFace(uint32_t mode) {
+    SetSlot(Key(kSlotFrontFace), {double(mode)});
+    if (Recording())
+        Push(Code::kFrontFace, mode);
+    else
+        glFrontFace(mode);
+}
+void RecBlendFunc(uint32_t source, uint32_t destination) {
+    SetSlot(Key(kSlotBlendFunc), {double(source), double(destination)});
+    if (Recording())
+        Push(Code::kBlendFunc, source, destination);
+    else
+        glBlendFunc(source, destination);
+}
+void RecColor4f(float r, float g, float b, float a) {
+    SetSlot(Key(kSlotColour), {0, r, g, b, a});
+    if (Recording())
+        Push(Code::kColor4f).d = {r, g, b, a, 0, 0};
+    else
+        glColor4f(r, g, b, a);
+}
+void RecColor4ub(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+    SetSlot(Key(kSlotColour), {1, double(r), double(g), double(b), double(a)});
+    if (Recording())
+        Push(Code::kColor4ub,
+             uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16 | uint32_t(a) << 24);
+    else
+        glColor4ub(r, g, b, a);
+}
+void RecMatrixMode(uint32_t mode) {
+    g_rec.tracker.on_projection = mode == GL_PROJECTION;
+    SetSlot(Key(kSlotMatrixMode), {double(mode)});
+    if (Recording())
+        Push(Code::kMatrixMode, mode);
+    else
+        glMatrixMode(mode);
+}
+void RecPushMatrix() {
+    auto& stack = g_rec.tracker.Stack();
+    if (stack.size() < 32) stack.push_back(stack.back());
+    if (Recording())
+        Push(Code::kPushMatrix);
+    else
+        glPushMatrix();
+}
+void RecPopMatrix() {
+    auto& stack = g_rec.tracker.Stack();
+    if (stack.size() > 1) stack.pop_back();
+    SetMatrixSlots();
+    if (Recording())
+        Push(Code::kPopMatrix);
+    else
+        glPopMatrix();
+}
+void RecLoadIdentity() {
+    g_rec.tracker.Top() = kIdentity;
+    SetMatrixSlots();
+    if (Recording())
+        Push(Code::kLoadIdentity);
+    else
+        glLoadIdentity();
+}
+void RecOrtho(double left, double right, double bottom, double top, double near_, double far_) {
+    Matrix o = kIdentity;
+    o[0] = 2 / (right - left);
+    o[5] = 2 / (top - bottom);
+    o[10] = -2 / (far_ - near_);
+    o[12] = -(right + left) / (right - left);
+    o[13] = -(top + bottom) / (top - bottom);
+    o[14] = -(far_ + near_) / (far_ - near_);
+    g_rec.tracker.Top() = Multiply(g_rec.tracker.Top(), o);
+    SetMatrixSlots();
+    if (Recording())
+        Push(Code::kOrtho).d = {left, right, bottom, top, near_, far_};
+    else
+        glOrtho(left, right, bottom, top, near_, far_);
+}
+void RecTranslatef(float x, float y, float z) {
+    Matrix t = kIdentity;
+    t[12] = x;
+    t[13] = y;
+    t[14] = z;
+    g_rec.tracker.Top() = Multiply(g_rec.tracker.Top(), t);
+    SetMatrixSlots();
+    if (Recording())
+        Push(Code::kTranslate).d = {x, y, z, 0, 0, 0};
+    else
+        glTranslatef(x, y, z);
+}
+void RecRotatef(float angle, float x, float y, float z) {
+    // Only turns about the screen's normal are tracked; any other makes every draw cover the
+    // whole screen (a modelview that is no longer flat).
+    Matrix r = kIdentity;
+    const double len = std::sqrt(double(x) * x + double(y) * y + double(z) * z);
+    if (x == 0 && y == 0 && len > 0) {
+        const double a = angle * 3.14159265358979323846 / 180 * (z / len);
+        r[0] = std::cos(a);
+        r[1] = std::sin(a);
+        r[4] = -std::sin(a);
+        r[5] = std::cos(a);
+    } else {
+        r[15] = 0;  // w becomes 0: "lands anywhere"
+    }
+    g_rec.tracker.Top() = Multiply(g_rec.tracker.Top(), r);
+    SetMatrixSlots();
+    if (Recording())
+        Push(Code::kRotate).d = {angle, x, y, z, 0, 0};
+    else
+        glRotatef(angle, x, y, z);
+}
+void RecViewport(int x, int y, int width, int height) {
+    g_rec.tracker.viewport = {x, y, width, height};
+    SetSlot(Key(kSlotViewport), {double(x), double(y), double(width), double(height)});
+    if (Recording())
+        Push(Code::kViewport).d = {double(x), double(y), double(width), double(height), 0, 0};
+    else
+        glViewport(x, y, width, height);
+}
+void RecCullFace(uint32_t mode) {
+    SetSlot(Key(kSlotCullFace), {double(mode)});
+    if (Recording())
+        Push(Code::kCullFace, mode);
+    else
+        glCullFace(mode);
+}
+void RecAlphaFunc(uint32_t function, float reference) {
+    SetSlot(Key(kSlotAlphaFunc), {double(function), reference});
+    if (Recording())
+        Push(Code::kAlphaFunc, function).d[0] = reference;
+    else
+        glAlphaFunc(function, reference);
+}
+void RecShadeModel(uint32_t mode) {
+    SetSlot(Key(kSlotShadeModel), {double(mode)});
+    if (Recording())
+        Push(Code::kShadeModel, mode);
+    else
+        glShadeModel(mode);
+}
+void RecClearColor(float r, float g, float b, float a) {
+    SetSlot(Key(kSlotClearColour), {r, g, b, a});
+    if (Recording())
+        Push(Code::kClearColor).d = {r, g, b, a, 0, 0};
+    else
+        glClearColor(r, g, b, a);
+}
+void RecHint(uint32_t target, uint32_t mode) {
+    SetSlot(Key(kSlotHint, target), {double(mode)});
+    if (Recording())
+        Push(Code::kHint, target, mode);
+    else
+        glHint(target, mode);
+}
+void RecClear(uint32_t mask) {
+    if (Recording())
+        Push(Code::kClear, mask);
+    else
+        glClear(mask);
+}
+
+void RecDrawQuads(const float* xyuv, int quads, bool fans) {
+    if (quads <= 0) return;
+    if (!Recording()) {
+        DrawQuadArray(xyuv, quads, fans);
+        return;
+    }
+    FrameList& f = g_rec.current;
+    Op& op = Push(fans ? Code::kFans : Code::kQuads);
+    op.first = static_cast<uint32_t>(f.payload.size());
+    op.count = static_cast<uint32_t>(quads);
+    op.box = static_cast<uint32_t>(f.boxes.size());
+    f.payload.insert(f.payload.end(), xyuv, xyuv + quads * 16);
+    for (int q = 0; q < quads; ++q) f.boxes.push_back(BoxOf(xyuv + q * 16, 4, 4));
+}
+
+void RecDrawFlat(uint32_t mode, const int* xy, int vertices) {
+    if (vertices <= 0) return;
+    // The list keeps vertices as floats, exact up to 2^24.
+    for (int i = 0; i < vertices * 2 && Recording(); ++i)
+        if (xy[i] >= (1 << 24) || xy[i] <= -(1 << 24)) FrameRecordSync();
+    if (!Recording()) {
+        glBegin(mode);
+        for (int i = 0; i < vertices; ++i) glVertex2i(xy[i * 2], xy[i * 2 + 1]);
+        glEnd();
+        return;
+    }
+    FrameList& f = g_rec.current;
+    Op& op = Push(Code::kFlat, mode);
+    op.first = static_cast<uint32_t>(f.payload.size());
+    op.count = static_cast<uint32_t>(vertices);
+    op.box = static_cast<uint32_t>(f.boxes.size());
+    for (int i = 0; i < vertices * 2; ++i) f.payload.push_back(static_cast<float>(xy[i]));
+    f.boxes.push_back(BoxOf(f.payload.data() + op.first, vertices, 2));
+}

@@ -1,0 +1,5 @@
+#include "runtime/platform/pixel_format.h"
+
+bool PlatformGenericPixelFormat() {
+    return false;
+}

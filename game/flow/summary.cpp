@@ -51,6 +51,7 @@ void InstallHeadlessSummary() {
         number("rotation", rotazione);
         number("video", video);
         number("fixed_board", mappafissa);
+        number("walls", mostramuri);
         number("time", std::floor(tempo));
         number("aided", AttemptAided() ? 1 : 0);
         s += "hint=" + LastHint() + "\n";

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The keys of play through the real program, headless: the speed keys and their wrap, zoom
 # with A and Start, the view turns (B with L or R, L or R alone), Select restarting with the
-# time kept, a failed attempt going back to the menu with nothing saved, and the final
-# sequence after the set's last map leaving the progress at that map.
+# time kept, X+Y switching the walls in test play, a failed attempt going back to the menu
+# with nothing saved, and the final sequence after the set's last map leaving the progress at
+# that map.
 # Usage: play_keys_test.sh PROGRAM MEDIA_FOLDER
 # Keys: Y is Z, X is X, A Space, B Enter, L Q, R W, Select Backspace, Start Tab.
 set -u
@@ -115,6 +116,25 @@ fi
 # The set's last map replaced by start, egg, exit in a row; the player has reached it. The
 # level finishes, the records wait for a key, the final sequence runs and waits for a key,
 # and the title comes back; the progress stays at the last map.
+# X and Y together: in test play they switch the walls' drawing (and leave the speed alone);
+# in ordinary play they are speed up and down at once, and the walls stay as the player had them.
+for mode in test plain; do
+  fresh
+  if [ "$mode" = test ]; then
+    sed -i 's/^=FINE!/=SETTA NULL 77\r\n=SETTA TEST 77\r\n=FINE!/' "$tmp/run/Media/Zolv-dat2.txt"
+  fi
+  run "walls $mode" ""
+  walls=$(value walls)
+  run "walls $mode" "$(tap X+Z)"
+  want "X+Y in $mode play" lfps 60
+  if [ "$mode" = test ]; then
+    want "X+Y in test play" prova 1
+    want "X+Y in test play" walls $((1 - walls))
+  else
+    want "X+Y in plain play" walls "$walls"
+  fi
+done
+
 fresh
 last=$(sed -n 's/^=MAPPE [^ ]* *\([0-9]*\).*/\1/p' "$media/Media/Zolv-dat2.txt" | tr -d '\r')
 board=$(printf '%%,5%253s' '' | tr ' ' '#')

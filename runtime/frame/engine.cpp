@@ -15,7 +15,6 @@
 #include "runtime/gfx/frame_record.h"
 #include "runtime/gfx/gl_engine.h"
 #include "runtime/gfx/gl_state.h"
-#include "runtime/gfx/software_renderer.h"
 #include "runtime/gfx/sprite_atlas.h"
 #include "runtime/headless/headless.h"
 #include "runtime/input/input.h"
@@ -25,6 +24,8 @@
 #include "runtime/platform/memory.h"
 #include "runtime/platform/pixel_format.h"
 #include "runtime/platform/signals.h"
+#include "runtime/platform/software_renderer.h"
+#include "runtime/platform/switches.h"
 #include "runtime/platform/window.h"
 #include "runtime/values/line_file.h"
 #include "runtime/values/media_lookup.h"
@@ -96,7 +97,7 @@ void CreateGLWindow(int width, int height, double fps) {
     // Frames are drawn only where they change when the present can show parts of the screen;
     // ZOLV_WHOLE_FRAMES=1 draws every frame whole (to compare).
     const bool shown = !HeadlessActive() || HeadlessSettings().present;
-    FrameRecordSwitch(PlatformPresentsParts() && shown && !std::getenv("ZOLV_WHOLE_FRAMES"));
+    FrameRecordSwitch(PlatformPresentsParts() && shown && !Switches().whole_frames);
     if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
             ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());

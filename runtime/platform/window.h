@@ -1,4 +1,5 @@
-// The window, its OpenGL context and the logical screen, and event pumping.
+// The window, its OpenGL context and the logical screen, and event pumping (window.cpp,
+// logical_screen.cpp, events.cpp; the scaling itself is in scaler.h).
 //
 // The game draws into the logical screen: an off-screen framebuffer of exactly the client
 // size it asked for (RGB colour, no alpha channel, depth and stencil). Presenting scales it
@@ -8,6 +9,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "runtime/platform/scaler.h"
 
 struct PlatformEventHandlers {
     void (*on_close)() = nullptr;                   // close button, Alt+F4, quit request
@@ -43,12 +46,6 @@ int PlatformLogicalHeight();
 void PlatformBindLogicalScreen();
 unsigned PlatformLogicalFramebuffer();
 
-// The real window's drawable size in pixels and where the logical screen lands in it; also a
-// rectangle of the logical screen in OpenGL's terms (y from the bottom).
-struct PresentRect {
-    int x, y, width, height;
-};
-
 // Scales the logical screen into the window and shows it. The game then draws on a logical
 // screen that is bound and is to be cleared: the other of two (holding the frame before last)
 // where a GPU scales the picture, the same one where the processor does.
@@ -62,7 +59,6 @@ void PlatformPresentParts(const PresentRect* rects, int count);
 // The last presented frame as the processor's present keeps it (BGRA words, bottom row first;
 // empty where a GPU presents).
 const std::vector<uint32_t>& PlatformPresentedFrame();
-PresentRect PlatformPresentRect(int window_w, int window_h, int logical_w, int logical_h);
 
 // Dispatches one pending event; false when none was pending. An end signal caught is answered
 // first, through on_end_signal.

@@ -147,21 +147,4 @@ TEST_F(ShellTest, TheLogicalScreenHasNoAlphaChannelAndTheRequestedSize) {
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(PresentRect, ScalesByTheLargestWholeFactorAndCentres) {
-    PresentRect r = PlatformPresentRect(1280, 1024, 320, 240);
-    EXPECT_EQ(r.width, 1280);
-    EXPECT_EQ(r.height, 960);
-    EXPECT_EQ(r.x, 0);
-    EXPECT_EQ(r.y, 32);
-    r = PlatformPresentRect(1000, 700, 320, 240);  // factor 2, black borders around
-    EXPECT_EQ(r.width, 640);
-    EXPECT_EQ(r.height, 480);
-    EXPECT_EQ(r.x, 180);
-    EXPECT_EQ(r.y, 110);
-    r = PlatformPresentRect(320, 120, 320, 240);  // too small: shrink, keep proportions
-    EXPECT_EQ(r.width, 160);
-    EXPECT_EQ(r.height, 120);
-    EXPECT_EQ(r.x, 80);
-}
-
 }  // namespace

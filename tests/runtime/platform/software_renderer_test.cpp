@@ -1,4 +1,4 @@
-#include "runtime/gfx/software_renderer.h"
+#include "runtime/platform/software_renderer.h"
 
 #include <gtest/gtest.h>
 

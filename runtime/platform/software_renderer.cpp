@@ -1,4 +1,4 @@
-#include "runtime/gfx/software_renderer.h"
+#include "runtime/platform/software_renderer.h"
 
 const char kSoftwareWarningCaption[] = "!!OpenGL Software Emulation!!";
 // The German half ends in "unterstützt!" (UTF-8, as the message box takes it).

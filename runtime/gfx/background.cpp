@@ -9,6 +9,7 @@
 #include "runtime/base/log.h"
 #include "runtime/gfx/draw2d.h"
 #include "runtime/gfx/gl_draw.h"
+#include "runtime/gfx/texture_io.h"
 #include "runtime/image/image_decode.h"
 #include "runtime/values/media_lookup.h"
 
@@ -19,19 +20,9 @@ void EmptySlot(BackgroundSlot& slot) {
 }
 
 GLuint NewTileTexture(int size, const void* pixels) {
-    FlushBatch();
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    ForgetTextureParameters(name);
-    UseTexture(name);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     // Tiles are drawn at their natural size, texel on pixel.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    return name;
+    return NewTexture(size, size, TexelFilter::kNearest, TexelWrap::kClampToEdge, PixelOrder::kRgba,
+                      pixels);
 }
 
 void SetTile(BackgroundSlot& slot, int i, GLuint texture, int size) {
@@ -110,11 +101,9 @@ void GrabScreenIntoSlot(BackgroundSlot& slot) {
         for (int j = 0; j < rows; ++j) {
             const int k = i * 8 + j;
             if (!slot.texture[k]) SetTile(slot, k, NewTileTexture(size, nullptr), size);
-            UseTexture(slot.texture[k]);
             const int w = std::min(size, screen_w - i * size);
             const int h = std::min(size, screen_h - j * size);
-            glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, size - h, i * size, screen_h - j * size - h, w,
-                                h);
+            CopyIntoTexture(slot.texture[k], 0, size - h, i * size, screen_h - j * size - h, w, h);
         }
     }
     slot.columns = columns;

@@ -8,6 +8,7 @@
 #include "runtime/gfx/draw2d.h"
 #include "runtime/gfx/gl_draw.h"
 #include "runtime/gfx/sprite_atlas.h"
+#include "runtime/gfx/texture_io.h"
 #include "runtime/platform/gl_ext.h"
 #include "runtime/platform/window.h"
 
@@ -42,9 +43,7 @@ void PutPixel(int x, int y, Rgb c) {
 
 Rgb ReadPixel(int x, int y) {
     GLubyte p[4] = {};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, CurrentTargetHeight() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    ReadPixels(x, CurrentTargetHeight() - 1 - y, 1, 1, PixelOrder::kRgb, p);
     return {p[0], p[1], p[2]};
 }
 
@@ -64,8 +63,7 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
     OpenGLDirezaze* g = Gfx();
     if (!g) return;
     SpriteImage& s = SpriteAt(n);
-    // Reads the target and binds textures directly: the held quads go first, and the state
-    // cache learns nothing from what follows.
+    // Reads the target: the held quads go first.
     FlushBatch();
     const int tw = PowerOfTwoAtLeast(w, 32), th = PowerOfTwoAtLeast(h, 32);
     if (tw > MaxTextureSize() || th > MaxTextureSize()) {
@@ -75,22 +73,8 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
     }
     if (!s.texture || s.texture_width != tw || s.texture_height != th) {
         FreeSprite(s);
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-        glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-        glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-        ForgetTextureParameters(name);
-        s.texture = name;
-    } else {
-        glBindTexture(GL_TEXTURE_2D, s.texture);
+        s.texture = NewTexture(tw, th, TexelFilter::kLinear, TexelWrap::kRepeat, PixelOrder::kRgba,
+                               nullptr);
     }
     if (g->screen_alpha_bits < 0) {
         // Learnt from the logical screen, whatever target is being drawn on now.
@@ -105,21 +89,20 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
     }
     const int window_y = CurrentTargetHeight() - y - h;
     if (g->screen_alpha_bits > 0) {
-        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, window_y, w, h);
+        CopyIntoTexture(s.texture, 0, 0, x, window_y, w, h);
     } else {
         const Rgb key = KeyAsStored(g->key_colour);
-        glBindTexture(GL_TEXTURE_2D, s.texture);
+        ForgetGlState();  // the key's test pixel was drawn directly
         const size_t bytes = static_cast<size_t>(tw) * th * 4;
         if (g->capture_scratch.size() < bytes) g->capture_scratch.resize(bytes);
         uint8_t* p = g->capture_scratch.data();
-        glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        glReadPixels(x, window_y, tw, th, GL_BGRA, GL_UNSIGNED_BYTE, p);
+        ReadPixels(x, window_y, tw, th, PixelOrder::kBgra, p);
         for (size_t i = 0; i < bytes; i += 4) {
             if (p[i] == key.b && p[i + 1] == key.g && p[i + 2] == key.r) p[i + 3] = 0;
         }
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_BGRA, GL_UNSIGNED_BYTE, p);
+        WriteTexture(s.texture, tw, th, PixelOrder::kBgra, p);
     }
-    glBindTexture(GL_TEXTURE_2D, 0);
+    UseTexture(0);
     ForgetGlState();
     s.texture_width = static_cast<int16_t>(tw);
     s.texture_height = static_cast<int16_t>(th);
@@ -141,17 +124,10 @@ void CreateOffscreen(int target, int n, int w, int h) {
     SpriteImage& s = SpriteAt(n);
     FreeSprite(s);
     std::vector<uint8_t> zero(static_cast<size_t>(tw) * th * 4, 0);
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_RGBA, GL_UNSIGNED_BYTE, zero.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
-    ForgetTextureParameters(name);
+    s.texture = NewTexture(tw, th, TexelFilter::kLinear, TexelWrap::kRepeat, PixelOrder::kRgba,
+                           zero.data());
+    UseTexture(0);
     ForgetGlState();
-    s.texture = name;
     s.target = true;
     s.texture_width = static_cast<int16_t>(tw);
     s.texture_height = static_cast<int16_t>(th);

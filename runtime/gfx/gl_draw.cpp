@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/gfx/texture_io.h"
 #include "runtime/platform/window.h"
 
 SpriteImage& SpriteAt(int n) {
@@ -60,16 +61,8 @@ void UploadSprite(SpriteImage& s, const uint8_t* rgba, int width, int height) {
         std::copy(src, src + width * 4,
                   block.data() + static_cast<size_t>(height - 1 - y) * tw * 4);
     }
-    FlushBatch();
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    ForgetTextureParameters(name);
-    UseTexture(name);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tw, th, 0, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
-    s.texture = name;
+    s.texture = NewTexture(tw, th, TexelFilter::kLinear, TexelWrap::kRepeat, PixelOrder::kRgba,
+                           block.data());
     s.texture_width = static_cast<int16_t>(tw);
     s.texture_height = static_cast<int16_t>(th);
     s.image_width = static_cast<int16_t>(width);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/gfx/gl_state.h"
+#include "runtime/gfx/texture_io.h"
 #include "runtime/platform/gl_ext.h"
 
 namespace {
@@ -25,17 +26,8 @@ struct Atlas {
 
 bool NewPage() {
     if (static_cast<int>(g_atlas.pages.size()) >= kMostPages) return false;
-    FlushBatch();
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    UseTexture(name);
-    // Without mipmaps the default filter leaves the texture incomplete, and copies into an
-    // incomplete texture are refused.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    ForgetTextureParameters(name);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kPageSize, kPageSize, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 nullptr);
+    const uint32_t name = NewTexture(kPageSize, kPageSize, TexelFilter::kLinear, TexelWrap::kRepeat,
+                                     PixelOrder::kRgba, nullptr);
     g_atlas.pages.push_back(Page{name, 0, 0, 0});
     return true;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/gfx/gl_state.h"
+#include "runtime/gfx/texture_io.h"
 #include "runtime/platform/window.h"
 
 bool SaveScreenPng(const std::string& path) {
@@ -16,8 +17,7 @@ bool SaveScreenPng(const std::string& path) {
     const int w = PlatformLogicalWidth();
     const int h = PlatformLogicalHeight();
     std::vector<uint8_t> pixels(static_cast<size_t>(w) * h * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    ReadPixels(0, 0, w, h, PixelOrder::kRgb, pixels.data());
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

@@ -1,0 +1,69 @@
+#include "runtime/gfx/texture_io.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include "runtime/gfx/gl_state.h"
+
+namespace {
+GLenum Format(PixelOrder order) {
+    switch (order) {
+        case PixelOrder::kRgba:
+            return GL_RGBA;
+        case PixelOrder::kBgra:
+            return GL_BGRA;
+        case PixelOrder::kRgb:
+            break;
+    }
+    return GL_RGB;
+}
+
+// Rows of 4-byte texels are aligned by themselves; the read-back's RGB rows are packed tight.
+void Unpacking() {
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+}
+}  // namespace
+
+uint32_t NewTexture(int w, int h, TexelFilter filter, TexelWrap wrap, PixelOrder order,
+                    const void* texels) {
+    FlushBatch();
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    ForgetTextureParameters(name);
+    UseTexture(name);
+    const GLint f = filter == TexelFilter::kLinear ? GL_LINEAR : GL_NEAREST;
+    const GLint edge = wrap == TexelWrap::kRepeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
+    // Without mipmaps the default filter leaves the texture incomplete, and copies into an
+    // incomplete texture are refused: the filter is always set.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, edge);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, edge);
+    ForgetTextureParameters(name);
+    Unpacking();
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, Format(order), GL_UNSIGNED_BYTE, texels);
+    return name;
+}
+
+void WriteTexture(uint32_t name, int w, int h, PixelOrder order, const void* texels) {
+    FlushBatch();
+    UseTexture(name);
+    Unpacking();
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, Format(order), GL_UNSIGNED_BYTE, texels);
+}
+
+void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h) {
+    FlushBatch();
+    UseTexture(name);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, tx, ty, x, y, w, h);
+}
+
+void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out) {
+    FlushBatch();
+    glPixelStorei(GL_PACK_ALIGNMENT, order == PixelOrder::kRgb ? 1 : 4);
+    glReadPixels(x, y, w, h, Format(order), GL_UNSIGNED_BYTE, out);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+}

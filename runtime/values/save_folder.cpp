@@ -10,6 +10,7 @@
 
 namespace {
 std::string g_save_folder;
+constexpr char kWriteCheckPrefix[] = ".zolv-write-check-";
 
 bool IsFolder(const std::string& name) {
     std::error_code ec;
@@ -31,8 +32,15 @@ std::string FindDataFolder(const std::string& program_folder) {
 }
 
 bool FolderTakesFiles(const std::string& folder) {
+    // A probe left by a run killed while it checked (not touched for a minute) goes first.
+    for (const std::string& old : PlatformFilesIn(folder)) {
+        if (old.size() != sizeof kWriteCheckPrefix - 1 + 6 || old.rfind(kWriteCheckPrefix, 0) != 0)
+            continue;
+        if (PlatformFileAgeSeconds(folder + old) < 60) continue;
+        if (PlatformDeleteFile(folder + old)) AppendLog("Old write check removed: " + folder + old);
+    }
     std::string name, error;
-    std::FILE* f = PlatformCreateTemporaryFile(folder, ".zolv-write-check-", "", &name, &error);
+    std::FILE* f = PlatformCreateTemporaryFile(folder, kWriteCheckPrefix, "", &name, &error);
     if (!f) return false;
     std::fclose(f);
     PlatformDeleteFile(name);

@@ -4,8 +4,9 @@
 # every file in Media/ equals either its old version or its complete new version (as an
 # unkilled run leaves it), or, for a file the run saves twice (the player file: progress,
 # then the options at the end), a whole earlier save: as many lines as the new version, each
-# its old or its new line. Only temporary files of unfinished saves may lie beside them,
-# named as saves name them, for the next start to remove.
+# its old or its new line. Only temporary files of unfinished saves, and the probe of a
+# check of whether the folder takes files, may lie beside them, named as they are named, for
+# the next start to remove.
 # Usage: kill_during_save_test.sh PROGRAM [KILLS] [LANES]
 set -u
 program="$1"
@@ -65,7 +66,8 @@ lane() {
           else
             echo "kill $i: $name is neither old nor new" >> "$tmp/failures"
           fi
-      elif [[ "$name" =~ ^\.Zolv-.*\.txt\.[A-Za-z0-9]{6}$ ]]; then
+      elif [[ "$name" =~ ^\.Zolv-.*\.txt\.[A-Za-z0-9]{6}$ ]] ||
+           [[ "$name" =~ ^\.zolv-write-check-[A-Za-z0-9]{6}$ ]]; then
         echo "$i" >> "$tmp/temporaries.$j"
       else
         echo "kill $i: unexpected file $name" >> "$tmp/failures"

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -52,6 +54,19 @@ TEST_F(SaveFolderTest, WritableFoldersKeepSavesBesideTheData) {
     EXPECT_EQ(ChooseSaveFolder(root_ + "app/", "/home/someone/.local/share/"), "");
     // The check leaves nothing behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(root_ + "app"), fs::directory_iterator()), 1);
+    // A check cut short by a kill left its probe: an old one goes at the next check, one that
+    // may belong to a run checking right now stays.
+    const std::string old_probe = root_ + "app/.zolv-write-check-AbC123";
+    const std::string new_probe = root_ + "app/.zolv-write-check-XyZ789";
+    const std::string other = root_ + "app/.zolv-write-checklist";
+    for (const std::string& f : {old_probe, new_probe, other})
+        std::fclose(std::fopen(f.c_str(), "w"));
+    fs::last_write_time(old_probe, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    fs::last_write_time(other, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    EXPECT_TRUE(FolderTakesFiles(root_ + "app/"));
+    EXPECT_FALSE(fs::exists(old_probe));
+    EXPECT_TRUE(fs::exists(new_probe));
+    EXPECT_TRUE(fs::exists(other));
 }
 
 TEST_F(SaveFolderTest, FoldersThatTakeNoFilesSendSavesToTheUserFolder) {

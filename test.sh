@@ -14,6 +14,8 @@ while [ $# -gt 0 ]; do
 done
 cmake -S . -B "$build_dir" "${args[@]}" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
+# Every recorded frame is checked for OpenGL calls that bypass the recorder.
+export ZOLV_GL_CHECK=1
 # Tests that need a real window run under a virtual X server when there is no display.
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build_dir" --output-on-failure -j2

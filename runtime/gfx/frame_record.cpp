@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "runtime/gfx/gl_check.h"
 #include "runtime/platform/gl_ext.h"
 
 namespace {
@@ -461,10 +462,12 @@ void FrameRecordBegin(int width, int height) {
     SetSlot(Key(kSlotViewport), {0, 0, double(width), double(height)});
     g_rec.at_begin = g_rec.tracker;
     g_rec.state_changed = true;  // the new list takes its first snapshot
+    GlCheckRecordingBegins();
 }
 
 void FrameRecordSync() {
     if (!g_rec.recording) return;
+    GlCheckRecordingEnds("a sync");
     g_rec.recording = false;
     g_rec.synced = true;
     PlayAll(g_rec.current, nullptr);
@@ -482,6 +485,7 @@ FrameChanges FrameRecordFinish() {
         g_rec.stats.pixels += double(Whole().Area());
         return changes;
     }
+    GlCheckRecordingEnds("the frame's end");
     g_rec.recording = false;
     std::vector<Box> boxes;
     long area = 0;

@@ -18,6 +18,12 @@ struct GlExt {
     PFNGLBLITFRAMEBUFFERPROC BlitFramebuffer = nullptr;
     PFNGLCOPYIMAGESUBDATAPROC CopyImageSubData = nullptr;  // may be missing: no sprite atlas then
     PFNGLMULTIDRAWARRAYSPROC MultiDrawArrays = nullptr;    // may be missing: one draw per fan then
+    // Occlusion queries (may be missing: the drawing check then looks at the state only).
+    PFNGLGENQUERIESPROC GenQueries = nullptr;
+    PFNGLDELETEQUERIESPROC DeleteQueries = nullptr;
+    PFNGLBEGINQUERYPROC BeginQuery = nullptr;
+    PFNGLENDQUERYPROC EndQuery = nullptr;
+    PFNGLGETQUERYOBJECTUIVPROC GetQueryObjectuiv = nullptr;
 };
 
 // The entry points of the current context (loaded when the window opens).

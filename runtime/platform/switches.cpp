@@ -14,6 +14,7 @@ RuntimeSwitches Read() {
     s.gl_present = On("ZOLV_GL_PRESENT");
     s.whole_frames = On("ZOLV_WHOLE_FRAMES");
     s.test = On("ZOLV_TEST");
+    s.gl_check = On("ZOLV_GL_CHECK");
     return s;
 }
 

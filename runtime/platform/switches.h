@@ -5,6 +5,9 @@
 //                        buffer swap instead of scaling the picture by the processor
 //   ZOLV_WHOLE_FRAMES=1  draw every frame whole, never only the rectangles that changed
 //   ZOLV_TEST=1          an unattended run (the test suite): message boxes only go to stderr
+//   ZOLV_GL_CHECK=1      while a frame is recorded, check that nothing reaches OpenGL but the
+//                        recorder (the program stops with a message when something does);
+//                        ./test.sh turns it on for the whole suite
 //
 // The system's own variables (TMPDIR, HOME, XDG_DATA_HOME, APPDATA, SDL_*) are read where
 // they are used.
@@ -14,6 +17,7 @@ struct RuntimeSwitches {
     bool gl_present = false;
     bool whole_frames = false;
     bool test = false;
+    bool gl_check = false;
 };
 
 // Read at the first call; later changes to the environment are not seen.

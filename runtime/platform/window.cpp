@@ -39,6 +39,11 @@ void LoadGlExt() {
     g_gl.framebuffer_objects = ok;
     Load(g_gl.MultiDrawArrays, "glMultiDrawArrays");
     Load(g_gl.CopyImageSubData, "glCopyImageSubData");
+    Load(g_gl.GenQueries, "glGenQueries");
+    Load(g_gl.DeleteQueries, "glDeleteQueries");
+    Load(g_gl.BeginQuery, "glBeginQuery");
+    Load(g_gl.EndQuery, "glEndQuery");
+    Load(g_gl.GetQueryObjectuiv, "glGetQueryObjectuiv");
 }
 }  // namespace
 

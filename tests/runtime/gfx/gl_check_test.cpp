@@ -1,0 +1,76 @@
+// The drawing seam's check: a frame recorded through the drawing commands passes it; a raw
+// OpenGL state change or draw made while the frame is recorded stops the program, naming it.
+#include <GL/gl.h>
+
+#include <cstdlib>
+
+#include "gfx_fixture.h"
+#include "runtime/gfx/frame_record.h"
+#include "runtime/gfx/gl_state.h"
+#include "runtime/platform/switches.h"
+
+namespace {
+class GlCheckTest : public GfxTest {
+  protected:
+    void SetUp() override {
+        GfxTest::SetUp();
+        setenv("ZOLV_GL_CHECK", "1", 1);
+        ReloadSwitches();
+        FrameRecordSwitch(true);
+    }
+    void TearDown() override {
+        FrameRecordSwitch(false);
+        unsetenv("ZOLV_GL_CHECK");
+        ReloadSwitches();
+        GfxTest::TearDown();
+    }
+    // A frame of boxes and a sprite drawn through the commands, with `raw` in the middle.
+    static void Frame(void (*raw)()) {
+        FrameRecordBegin(640, 480);
+        FillBox(10, 10, 40, 30, 0x00FF00);
+        DrawSprite(1, 100, 100);
+        if (raw) raw();
+        FillBox(200, 10, 40, 30, 0xFF0000);
+        FrameRecordFinish();
+    }
+};
+
+TEST_F(GlCheckTest, RecordedFramesPassAndRawCallsInThemStopTheProgram) {
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    MakeSheetSprite(1);
+    Frame(nullptr);
+    Frame(nullptr);  // the second is compared with the first and drawn in parts
+    // A sync (here a read-back) plays the list first: raw calls after it are allowed.
+    FrameRecordBegin(640, 480);
+    FillBox(10, 10, 40, 30, 0x00FF00);
+    FlushBatch();
+    glEnable(GL_BLEND);
+    glDisable(GL_BLEND);
+    FrameRecordFinish();
+
+    EXPECT_DEATH(Frame([] { glEnable(GL_BLEND); }), "blending changed");
+    EXPECT_DEATH(Frame([] { glColor4f(0.5f, 0.5f, 0.5f, 1); }), "colour changed");
+    EXPECT_DEATH(Frame([] { glBindTexture(GL_TEXTURE_2D, 0); }), "texture binding changed");
+    // Drawn and everything put back as it was: only the samples drawn tell.
+    EXPECT_DEATH(Frame([] {
+                     glPushAttrib(GL_ALL_ATTRIB_BITS);
+                     glDisable(GL_TEXTURE_2D);
+                     glDisable(GL_ALPHA_TEST);
+                     glDisable(GL_SCISSOR_TEST);
+                     glDisable(GL_DEPTH_TEST);
+                     glMatrixMode(GL_PROJECTION);
+                     glPushMatrix();
+                     glLoadIdentity();
+                     glMatrixMode(GL_MODELVIEW);
+                     glPushMatrix();
+                     glLoadIdentity();
+                     glColor4f(1, 1, 1, 1);
+                     glRectf(-0.5f, -0.5f, 0.5f, 0.5f);
+                     glPopMatrix();
+                     glMatrixMode(GL_PROJECTION);
+                     glPopMatrix();
+                     glPopAttrib();
+                 }),
+                 "samples drawn");
+}
+}  // namespace

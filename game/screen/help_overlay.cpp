@@ -18,6 +18,8 @@ struct HelpEntry {
     // ST the buttons (L is the settings' LL, R their RR), F1 the help key, * any key.
     const char* controls;
     const char* text_key;
+    // The game pad's own combinations for the same, when they stand for no keys ("B+X").
+    const char* pad = nullptr;
 };
 
 constexpr HelpEntry kTitleEntries[] = {{"*", "HELP_START_GAME"}, {"F1", "HELP_SHOW"}};
@@ -32,6 +34,7 @@ constexpr HelpEntry kPlayEntries[] = {{"^ > v <", "HELP_PLAY_MOVE"},
                                       {"ST", "HELP_PLAY_VIEW"},
                                       {"SL", "HELP_PLAY_RESTART"},
                                       {"SL+ST", "HELP_PLAY_MENU"},
+                                      {"U I H", "HELP_PLAY_AIDS", "B+X B+Y B+A"},
                                       {"F1", "HELP_SHOW"}};
 constexpr HelpEntry kEditorEntries[] = {{"^ > v <", "HELP_EDIT_MOVE"}, {"A", "HELP_EDIT_CHOOSE"},
                                         {"X", "HELP_EDIT_TAKE"},       {"Y", "HELP_EDIT_PUT"},
@@ -88,7 +91,14 @@ template <size_t N>
 std::vector<std::string> Lines(const char* heading, const HelpEntry (&entries)[N]) {
     std::vector<std::string> lines{ExtraText(heading)};
     for (const HelpEntry& e : entries) {
-        lines.push_back(KeysLine(e.controls));
+        std::string keys = KeysLine(e.controls);
+        if (e.pad) {
+            std::string pad = e.pad;
+            for (size_t at = pad.find(' '); at != std::string::npos; at = pad.find(' ', at + 2))
+                pad.replace(at, 1, "  ");
+            keys += "    PAD " + pad;
+        }
+        lines.push_back(keys);
         lines.push_back(ExtraText(e.text_key));
     }
     return lines;

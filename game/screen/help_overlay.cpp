@@ -109,6 +109,8 @@ constexpr int kFrameColour = 0xC0C0C0;
 constexpr int kLineHeight = 12;
 constexpr int kCharWidth = 7;
 constexpr double kCharScale = 0.5;
+// At that scale the font's letters stand from 9 to 18 pixels below the y a text is drawn at.
+constexpr int kLetterTop = 9;
 
 }  // namespace
 
@@ -142,8 +144,8 @@ void ShowHelp(HelpScreen screen) {
         const bool meaning = i % 2 == 0 && i > 0 && i + 1 < lines.size();
         // Headings and keys from the left edge, their meanings indented beneath them.
         const double x = i == 0 || i + 1 == lines.size() ? 888 : (meaning ? 40 : 12);
-        ScriveTESTO(TextValue(lines[i]), x, top + 3 + static_cast<int>(i) * kLineHeight, kCharWidth,
-                    kCharScale);
+        const int letters_at = top + 3 + static_cast<int>(i) * kLineHeight;
+        ScriveTESTO(TextValue(lines[i]), x, letters_at - kLetterTop, kCharWidth, kCharScale);
     }
     mostraschermo();
     WaitKeyPress();

@@ -11,6 +11,7 @@
 #include "runtime/base/log.h"
 #include "runtime/gfx/draw2d.h"
 #include "runtime/input/input.h"
+#include "runtime/platform/gamepad.h"
 
 namespace game {
 
@@ -35,8 +36,16 @@ struct Aids {
     bool hint_none = false;
     int hint_frames = 0;  // frames the hint stays on screen
     std::string last_hint;
-    bool requested[3] = {};  // undo, redo, hint asked for by another input
+    bool requested[3] = {};      // undo, redo, hint asked for by another input
+    bool pad_pair_held[3] = {};  // B with X, Y, A at the last reading
 } g;
+
+// The pad's pairs: B held with the button, and the aid each asks for.
+struct PadPair {
+    PadControl button;
+    AidRequest aid;
+    double* flag;  // the button's own flag, set by Tasti from the key it stands for
+};
 
 // Frames a hint or message stays on screen (about two seconds at the usual 60 frames).
 constexpr int kHintFrames = 120;
@@ -120,6 +129,21 @@ void DrawHintArrow(int d) {
 
 void RequestAid(AidRequest which) {
     g.requested[static_cast<int>(which)] = true;
+}
+
+void AidsPadButtons() {
+    const PadPair pairs[3] = {{kPadX, AidRequest::kUndo, &tasx},
+                              {kPadY, AidRequest::kRedo, &tasy},
+                              {kPadA, AidRequest::kHint, &tasa}};
+    const bool on = editor == 0 && rivede != 1 && finelivello == 0 && CurrentOptions().aids;
+    const uint32_t held = on ? PadControlsHeld() : 0;
+    const bool b = (held & (1u << kPadB)) != 0;
+    for (int k = 0; k < 3; ++k) {
+        const bool pair = b && (held & (1u << pairs[k].button)) != 0;
+        if (pair && !g.pad_pair_held[k]) RequestAid(pairs[k].aid);
+        if (pair) *pairs[k].flag = 0;
+        g.pad_pair_held[k] = pair;
+    }
 }
 
 void AidsAttemptStart() {

@@ -17,6 +17,11 @@ constexpr int kHintKey = 35;
 enum class AidRequest { kUndo, kRedo, kHint };
 void RequestAid(AidRequest which);
 
+// On a frame that reads the controls in play, after Tasti: a game pad's B held with X, Y or
+// A asks for undo, redo or a hint, once each time the pair is made. While the pair is held the
+// second button's flag is cleared, so X and Y do not change the speed and A stops no
+// recording. Nothing happens while the aids are off.
+void AidsPadButtons();
 // A new attempt: no moves to take back, nothing aided.
 void AidsAttemptStart();
 // On a frame that reads the controls in play, with the player at rest: undo, redo or hint

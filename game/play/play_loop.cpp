@@ -135,6 +135,7 @@ EntryPoint PlayStep() {
     bool aid_taken = false;
     if (keys_read) {
         Tasti();
+        AidsPadButtons();
         if (editor == 0) OneStepPerTap();
         aid_taken = AidsKeys();
         if (mappafissa == 0 && tasa == 1 && tassta == 1) {

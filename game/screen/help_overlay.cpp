@@ -18,6 +18,8 @@ struct HelpEntry {
     // ST the buttons (L is the settings' LL, R their RR), F1 the help key, * any key.
     const char* controls;
     const char* text_key;
+    // The game pad's own combinations for the same, when they stand for no keys ("B+X").
+    const char* pad = nullptr;
 };
 
 constexpr HelpEntry kTitleEntries[] = {{"*", "HELP_START_GAME"}, {"F1", "HELP_SHOW"}};
@@ -32,6 +34,7 @@ constexpr HelpEntry kPlayEntries[] = {{"^ > v <", "HELP_PLAY_MOVE"},
                                       {"ST", "HELP_PLAY_VIEW"},
                                       {"SL", "HELP_PLAY_RESTART"},
                                       {"SL+ST", "HELP_PLAY_MENU"},
+                                      {"U I H", "HELP_PLAY_AIDS", "B+X B+Y B+A"},
                                       {"F1", "HELP_SHOW"}};
 constexpr HelpEntry kEditorEntries[] = {{"^ > v <", "HELP_EDIT_MOVE"}, {"A", "HELP_EDIT_CHOOSE"},
                                         {"X", "HELP_EDIT_TAKE"},       {"Y", "HELP_EDIT_PUT"},
@@ -88,7 +91,14 @@ template <size_t N>
 std::vector<std::string> Lines(const char* heading, const HelpEntry (&entries)[N]) {
     std::vector<std::string> lines{ExtraText(heading)};
     for (const HelpEntry& e : entries) {
-        lines.push_back(KeysLine(e.controls));
+        std::string keys = KeysLine(e.controls);
+        if (e.pad) {
+            std::string pad = e.pad;
+            for (size_t at = pad.find(' '); at != std::string::npos; at = pad.find(' ', at + 2))
+                pad.replace(at, 1, "  ");
+            keys += "    PAD " + pad;
+        }
+        lines.push_back(keys);
         lines.push_back(ExtraText(e.text_key));
     }
     return lines;
@@ -99,6 +109,8 @@ constexpr int kFrameColour = 0xC0C0C0;
 constexpr int kLineHeight = 12;
 constexpr int kCharWidth = 7;
 constexpr double kCharScale = 0.5;
+// At that scale the font's letters stand from 9 to 18 pixels below the y a text is drawn at.
+constexpr int kLetterTop = 9;
 
 }  // namespace
 
@@ -132,8 +144,8 @@ void ShowHelp(HelpScreen screen) {
         const bool meaning = i % 2 == 0 && i > 0 && i + 1 < lines.size();
         // Headings and keys from the left edge, their meanings indented beneath them.
         const double x = i == 0 || i + 1 == lines.size() ? 888 : (meaning ? 40 : 12);
-        ScriveTESTO(TextValue(lines[i]), x, top + 3 + static_cast<int>(i) * kLineHeight, kCharWidth,
-                    kCharScale);
+        const int letters_at = top + 3 + static_cast<int>(i) * kLineHeight;
+        ScriveTESTO(TextValue(lines[i]), x, letters_at - kLetterTop, kCharWidth, kCharScale);
     }
     mostraschermo();
     WaitKeyPress();

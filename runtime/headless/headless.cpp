@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "runtime/base/log.h"
@@ -42,6 +43,9 @@ struct Script {
     std::vector<MouseSegment> mouse;
     long end_frame = -1;  // the frame of "end", or -1
     bool uses_pad = false;
+    // "pad off" and "pad on": the frame from which the virtual pad is unplugged or plugged in
+    // again, in script order.
+    std::vector<std::pair<long, bool>> pad_plugs;
 };
 
 struct Headless {
@@ -208,6 +212,10 @@ bool Parse(const std::string& text, Script* script, std::string* error) {
             for (int code : seg.codes)
                 if (code >= kFirstPadCode) s.uses_pad = true;
             if (ok) s.segments.push_back(seg);
+        } else if (command == "pad") {
+            ok = ok && b.empty() && (a == "off" || a == "on");
+            s.pad_plugs.emplace_back(cursor, a == "on");
+            s.uses_pad = true;
         } else if (command == "end") {
             ok = ok && a.empty();
             if (ok && s.end_frame < 0) s.end_frame = cursor;
@@ -249,10 +257,18 @@ void LoadKeysOfFrame() {
         }
     }
     if (h.script.uses_pad) {
-        if (!h.pad_attached) {
+        bool plugged = true;
+        for (const auto& [from, on] : h.script.pad_plugs)
+            if (from <= h.frame) plugged = on;
+        if (plugged && !h.pad_attached) {
             h.pad_attached = PlatformGamepadAttachVirtual();
             if (!h.pad_attached) FailRun("headless run: no virtual game pad");
+        } else if (!plugged && h.pad_attached) {
+            PlatformGamepadDetachVirtual();
+            h.pad_attached = false;
         }
+        // Controls of an unplugged pad are not there to hold.
+        if (!plugged) h.pad = 0;
         // A tap of a pad control is held for the frame: pads are read as they are.
         PlatformGamepadSetVirtual(h.pad);
     }

@@ -11,6 +11,8 @@
 //   tap KEYS         KEYS go down and up again just before the next frame, so no read
 //                    finds them held (a press shorter than a frame); that frame has no key
 //   end              the program ends here as if the window were closed (error 0)
+//   pad off|on       the virtual game pad is unplugged, or plugged in again, from this
+//                    frame on (no frame passes)
 // The mouse, in pixels of the logical screen (320 x 240 once the game has switched), starts
 // at (100, 100):
 //   mouse X Y        the pointer moves to (X, Y) from this frame on (no frame passes)

@@ -163,6 +163,10 @@ int PadCount() {
     return PlatformGamepadCount();
 }
 
+uint32_t PadControlsHeld() {
+    return PlatformGamepadsHeld();
+}
+
 void SetEscapeEnds(int on) {
     g_input.escape_ends = on;
 }

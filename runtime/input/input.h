@@ -31,6 +31,9 @@ constexpr int kPadKeyCount = 12;
 void SetPadKeys(const std::array<int, kPadKeyCount>& codes);
 // Game pads attached.
 int PadCount();
+// The pad controls held on any pad, one bit (1 << PadControl) each, read as they are now:
+// for combinations of pad buttons that stand for no key.
+uint32_t PadControlsHeld();
 
 // The character of a newly pressed key under the current keyboard layout: 8 for Backspace,
 // 10 for Enter, 32..127 for the rest (letters upper case while Shift is held), else 0.

@@ -129,6 +129,64 @@ one_step)
     done
   done
   ;;
+pad)
+  # A game pad alone on level 3: B held with X undoes (once however long the pair is held),
+  # with Y redoes, with A gives a hint; X and Y held with B leave the speed alone. The level
+  # then finishes from the position the aids left.
+  pad_moves() {
+    local k
+    for ((k = 0; k < ${#1}; k++)); do
+      case "${1:$k:1}" in
+        0) say "hold PadUp 4" ;; 1) say "hold PadRight 4" ;; 2) say "hold PadDown 4" ;; 3) say "hold PadLeft 4" ;;
+        U) say "hold PadB+PadX 4" ;; I) say "hold PadB+PadY 4" ;; H) say "hold PadB+PadA 4" ;;
+      esac
+      say "wait 12"
+    done
+  }
+  fresh
+  all_levels
+  start_level 3
+  pad_moves "011"
+  say "hold PadB 3" "hold PadB+PadX 40" "wait 12"
+  pad_moves "U"
+  say "end"
+  run
+  [ "$(field steps)" = 1 ] || fail "after three moves and two undos $(field steps) steps"
+  [ "$(field aided)" = 1 ] || fail "the undos did not mark the attempt aided"
+  speed=$(field lfps)
+  fresh
+  all_levels
+  start_level 3
+  pad_moves "011UUIH"
+  say "end"
+  run
+  [ "$(field steps)" = 2 ] || fail "after an undo and a redo $(field steps) steps, not 2"
+  case "$(field hint)" in 3:[0-3]) ;; *) fail "no hint from B and A ('$(field hint)')" ;; esac
+  [ "$(field lfps)" = "$speed" ] || fail "B with X or Y changed the speed ($(field lfps))"
+  # The rest of the shortest finish from there.
+  fresh
+  all_levels
+  start_level 3
+  pad_moves "011UUI1122011"
+  say "wait 200" "press Space" "wait 10" "end"
+  run
+  [ "$(field map)" = 4 ] || fail "level 3 did not finish after the pad's aids (map $(field map))"
+  # X alone does change the speed, and with the aids off so does B with X, which then undoes
+  # nothing.
+  fresh
+  all_levels
+  say "wait 20" "press Space" "wait 3" "press F2" "wait 2" "press Down" "press Down"
+  say "press Right" "wait 2" "press Esc" "wait 3"
+  say "press Up"
+  for _ in 1 2 3; do say "press Right"; done
+  say "wait 2" "press Enter" "wait 14"
+  pad_moves "01U"
+  say "end"
+  run
+  [ "$(field steps)" = 2 ] || fail "with the aids off B and X undid a move ($(field steps) steps)"
+  [ "$(field lfps)" != "$speed" ] || fail "with the aids off B and X did not change the speed"
+  [ "$(field aided)" = 0 ] || fail "with the aids off the attempt is aided"
+  ;;
 keys)
   # The up key set on the options screen: a key already taken (Space, button A) is refused,
   # a free one (K) is stored in the player's line and drives the game after a restart.

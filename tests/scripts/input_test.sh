@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Input as a person gives it, played headless through the real main program: quick taps
-# between two frames and a game pad alone (a virtual pad driven by the key script).
+# between two frames, a game pad alone (a virtual pad driven by the key script) and a pad
+# unplugged and plugged in again.
 # Usage: input_test.sh PROGRAM CHECK
 set -u
 program="$1"
@@ -69,6 +70,39 @@ pad)
   records=$(file_line Zolv-sch1-punti.txt 0)
   [[ "$records" =~ ^00\ 00[0-9][0-9]\ PL1\  ]] || fail "records line '$records'"
   [ "$(file_line Zolv-gioc.txt 1)$(file_line Zolv-gioc.txt 2)" = "AB" ] || fail "progress letters"
+  ;;
+unplug)
+  # The pad unplugged while a direction is held on it, mid-level: the hold ends with it (one
+  # step up, not a walk up the open column), nothing fails, and the keyboard plays on; a pad
+  # plugged in again plays the level to its end.
+  pad_moves() {
+    local k
+    for ((k = 0; k < ${#1}; k++)); do
+      case "${1:$k:1}" in 0) say "hold PadUp 4" ;; 1) say "hold PadRight 4" ;; 2) say "hold PadDown 4" ;; 3) say "hold PadLeft 4" ;; esac
+      say "wait 8"
+    done
+  }
+  line=$(file_line Zolv-sch1-memo.txt 0)
+  [ "$line" = 223000011111122222 ] || fail "level 0's stored solution changed: '$line'"
+  start() { say "wait 20" "press PadA" "wait 3" "press PadUp" "wait 2" "press PadB" "wait 14"; }
+  start
+  pad_moves 223
+  say "hold PadUp 4" "pad off" "hold PadUp 60" "wait 20" "end"
+  run
+  expect entry frame
+  expect steps 4
+  : > "$script"
+  start
+  pad_moves 223
+  say "hold PadUp 4" "pad off" "hold PadUp 60" "wait 20"
+  for _ in 1 2 3; do say "hold Up 4" "wait 8"; done
+  say "pad on" "wait 5"
+  pad_moves 11111122222
+  say "wait 200" "press PadA" "wait 10" "end"
+  run
+  expect map 1
+  # The log (in the temporary folder) names the pad each time it is opened.
+  [ "$(grep -c 'Game pad:' "$tmp/ErrorLog.txt")" = 2 ] || fail "the pad was not opened twice"
   ;;
 *)
   fail "no check '$check'"

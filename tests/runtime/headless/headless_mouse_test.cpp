@@ -82,4 +82,12 @@ TEST(HeadlessMouse, BadMouseLinesAreRefused) {
         << error;
 }
 
+TEST(HeadlessKeyScript, PadPlugLinesTakeOnOrOffAlone) {
+    std::string error;
+    for (const char* line : {"pad", "pad up", "pad off 3", "pad on on"})
+        EXPECT_FALSE(ParseKeyScript(line, &error)) << line;
+    EXPECT_TRUE(ParseKeyScript("hold PadUp 4\npad off\nwait 3\npad on\npress PadA\n", &error))
+        << error;
+}
+
 }  // namespace

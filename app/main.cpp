@@ -2,11 +2,12 @@
 //
 // Without options the game runs for a person. For tests, tools and CI:
 //   zolv --headless --script FILE [--seed N] [--summary FILE] [--key-wait-limit FRAMES]
-//        [--max-frames N] [--no-pictures] [--dir FOLDER]
+//        [--max-frames N] [--pictures] [--dir FOLDER]
 // plays the real program with keys from a script and a virtual clock (see
-// runtime/headless/headless.h) and writes a summary when it ends (--no-pictures: everything is
-// drawn into one pixel, for runs that only look at files and summaries); --dir runs the game from
-// another folder (its Media/ is used and saved into).
+// runtime/headless/headless.h) and writes a summary when it ends. Nobody sees its frames, so
+// everything is drawn into one pixel unless --pictures asks for whole pictures (--no-pictures,
+// the default, is still taken); --dir runs the game from another folder (its Media/ is used and
+// saved into).
 //   zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]
 // plays the move line on map MAP through the real main loop, headless, and prints how the
 // attempt ended (finished, frames, steps, points, time, eggs, chicks, cell, board).
@@ -33,7 +34,7 @@ namespace {
     std::fprintf(stderr,
                  "zolv: %s\n"
                  "usage: zolv [--headless --script FILE [--seed N] [--summary FILE]\n"
-                 "             [--key-wait-limit FRAMES] [--max-frames N] [--no-pictures]]\n"
+                 "             [--key-wait-limit FRAMES] [--max-frames N] [--pictures]]\n"
                  "             [--dir FOLDER]\n"
                  "       zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]\n",
                  why.c_str());
@@ -50,6 +51,7 @@ long Number(const std::string& option, const char* text) {
 // Reads the options; starts headless play when asked.
 void ReadOptions(int argc, char** argv) {
     bool headless = false;
+    bool pictures = false;
     bool replay_check = false;
     game::ReplayCheckRequest check;
     std::string script_file;
@@ -69,6 +71,8 @@ void ReadOptions(int argc, char** argv) {
             options.key_wait_limit = static_cast<int>(Number(a, argv[++i]));
         } else if (a == "--no-pictures") {
             options.fill_pixels = false;
+        } else if (a == "--pictures") {
+            pictures = true;
         } else if (a == "--max-frames" && has_value) {
             options.max_frames = Number(a, argv[++i]);
         } else if (a == "--replay-check" && i + 2 < argc) {
@@ -103,6 +107,8 @@ void ReadOptions(int argc, char** argv) {
         if (!script_file.empty()) Usage("--script needs --headless");
         return;
     }
+    // Headless frames are shown to nobody: drawn into one pixel unless pictures are asked for.
+    options.fill_pixels = pictures;
     if (!script_file.empty()) {
         std::vector<uint8_t> bytes;
         if (!ReadWholeFile(script_file, bytes)) Usage("cannot read the script " + script_file);

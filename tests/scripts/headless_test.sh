@@ -3,7 +3,9 @@
 # Usage: headless_test.sh PROGRAM CHECK
 #   matches-real  a scripted run through the title into the menu ends with the same
 #                 end report as a person's run in a window closed with Alt+F4 (needs X)
-#   repeatable    two runs with the same seed and script write byte-identical logs
+#   repeatable    two runs with the same seed and script write byte-identical logs, and so
+#                 does a run that draws whole pictures (--pictures) through the menu, a level
+#                 played to its end and the editor
 #   key-wait      a key wait with no scripted key fails within its frame limit
 #   memory        a long run in play holds no more memory at its end than after a short one
 set -u
@@ -48,6 +50,31 @@ repeatable)
   cmp "$tmp/a/ErrorLog.txt" "$tmp/b/ErrorLog.txt" || { echo "logs differ"; exit 1; }
   cmp "$tmp/s1" "$tmp/s2" || { echo "summaries differ"; exit 1; }
   cat "$tmp/s1"
+  # Level 0 finished from the menu (its shipped solution), the record screen, then the editor
+  # on map 1 with a piece put: one pixel or whole pictures, the same play and the same files.
+  media="$(dirname "$program")/Media"
+  moves=$(sed -n 1p "$media/Zolv-sch1-memo.txt" | tr -d '\r')
+  {
+    printf 'wait 20\npress Space\nwait 3\npress Up\nwait 2\npress Enter\nwait 30\n'
+    for ((k = 0; k < ${#moves}; k++)); do
+      case "${moves:k:1}" in 0) key=Up ;; 1) key=Right ;; 2) key=Down ;; 3) key=Left ;; *) continue ;; esac
+      printf 'hold %s 4\nwait 12\n' "$key"
+    done
+    printf 'wait 300\npress Enter\nwait 60\nhold Q+W 10\npress Enter\nwait 30\npress Z\nwait 10\nend\n'
+  } > "$tmp/long"
+  for run in one whole; do
+    mkdir -p "$tmp/$run" && cp -r "$media" "$tmp/$run/"
+    flag=()
+    [ "$run" = whole ] && flag=(--pictures)
+    TMPDIR="$tmp/$run" "$program" --headless "${flag[@]}" --script "$tmp/long" --seed 42 \
+      --dir "$tmp/$run" > "$tmp/$run.summary" || { echo "$run run failed"; cat "$tmp/$run.summary"; exit 1; }
+  done
+  cmp "$tmp/one.summary" "$tmp/whole.summary" ||
+    { echo "summaries differ with whole pictures"; diff "$tmp/one.summary" "$tmp/whole.summary"; exit 1; }
+  diff <(sed "s#$tmp/one/#RUN/#" "$tmp/one/ErrorLog.txt") \
+    <(sed "s#$tmp/whole/#RUN/#" "$tmp/whole/ErrorLog.txt") || { echo "logs differ with whole pictures"; exit 1; }
+  diff -r "$tmp/one/Media" "$tmp/whole/Media" || { echo "saved files differ with whole pictures"; exit 1; }
+  grep -E '^(entry|map|steps|editor)=' "$tmp/one.summary"
   ;;
 key-wait)
   printf 'wait 5\n' > "$tmp/script"

@@ -367,7 +367,8 @@ void DrawPieceRow() {
             DrawLine(right, top, right, 239, kChosenFrame);
         }
     }
-    DrawChosenPiece();
+    // A notice stands where the chosen piece would.
+    if (!EditorNoticeShown()) DrawChosenPiece();
     DrawEditorNotice();
 }
 

@@ -151,6 +151,10 @@ void EditorNotice(const std::string& text) {
     g_history.notice_frames = kNoticeFrames;
 }
 
+bool EditorNoticeShown() {
+    return g_history.notice_frames > 0 && !g_history.notice.empty();
+}
+
 std::string LastEditorNotice() {
     std::string text = g_history.notice;
     for (char& c : text)
@@ -160,7 +164,7 @@ std::string LastEditorNotice() {
 
 void DrawEditorNotice() {
     const History& h = g_history;
-    if (h.notice_frames <= 0 || h.notice.empty()) return;
+    if (!EditorNoticeShown()) return;
     std::vector<std::string> lines;
     size_t from = 0;
     for (size_t at; (at = h.notice.find('\n', from)) != std::string::npos; from = at + 1)

@@ -70,6 +70,11 @@ constexpr int kRowTop = 216;
 
 // Yellow as 0x00BBGGRR: the frame round the chosen piece.
 constexpr int kChosenFrame = 0x00FFFF;
+// The chosen piece drawn on its own: its box ends this far right and down, clear of the row's
+// pieces (the tallest stand 32 pixels above the bottom edge); its name's letters 8 apart.
+constexpr int kChosenRight = 316;
+constexpr int kChosenBottom = 207;
+constexpr int kChosenNameAdvance = 8;
 
 // Select+Start that opened the editor from test play and are still held.
 bool g_select_start_held = false;
@@ -207,6 +212,43 @@ std::optional<EntryPoint> EditorExtraKeys() {
     return std::nullopt;
 }
 
+// The chosen piece on its own, above the right end of the piece row: drawn as on the board in
+// a dark box framed like its place in the row, its name beside it. Where the cursor box
+// would be hidden by it, it stands at the left end instead.
+void DrawChosenPiece() {
+    const TextValue* entry = PieceEntry(scelta + 6);
+    if (entry == nullptr || Substring(*entry, 0, 1).empty()) return;
+    const int sprite = static_cast<int>(SpritePEZZO(scelta + 6));
+    double w = 0, h = 0;
+    SpriteSize(sprite, w, h);
+    const TextValue name(PieceName(*entry).c_str());
+    const int box_w = static_cast<int>(w) + 4, box_h = static_cast<int>(h) + 4;
+    const int name_w = kChosenNameAdvance * Len(name);
+    const int width = box_w + (name_w > 0 ? name_w + 8 : 0);
+    const int top = kChosenBottom - box_h;
+    // The cursor box as DrawEditorCursor places it.
+    const double zc = mappafissa == 0 ? zoom : 1;
+    const double cx = zc * zxp, cy = zc * zyp, cw = zc * 20, ch = zc * 16;
+    int left = kChosenRight - width;
+    if (cx < kChosenRight && cx + cw > left && cy < kChosenBottom && cy + ch > top) left = 4;
+    // The box at the outer end, the name towards the middle.
+    const bool at_right = left > 160;
+    const int box_x = at_right ? left + width - box_w : left;
+    const int name_x = at_right ? left + 2 : left + box_w + 4;
+    SetBlendAlpha(0);
+    FillBox(box_x, top, box_w, box_h, 0);
+    DrawSprite(sprite, box_x + 2, top + 2);
+    const int r = box_x + box_w - 1, b = kChosenBottom - 1;
+    DrawLine(box_x, top, r, top, kChosenFrame);
+    DrawLine(box_x, b, r, b, kChosenFrame);
+    DrawLine(box_x, top, box_x, b, kChosenFrame);
+    DrawLine(r, top, r, b, kChosenFrame);
+    if (name_w == 0) return;
+    // The font's letters stand about 7 pixels right of and 8 to 20 below the x, y given.
+    FillBox(name_x - 2, kChosenBottom - 16, name_w + 6, 16, 0);
+    ScriveTESTO(name, name_x - 6, kChosenBottom - 22, kChosenNameAdvance, 0.5);
+}
+
 }  // namespace
 
 void EditorEnteredWithSelectStart() {
@@ -317,15 +359,16 @@ void DrawPieceRow() {
         // The chosen piece's cell character blinks once per animation cycle.
         if (s == scelta + 6 && animazione == 0) ScriveTESTO(first_Str, x, 222 - y1, 20, 1);
         if (s == scelta + 6) {
-            // A steady frame round the chosen piece, and its name at the top right.
+            // A steady frame round the chosen piece.
             const int left = static_cast<int>(x) - 2, right = static_cast<int>(x) + kRowSpacing;
             const int top = static_cast<int>(238 - y1);
             DrawLine(left, top, right, top, kChosenFrame);
             DrawLine(left, top, left, 239, kChosenFrame);
             DrawLine(right, top, right, 239, kChosenFrame);
-            ScriveTESTO(TextValue(PieceName(*entry).c_str()), 999, 8, 8, 0.5);
         }
     }
+    // A notice stands where the chosen piece would.
+    if (!EditorNoticeShown()) DrawChosenPiece();
     DrawEditorNotice();
 }
 

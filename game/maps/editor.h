@@ -25,7 +25,9 @@ void EditorCursorMove();
 // The cursor box over the cell (zxp, zyp), its colour cycling with the frame counter.
 void DrawEditorCursor();
 // The 13 pieces from `scelta` along the bottom edge, the chosen one in the middle with its
-// cell character blinking above it.
+// cell character blinking above it; the chosen one also on its own above the row's right end
+// (the left end while the cursor is there), with its name in the player's language, unless a
+// notice stands there.
 void DrawPieceRow();
 
 // Moves `map` one step of the map grid (ten wide) in the held direction, within 0 to

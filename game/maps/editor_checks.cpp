@@ -14,15 +14,31 @@ namespace game {
 
 namespace {
 
-// The text of `key` with each "#" replaced by the next of the numbers.
-std::string Filled(const char* key, std::initializer_list<uint64_t> numbers) {
+// The text of `key` with each "#" replaced by the next of the values.
+std::string Filled(const char* key, std::initializer_list<std::string> values) {
     std::string text = ExtraText(key);
-    for (uint64_t n : numbers) {
-        const size_t at = text.find('#');
+    size_t from = 0;
+    for (const std::string& v : values) {
+        const size_t at = text.find('#', from);
         if (at == std::string::npos) break;
-        text.replace(at, 1, std::to_string(n));
+        text.replace(at, 1, v);
+        from = at + v.size();
     }
     return text;
+}
+
+std::string Number(uint64_t n) {
+    return std::to_string(n);
+}
+
+// The positions reached and the share of them that can no longer finish, in whole per cent
+// rounded down: "0" only when there is none, "<1" for some, "100" only when every one is.
+std::string Reached(const solver::Solution& s) {
+    if (!s.dead_ends_counted || s.states == 0)
+        return Filled("EDITOR_POSITIONS", {Number(s.states)});
+    const uint64_t per_cent = s.dead_end_positions * 100 / s.states;
+    const std::string share = per_cent == 0 && s.dead_end_positions > 0 ? "<1" : Number(per_cent);
+    return Filled("EDITOR_DEAD_END_SHARE", {Number(s.states), share});
 }
 
 const std::string& YesNo(bool yes) {
@@ -88,12 +104,12 @@ std::string EditorVerdictText(const EditorVerdict& v) {
     if (v.starts == 0)
         found = ExtraText("EDITOR_NO_START");
     else if (s.solved)
-        found = Filled("EDITOR_SOLVED", {static_cast<uint64_t>(s.steps), s.states});
+        found =
+            Filled("EDITOR_SOLVED", {Number(static_cast<uint64_t>(s.steps))}) + "\n" + Reached(s);
     else if (s.gave_up)
-        found = Filled("EDITOR_GAVE_UP", {s.states});
+        found = Filled("EDITOR_GAVE_UP", {Number(s.states)});
     else
-        found = Filled("EDITOR_UNSOLVABLE", {s.states});
-    if (v.starts > 0 && !s.gave_up && s.dead_ends) found += ExtraText("EDITOR_DEAD_ENDS");
+        found = ExtraText("EDITOR_UNSOLVABLE") + "\n" + Reached(s);
     return checks + "\n" + found;
 }
 

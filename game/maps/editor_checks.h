@@ -23,7 +23,8 @@ constexpr uint32_t kEditorSearchStates = 1500000;
 EditorVerdict EditorStartState(PlayState* start, PieceRules* rules);
 // Judges mappa_Str as the map would be played (the start becoming floor).
 EditorVerdict JudgeEditorBoard();
-// Two lines, the checks then the search's finding.
+// The checks on one line, then the search's finding: solvable in how many steps or not, and
+// on a line of its own the positions reached with the share of dead ends; or giving up.
 std::string EditorVerdictText(const EditorVerdict& verdict);
 // Judges the board and shows the verdict as the editor's notice, under `first_line` if any.
 void ShowEditorVerdict(const std::string& first_line = "");

@@ -151,6 +151,10 @@ void EditorNotice(const std::string& text) {
     g_history.notice_frames = kNoticeFrames;
 }
 
+bool EditorNoticeShown() {
+    return g_history.notice_frames > 0 && !g_history.notice.empty();
+}
+
 std::string LastEditorNotice() {
     std::string text = g_history.notice;
     for (char& c : text)
@@ -160,19 +164,20 @@ std::string LastEditorNotice() {
 
 void DrawEditorNotice() {
     const History& h = g_history;
-    if (h.notice_frames <= 0 || h.notice.empty()) return;
+    if (!EditorNoticeShown()) return;
     std::vector<std::string> lines;
     size_t from = 0;
     for (size_t at; (at = h.notice.find('\n', from)) != std::string::npos; from = at + 1)
         lines.push_back(h.notice.substr(from, at - from));
     lines.push_back(h.notice.substr(from));
-    if (lines.size() > 3) lines.resize(3);
-    // Lines 10 pixels apart, ending above the tallest pieces of the row (24 pixels high).
+    if (lines.size() > 4) lines.resize(4);
+    // Lines 12 pixels apart on a dark band, ending above the tallest pieces of the row (32
+    // pixels high); the font's letters stand 8 to 20 pixels below a line's y at this size.
     const int n = static_cast<int>(lines.size());
-    const int top = 190 - 10 * n;
-    FillBox(0, top - 2, 320, 10 * n + 2, 0);
+    const int top = 186 - 12 * (n - 1);
+    FillBox(0, top + 6, 320, 12 * n + 4, 0);
     for (int i = 0; i < n; ++i)
-        ScriveTESTO(lines[static_cast<size_t>(i)], 888, top + 10.0 * i, 8, 0.5);
+        ScriveTESTO(lines[static_cast<size_t>(i)], 888, top + 12.0 * i, 8, 0.5);
 }
 
 }  // namespace game

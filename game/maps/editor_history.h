@@ -33,6 +33,8 @@ void EditorCountEggs();
 // A notice shown under the board for about three seconds.
 void EditorNotice(const std::string& text);
 void DrawEditorNotice();
+// A notice is on the screen.
+bool EditorNoticeShown();
 // The last notice, its lines joined by ";" (for the headless summary).
 std::string LastEditorNotice();
 

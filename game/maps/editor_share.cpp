@@ -52,12 +52,15 @@ bool ReadShareLine(const std::string& text, std::string* board, std::string* rep
     const int pieces = static_cast<int>(ArrayBounds(pezzi_Str, 0));
     for (char c : b) {
         const int piece = static_cast<unsigned char>(c) - static_cast<int>(chrdiff);
-        if (piece < 0 || piece >= pieces) return false;
+        // An empty entry is no piece: the board could be neither drawn nor played.
+        if (piece < 0 || piece >= pieces || pezzi_Str(piece).empty()) return false;
     }
     std::string r;
     if (rest.size() > kBoard) {
         if (rest[kBoard] != ' ') return false;
         r = rest.substr(kBoard + 1);
+        // A longer replay would be cut by the replay file and no longer finish the board.
+        if (r.size() > LineFileCache::kMaxLineLength) return false;
         // Moves 0 to 3 and information stops A to Z, as the replay file holds them.
         for (char c : r)
             if (!((c >= '0' && c <= '3') || (c >= 'A' && c <= 'Z'))) return false;

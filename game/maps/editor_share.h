@@ -9,7 +9,8 @@ namespace game {
 // The share line of mappa_Str, with `replay` when it is not empty.
 std::string ShareLine(const std::string& replay);
 // Reads a share line: false when it is none (wrong start, a board not of 256 characters, a
-// character naming no piece, a replay of other characters than moves and stops).
+// character naming no piece or an empty entry of the table, a replay of other characters than
+// moves and stops or longer than a line of the replay file); the outputs change only on true.
 bool ReadShareLine(const std::string& line, std::string* board, std::string* replay);
 
 // The keys' work: copy the board (and its replay if that finishes it) to the clipboard; load

@@ -313,6 +313,10 @@ Solution Solve(const game::PlayState& start, const game::PieceRules& rules, cons
     if (!out.refusal.empty()) return out;
 
     if (goal == kNone) {
+        if (find_dead_ends && !out.gave_up) {
+            out.dead_ends_counted = true;
+            out.dead_end_positions = out.states;
+        }
         out.refusal = out.gave_up ? "gave up: no solution within " + std::to_string(out.states) +
                                         " positions (limit reached)"
                                   : "no solution: every reachable position (" +
@@ -379,8 +383,9 @@ Solution Solve(const game::PlayState& start, const game::PieceRules& rules, cons
                     work.push_back(from[e]);
                 }
         }
-        for (uint32_t k = 0; k < n; ++k)
-            if (!alive[k]) out.dead_ends = true;
+        for (uint32_t k = 0; k < n; ++k) out.dead_end_positions += alive[k] == 0;
+        out.dead_ends = out.dead_end_positions > 0;
+        out.dead_ends_counted = true;
     }
     return out;
 }

@@ -39,7 +39,11 @@ struct Solution {
     uint64_t expanded = 0;   // positions whose four moves were tried
     double seconds = 0;      // time the search took
     bool dead_ends = false;  // some reachable position can no longer finish the level
-    int first_move = -1;     // the first move of the solution (0 up ... 3 left), -1 when none
+    // With the dead-end pass over a whole search: how many of the positions reached can no
+    // longer finish the level (every one of them when none finishes).
+    bool dead_ends_counted = false;
+    uint64_t dead_end_positions = 0;
+    int first_move = -1;  // the first move of the solution (0 up ... 3 left), -1 when none
 };
 
 // Searches from `start` (at rest) for the fewest steps to rest on an exit with every egg and

@@ -10,6 +10,9 @@
 #               records that no longer fit to the backup file
 #   share       a level copied as a line (C) and pasted (L) into another map is the same map
 #   test-key    T test-plays the map, asking first when it has unsaved changes
+#   verdict     V on map 3: solvable in its 9 steps, the positions reached and the share of
+#               dead ends, in English and Italian; map 1 with its exit painted over: no
+#               solution and every position a dead end
 #   ask-drop    Select with a direction on a changed board asks and stays; the same keys
 #               again drop the changes; an unchanged board goes at once
 set -u
@@ -92,6 +95,32 @@ test-key)
       'wait 12' 'end'
   [ "$(field editor),$(field prova)" = "0,1" ] || fail "the second T did not test-play"
   ;;
+verdict)
+  per_cent='([0-9]|[1-9][0-9]|100|<1)%'
+  to_map_3=('hold Backspace+Right 4' 'wait 8' 'hold Backspace+Right 4' 'wait 8')
+  run "${to_editor[@]}" "${to_map_3[@]}" 'hold V 4' 'wait 4' 'end'
+  notice=$(field editor_notice)
+  echo "$notice"
+  [[ "$notice" =~ ^"START:YES  EXIT:YES  TO TAKE:YES;SOLVABLE IN 9 STEPS;"[1-9][0-9]*" POSITIONS, "$per_cent" DEAD ENDS"$ ]] ||
+    fail "not the verdict of a solvable map"
+  # Map 3 has dead ends: its ice melts behind the player.
+  [[ "$notice" =~ " 0% DEAD" ]] && fail "no dead ends on map 3"
+  # The exit (10, 8) painted over with the water of (0, 0).
+  run "${to_editor[@]}" "mouse $(px 0 0) $(py 0 0)" 'click right' 'wait 4' \
+      "mouse $(px 10 0) $(py 0 8)" 'click left' 'wait 4' 'hold V 4' 'wait 4' 'end'
+  notice=$(field editor_notice)
+  echo "$notice"
+  [[ "$notice" =~ ^"START:YES  EXIT:NO  TO TAKE:YES;NO SOLUTION;"[1-9][0-9]*" POSITIONS, 100% DEAD ENDS"$ ]] ||
+    fail "not the verdict of a map without an exit"
+  # The same in Italian: the language entry (third in the menu) first.
+  run 'wait 20' 'press Space' 'wait 3' 'press Down' 'press Down' 'press Enter' 'wait 3' \
+      'press Up' 'press Up' 'wait 3' 'press Q+W' 'wait 3' 'press Up' 'wait 3' 'press Right' \
+      'wait 3' 'press Enter' 'wait 12' "${to_map_3[@]}" 'hold V 4' 'wait 4' 'end'
+  notice=$(field editor_notice)
+  echo "$notice"
+  [[ "$notice" =~ ^"PARTENZA:SI  USCITA:SI  DA PRENDERE:SI;RISOLVIBILE IN 9 PASSI;"[1-9][0-9]*" POSIZIONI, "$per_cent" VICOLI CIECHI"$ ]] ||
+    fail "not the Italian verdict"
+  ;;
 share)
   # Map 2 copied (C) with its replay, map 3 chosen, the line pasted (L) and saved: map 3 is
   # the same map with the same replay; map 3's own old replay went to the backup.
@@ -131,6 +160,9 @@ stale-replay)
     fail "map 4 was not saved with its exit painted over"
   case "$(field editor_notice)" in *"EXIT:NO"*) ;; *) fail "no warning of the missing exit" ;; esac
   case "$(field editor_notice)" in *BACKUP*) ;; *) fail "no message of the moved lines" ;; esac
+  # The save's verdict: with no exit nothing can finish.
+  case "$(field editor_notice)" in *"NO SOLUTION;"*" POSITIONS, 100% DEAD ENDS") ;;
+    *) fail "the save's verdict lacks the share of dead ends" ;; esac
   backup="$work/Media/Zolv-sch1-backup.txt"
   [ "$(board "$backup" 0)" = "map 4 replay $old_replay" ] || fail "the replay is not in the backup"
   [ "$(board "$backup" 1)" = "map 4 records $old_records" ] || fail "the records are not in the backup"

@@ -2,7 +2,8 @@
 # Frames drawn only where they changed must show exactly what whole frames show. Runs the
 # frame benchmark's moving scenes (a level played from its replay, the editor, the menu with
 # its live preview, the title) and the editor driven by a key script (pieces put and picked
-# up, the board shifted, the map saved, another map chosen) twice in a real window, once
+# up with keys and mouse, the board shifted, undo and redo, the piece row stepped and scrolled,
+# notices, the map saved, another map chosen) twice in a real window, once
 # drawing every frame whole (ZOLV_WHOLE_FRAMES=1), and compares the fingerprints of every
 # presented frame. The frames run on the headless driver's clock, so nothing waits for real
 # time. It also checks that the replay and the editing were drawn in parts at all, so the
@@ -28,7 +29,7 @@ run() {  # NAME LOG ARGS...: the bench in folder NAME, whole frames for "whole"
 for name in whole parts; do
   run $name "$tmp/$name.log" --virtual-clock --frames 240 --scenes replay,editor,menu,title \
     --hashes "$tmp/$name.txt"
-  run $name "$tmp/$name-edit.log" --script "$keys" --frames 300 --scenes editing \
+  run $name "$tmp/$name-edit.log" --script "$keys" --frames 900 --scenes editing \
     --hashes "$tmp/$name-edit.txt"
   cat "$tmp/$name-edit.txt" >>"$tmp/$name.txt"
 done

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,72 @@ TEST_F(Solver, ZeroCostSlideLegsMakeTheLongerLineTheShorterSolution) {
     EXPECT_EQ(floor.steps, 5) << "fewer characters, more steps";
     // Sliding to the top exit before the egg leaves the player stuck there.
     EXPECT_TRUE(s.dead_ends);
+}
+
+// What tells two positions apart: the cells, the player's cell, what is left to take and
+// whether the exit is already being stood on.
+std::string PositionKey(const game::PlayState& s) {
+    return std::string(reinterpret_cast<const char*>(s.cells), game::kBoardCells) +
+           std::to_string(s.giocx) + "," + std::to_string(s.giocy) + "," + std::to_string(s.uova) +
+           "," + std::to_string(s.uova2) + "," + std::to_string(s.finelivello > 0);
+}
+
+TEST_F(Solver, CountsThePositionsFromWhichNoFinishIsReachable) {
+    // The ice below the start melts behind the player: the cell under it is a trap.
+    // Every position reached, found step by step, and then, until nothing changes, those with
+    // a move to a position that can finish: the rest are the dead ends.
+    const auto count_dead = [this](const std::string& board, uint64_t* reached) {
+        std::map<std::string, std::vector<std::string>> next;
+        std::map<std::string, bool> finish;
+        std::vector<game::PlayState> work{Load(board)};
+        finish[PositionKey(work[0])] = false;
+        while (!work.empty()) {
+            const game::PlayState here = work.back();
+            work.pop_back();
+            const std::string key = PositionKey(here);
+            finish[key] = game::FinishedAtRest(here, rules_);
+            if (finish[key]) continue;  // a finish is not moved on from
+            for (int d = 0; d < 4; ++d) {
+                game::PlayState there = here;
+                if (game::Step(there, rules_, d).result != game::StepResult::kMoved) continue;
+                const std::string to = PositionKey(there);
+                next[key].push_back(to);
+                if (finish.emplace(to, false).second) work.push_back(there);
+            }
+        }
+        std::map<std::string, bool> alive = finish;
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (auto& [key, is_alive] : alive)
+                for (const std::string& to : next[key])
+                    if (!is_alive && alive[to]) is_alive = changed = true;
+        }
+        *reached = alive.size();
+        uint64_t dead = 0;
+        for (const auto& [key, is_alive] : alive) dead += !is_alive;
+        return dead;
+    };
+    int partly = 0;
+    for (const std::string& board :
+         {Island({"%,##5"}), Island({"%,#5", "#", ".", "#"}), Island({"%2225", "#,##$", "###5$"}),
+          Island({"5#%.,", "#####"}), Island({"$,", "$C", "%#A#D5"}), Island({"%#C,#5"})}) {
+        uint64_t reached = 0;
+        const uint64_t dead = count_dead(board, &reached);
+        const solver::Solution s = Solve(board);
+        ASSERT_TRUE(s.dead_ends_counted) << board.substr(0, 48);
+        EXPECT_EQ(s.states, reached) << board.substr(0, 48);
+        EXPECT_EQ(s.dead_end_positions, dead) << board.substr(0, 48);
+        EXPECT_EQ(s.dead_ends, s.solved && dead > 0);
+        partly += dead > 0 && dead < reached;
+    }
+    EXPECT_GE(partly, 2) << "boards with some dead ends and some ways on";
+    // A search that gives up has not seen every position: nothing is counted.
+    solver::Limits few;
+    few.max_states = 3;
+    const solver::Solution s = Solve(Island({"$,", "$C", "%#A#D5"}), few);
+    ASSERT_TRUE(s.gave_up);
+    EXPECT_FALSE(s.dead_ends_counted);
+    EXPECT_EQ(s.dead_end_positions, 0u);
 }
 
 TEST_F(Solver, ReportsNoSolutionAndGivingUp) {

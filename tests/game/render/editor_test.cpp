@@ -236,6 +236,19 @@ TEST_F(Editor, PicturesAtRotationZeroAndOne) {
     ExpectGolden("editor_rotation_1");
 }
 
+// The chosen piece on its own with its name, above the right end of the row; with the cursor
+// in the bottom right corner it stands at the left end, in Italian here.
+TEST_F(Editor, ChosenPieceBesideTheRowMakesWayForTheCursor) {
+    game::mostramuri = 0;
+    game::scelta = 2;
+    game::animazione = 1;
+    game::lingua = 0;
+    game::giocx = 15;
+    game::giocy = 15;
+    Render();
+    ExpectGolden("editor_chosen_left");
+}
+
 // A piece picked from the end of the table puts the row past it: those places stay empty
 // rather than stopping the game.
 TEST_F(Editor, PieceRowPastTheEndOfTheTable) {

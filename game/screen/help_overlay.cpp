@@ -40,6 +40,11 @@ constexpr HelpEntry kEditorEntries[] = {{"^ > v <", "HELP_EDIT_MOVE"}, {"A", "HE
                                         {"X", "HELP_EDIT_TAKE"},       {"Y", "HELP_EDIT_PUT"},
                                         {"Y+ST", "HELP_EDIT_SAVE"},    {"B", "HELP_EDIT_SHIFT"},
                                         {"SL", "HELP_EDIT_OTHER"},     {"SL+ST", "HELP_PLAY_MENU"}};
+// The editor's own keys (not in the key settings) and the mouse, on a second page.
+constexpr HelpEntry kEditorMoreEntries[] = {
+    {"U/I", "HELP_EDIT_UNDO"}, {"V", "HELP_EDIT_CHECK"},   {"K", "HELP_EDIT_STORE"},
+    {"T", "HELP_EDIT_TEST"},   {"C/L", "HELP_EDIT_SHARE"}, {"MOUSE", "HELP_EDIT_MOUSE"},
+    {"F1", "HELP_SHOW"}};
 
 struct Button {
     const char* name;
@@ -126,6 +131,8 @@ std::vector<std::string> HelpLines(HelpScreen screen) {
             return Lines("HELP_HEADING_MENU", kMenuEntries);
         case HelpScreen::kPlay:
             return Lines("HELP_HEADING_PLAY", kPlayEntries);
+        case HelpScreen::kEditorMore:
+            return Lines("HELP_HEADING_EDITOR_MORE", kEditorMoreEntries);
         case HelpScreen::kEditor:
         default:
             return Lines("HELP_HEADING_EDITOR", kEditorEntries);
@@ -134,7 +141,9 @@ std::vector<std::string> HelpLines(HelpScreen screen) {
 
 void ShowHelp(HelpScreen screen) {
     std::vector<std::string> lines = HelpLines(screen);
-    lines.push_back(ExtraText("HELP_CLOSE"));
+    // The editor's help has a second page, shown by the key that closes the first.
+    const bool more = screen == HelpScreen::kEditor;
+    lines.push_back(ExtraText(more ? "HELP_NEXT_PAGE" : "HELP_CLOSE"));
     const int height = static_cast<int>(lines.size()) * kLineHeight + 6;
     const int top = (240 - height) / 2;
     SetBlendAlpha(0);
@@ -149,6 +158,7 @@ void ShowHelp(HelpScreen screen) {
     }
     mostraschermo();
     WaitKeyPress();
+    if (more) ShowHelp(HelpScreen::kEditorMore);
 }
 
 }  // namespace game

@@ -7,7 +7,9 @@
 
 namespace game {
 
-enum class HelpScreen { kTitle, kMenu, kPlay, kEditor };
+// The editor's help comes in two pages: its keys from the key settings, then its own keys and
+// the mouse.
+enum class HelpScreen { kTitle, kMenu, kPlay, kEditor, kEditorMore };
 
 // True while F1 (or the pad's help control) is held or was tapped since the last frame.
 bool HelpAsked();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Input as a person gives it, played headless through the real main program: quick taps
-# between two frames, a game pad alone (a virtual pad driven by the key script) and a pad
+# between two frames, the help's pages, a game pad alone (a virtual pad driven by the key script) and a pad
 # unplugged and plugged in again.
 # Usage: input_test.sh PROGRAM CHECK
 set -u
@@ -52,6 +52,26 @@ help)
   run
   expect entry "menu loop"
   expect opz 2
+  ;;
+editor-help)
+  # The editor's help has two pages: the key closing the first shows the second, the key
+  # closing that does not act, and the next key does (here Right moves the cursor one cell).
+  to_editor=("wait 20" "press Space" "wait 3" "press Q+W" "wait 3" "press Up" "wait 3"
+             "press Right" "wait 3" "press Enter" "wait 12")
+  say "${to_editor[@]}" "end"
+  run
+  expect editor 1
+  x=$(field cursor_x)
+  : > "$script"
+  say "${to_editor[@]}" "press F1" "wait 3" "press Space" "wait 3" "press Space" "wait 3" \
+    "hold Right 4" "wait 4" "end"
+  run
+  expect cursor_x $((x + 1))
+  # Closed after the first page only, the second page takes the Right.
+  : > "$script"
+  say "${to_editor[@]}" "press F1" "wait 3" "press Space" "wait 3" "hold Right 4" "wait 4" "end"
+  run
+  expect cursor_x "$x"
   ;;
 pad)
   # A game pad alone: past the title with A, up to PLAY, B (Enter) starts level 0, the d-pad

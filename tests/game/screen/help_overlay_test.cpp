@@ -36,12 +36,14 @@ TEST_F(HelpShipped, EveryScreensHelpFitsTheScreenInBothLanguages) {
     for (int language = 0; language <= 1; ++language) {
         game::lingua = language;
         game::ForgetExtraTexts();
-        for (game::HelpScreen screen : {game::HelpScreen::kTitle, game::HelpScreen::kMenu,
-                                        game::HelpScreen::kPlay, game::HelpScreen::kEditor}) {
+        for (game::HelpScreen screen :
+             {game::HelpScreen::kTitle, game::HelpScreen::kMenu, game::HelpScreen::kPlay,
+              game::HelpScreen::kEditor, game::HelpScreen::kEditorMore}) {
             const std::vector<std::string> lines = game::HelpLines(screen);
             const int height = static_cast<int>(lines.size() + 1) * 12 + 6;
             EXPECT_LE(height, 240) << "language " << language << ", " << lines[0];
             EXPECT_LE(7 * static_cast<int>(game::ExtraText("HELP_CLOSE").size()), 306);
+            EXPECT_LE(7 * static_cast<int>(game::ExtraText("HELP_NEXT_PAGE").size()), 306);
             for (size_t i = 1; i < lines.size(); ++i) {
                 const int left = i % 2 == 0 ? 40 : 12;
                 EXPECT_LE(left + 7 * static_cast<int>(lines[i].size()), 313)

@@ -317,6 +317,18 @@ void ShowFrame(std::source_location where) {
     ResetViewport();
 }
 
+FrameSchedule CurrentFrameSchedule() {
+    const Engine& e = g_engine;
+    return {e.start_time, e.previous_frame, e.current_frame, e.due, e.interval};
+}
+void RestoreFrameSchedule(const FrameSchedule& s) {
+    g_engine.start_time = s.start_time;
+    g_engine.previous_frame = s.previous_frame;
+    g_engine.current_frame = s.current_frame;
+    g_engine.due = s.due;
+    g_engine.interval = s.interval;
+}
+
 void SetFrameLimit(double fps) {
     g_engine.interval = IntervalFor(fps);
 }

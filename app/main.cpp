@@ -113,6 +113,7 @@ void ReadOptions(int argc, char** argv) {
         options.answer_key_waits = true;
         // Only the play counts here, not its pictures.
         options.fill_pixels = false;
+        options.draws = false;
         std::string error;
         if (!StartHeadless(options, &error)) Usage(error);
         if (replay_check)

@@ -97,6 +97,7 @@ void CreateGLWindow(int width, int height, double fps) {
     // ZOLV_WHOLE_FRAMES=1 draws every frame whole (to compare).
     const bool shown = !HeadlessActive() || HeadlessSettings().present;
     FrameRecordSwitch(PlatformPresentsParts() && shown && !std::getenv("ZOLV_WHOLE_FRAMES"));
+    FrameRecordSkipDraws(HeadlessActive() && !HeadlessSettings().draws);
     if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
             ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());

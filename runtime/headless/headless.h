@@ -43,6 +43,9 @@ struct HeadlessOptions {
     // box), for runs where nobody looks at the pictures and the software renderer's filling
     // would be most of the time.
     bool fill_pixels = true;
+    // false: nothing is drawn at all (the state changes still go to OpenGL), for the replay
+    // check, whose play never depends on a pixel.
+    bool draws = true;
     // true: the frames go to a real window as they would without headless play (drawn only
     // where they changed, presented), on the virtual clock; for tests that compare what is
     // shown without waiting for real time.

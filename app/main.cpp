@@ -5,15 +5,21 @@
 //        [--max-frames N] [--pictures] [--dir FOLDER]
 // plays the real program with keys from a script and a virtual clock (see
 // runtime/headless/headless.h) and writes a summary when it ends. Nobody sees its frames, so
-// everything is drawn into one pixel unless --pictures asks for whole pictures (--no-pictures,
-// the default, is still taken); --dir runs the game from another folder (its Media/ is used and
+// nothing is drawn unless --pictures asks for whole pictures (--no-pictures, the default, is
+// still taken); --dir runs the game from another folder (its Media/ is used and
 // saved into).
 //   zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]
 // plays the move line on map MAP through the real main loop, headless, and prints how the
 // attempt ended (finished, frames, steps, points, time, eggs, chicks, cell, board).
+//   zolv --replay-list FILE [--dir FOLDER]
+// runs the check of every line of FILE ("MAP TURBO ROTATION MOVES", TURBO 0 or 1, ROTATION 0 to
+// 3) in one run, each from the state after start-up: per line the report --replay-check prints,
+// then an empty line; a line that is not a check, or names no map of the set, is reported as
+// such. The exit status is 1 when a line was not a check or did not finish.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/flow/main_program.h"
@@ -36,7 +42,8 @@ namespace {
                  "usage: zolv [--headless --script FILE [--seed N] [--summary FILE]\n"
                  "             [--key-wait-limit FRAMES] [--max-frames N] [--pictures]]\n"
                  "             [--dir FOLDER]\n"
-                 "       zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]\n",
+                 "       zolv --replay-check MAP MOVES [--turbo] [--rotation R] [--dir FOLDER]\n"
+                 "       zolv --replay-list FILE [--dir FOLDER]\n",
                  why.c_str());
     std::exit(2);
 }
@@ -53,6 +60,7 @@ void ReadOptions(int argc, char** argv) {
     bool headless = false;
     bool pictures = false;
     bool replay_check = false;
+    std::string replay_list;
     game::ReplayCheckRequest check;
     std::string script_file;
     HeadlessOptions options;
@@ -79,6 +87,8 @@ void ReadOptions(int argc, char** argv) {
             replay_check = true;
             check.map = static_cast<int>(Number(a, argv[++i]));
             check.moves = argv[++i];
+        } else if (a == "--replay-list" && has_value) {
+            replay_list = argv[++i];
         } else if (a == "--turbo") {
             check.turbo = 1;
         } else if (a == "--rotation" && has_value) {
@@ -91,24 +101,38 @@ void ReadOptions(int argc, char** argv) {
             Usage("unknown option " + a);
         }
     }
-    if (replay_check) {
-        if (headless) Usage("--replay-check runs headless by itself");
+    if (replay_check || !replay_list.empty()) {
+        if (headless) Usage("--replay-check and --replay-list run headless by themselves");
+        if (replay_check && !replay_list.empty())
+            Usage("--replay-check or --replay-list, not both");
+        std::vector<game::ReplayListLine> lines;
+        if (!replay_list.empty()) {
+            std::vector<uint8_t> bytes;
+            if (!ReadWholeFile(replay_list, bytes))
+                Usage("cannot read the replay list " + replay_list);
+            lines = game::ParseReplayList(std::string(bytes.begin(), bytes.end()));
+        }
         // The check reports on its own and answers the commentary pages' key waits.
         options.write_summary = false;
         options.answer_key_waits = true;
         // Only the play counts here, not its pictures.
         options.fill_pixels = false;
+        options.draws = false;
         std::string error;
         if (!StartHeadless(options, &error)) Usage(error);
-        game::StartReplayCheck(check);
+        if (replay_check)
+            game::StartReplayCheck(check);
+        else
+            game::StartReplayList(std::move(lines));
         return;
     }
     if (!headless) {
         if (!script_file.empty()) Usage("--script needs --headless");
         return;
     }
-    // Headless frames are shown to nobody: drawn into one pixel unless pictures are asked for.
+    // Headless frames are shown to nobody: not drawn unless pictures are asked for.
     options.fill_pixels = pictures;
+    options.draws = pictures;
     if (!script_file.empty()) {
         std::vector<uint8_t> bytes;
         if (!ReadWholeFile(script_file, bytes)) Usage("cannot read the script " + script_file);

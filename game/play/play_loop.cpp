@@ -112,7 +112,7 @@ EntryPoint PlayFrame() {
     }
     mostraschermo();
     if (reinizia != 0) {
-        if (ReplayCheckActive()) ReplayCheckEnd(false);
+        if (ReplayCheckActive()) return ReplayCheckEnd(false);
         SuonaEFFETTO(12, 0);
         WaitAnyKey();
         return EntryPoint::kMenuRestart;
@@ -126,7 +126,7 @@ EntryPoint PlayStep() {
     TastiAZZERA();
     if (scivolo == -1) tasdir = -1;
     if (finelivello == 0) tempo += 1 / lfps;
-    if (ReplayCheckActive()) ReplayCheckFrame();
+    if (ReplayCheckActive() && ReplayCheckFrame()) return ReplayCheckEnd(false);
 
     // Controls, on input frames while the player stands still.
     const double every = ogni > 0 ? ogni : 1;
@@ -266,7 +266,7 @@ EntryPoint EndUnfinishedReplay() {
 }
 
 EntryPoint FinishLevel() {
-    if (ReplayCheckActive()) ReplayCheckEnd(true);
+    if (ReplayCheckActive()) return ReplayCheckEnd(true);
     if (editor == 0 && rivede == -1 && !replay_Str.empty()) {
         // A finished recording is saved and shown at once (unless a file line cannot hold it:
         // then the old replay stays and is shown).

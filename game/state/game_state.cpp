@@ -21,6 +21,18 @@ void ResetGameState() {
                         ZOLV_RESET_INTEGER)
 }
 
+GameStateCopy CopyGameState() {
+    GameStateCopy copy;
+#define ZOLV_COPY_OUT(name) copy.name = name;
+    ZOLV_GAME_VARIABLES(ZOLV_COPY_OUT, ZOLV_COPY_OUT, ZOLV_COPY_OUT, ZOLV_COPY_OUT, ZOLV_COPY_OUT)
+    return copy;
+}
+
+void RestoreGameState(const GameStateCopy& copy) {
+#define ZOLV_COPY_IN(name) name = copy.name;
+    ZOLV_GAME_VARIABLES(ZOLV_COPY_IN, ZOLV_COPY_IN, ZOLV_COPY_IN, ZOLV_COPY_IN, ZOLV_COPY_IN)
+}
+
 GameStateCounts CountGameState() {
     GameStateCounts n;
 #define ZOLV_COUNT_NUMBER(name) ++n.numbers;

@@ -29,6 +29,26 @@ ZOLV_GAME_VARIABLES(ZOLV_DECLARE_NUMBER, ZOLV_DECLARE_TEXT, ZOLV_DECLARE_NUMBER_
 // empty, arrays unsized. The debugger registration stays valid (the storage does not move).
 void ResetGameState();
 
+// A copy of every variable, to put the whole game state back where it was (the replay list
+// starts each of its checks from the state after start-up).
+struct GameStateCopy {
+#define ZOLV_COPY_NUMBER(name) double name = 0;
+#define ZOLV_COPY_TEXT(name) TextValue name;
+#define ZOLV_COPY_NUMBER_ARRAY(name) NumberArray name;
+#define ZOLV_COPY_TEXT_ARRAY(name) TextArray name;
+#define ZOLV_COPY_INTEGER(name) int32_t name = 0;
+    ZOLV_GAME_VARIABLES(ZOLV_COPY_NUMBER, ZOLV_COPY_TEXT, ZOLV_COPY_NUMBER_ARRAY,
+                        ZOLV_COPY_TEXT_ARRAY, ZOLV_COPY_INTEGER)
+#undef ZOLV_COPY_NUMBER
+#undef ZOLV_COPY_TEXT
+#undef ZOLV_COPY_NUMBER_ARRAY
+#undef ZOLV_COPY_TEXT_ARRAY
+#undef ZOLV_COPY_INTEGER
+};
+GameStateCopy CopyGameState();
+// Every variable takes the copy's value (the storage stays where it is).
+void RestoreGameState(const GameStateCopy& copy);
+
 // How many variables of each kind the list declares.
 struct GameStateCounts {
     int numbers = 0;

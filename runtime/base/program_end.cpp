@@ -50,8 +50,9 @@ void SetEndReport(bool on) {
     g_end_report = on;
 }
 
-void EndProgram() {
-    if (g_ending) std::_Exit(g_errors.number != 0 ? 1 : 0);
+namespace {
+[[noreturn]] void End(int normal_status) {
+    if (g_ending) std::_Exit(g_errors.number != 0 ? 1 : normal_status);
     g_ending = true;
     const ErrorState e = g_errors;
     char report[4][32];
@@ -64,14 +65,22 @@ void EndProgram() {
         for (const auto& r : report) AppendLog(r);
     }
     ShutDownRuntime();
-    const int status = e.number != 0 ? 1 : 0;
-    if (status != 0) {
+    const int status = e.number != 0 ? 1 : normal_status;
+    if (e.number != 0) {
         std::fprintf(stderr, "zolv: runtime error %s\n-End On Line\n%s\n%s\n%s\n%s\n", report[0],
                      report[0], report[1], report[2], report[3]);
     }
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(status);
+}
+}  // namespace
+
+void EndProgram() {
+    End(0);
+}
+void EndProgramWithStatus(int status) {
+    End(status);
 }
 
 void SetNormalEndStep(void (*step)()) {

@@ -42,6 +42,9 @@ void SetEndReport(bool on);
 // normal end (error number 0) and 1 after a runtime error, whose report is also printed to
 // standard error.
 [[noreturn]] void EndProgram();
+// EndProgram after a normal end whose process exit status is `status` all the same: for a
+// check that reported its own failures on standard output.
+[[noreturn]] void EndProgramWithStatus(int status);
 
 // A normal end asked for from outside the game's statements (window closed, Alt+F4, Esc, a
 // debugger's stop request, the end of a headless script): the normal-end step once, then

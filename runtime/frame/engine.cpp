@@ -98,6 +98,7 @@ void CreateGLWindow(int width, int height, double fps) {
     // ZOLV_WHOLE_FRAMES=1 draws every frame whole (to compare).
     const bool shown = !HeadlessActive() || HeadlessSettings().present;
     FrameRecordSwitch(PlatformPresentsParts() && shown && !Switches().whole_frames);
+    FrameRecordSkipDraws(HeadlessActive() && !HeadlessSettings().draws);
     if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
             ClassifyRenderer(PlatformRenderer(), PlatformGenericPixelFormat());
@@ -316,6 +317,18 @@ void ShowFrame(std::source_location where) {
     SetBlendAlpha(0);
     DrawBackground();
     ResetViewport();
+}
+
+FrameSchedule CurrentFrameSchedule() {
+    const Engine& e = g_engine;
+    return {e.start_time, e.previous_frame, e.current_frame, e.due, e.interval};
+}
+void RestoreFrameSchedule(const FrameSchedule& s) {
+    g_engine.start_time = s.start_time;
+    g_engine.previous_frame = s.previous_frame;
+    g_engine.current_frame = s.current_frame;
+    g_engine.due = s.due;
+    g_engine.interval = s.interval;
 }
 
 void SetFrameLimit(double fps) {

@@ -35,6 +35,15 @@ double FrameWait();
 // (One interval is always added; late frames are not made up.)
 double AdvanceDueTime(double due, double interval, double now);
 
+// The frame schedule as it stands (TimerNow's zero, the last two frames' start, the next due
+// time, the interval), and putting it back: a run that plays several checks starts each at
+// the same point of its clock.
+struct FrameSchedule {
+    double start_time = 0, previous_frame = 0, current_frame = 0, due = 0, interval = 0;
+};
+FrameSchedule CurrentFrameSchedule();
+void RestoreFrameSchedule(const FrameSchedule& schedule);
+
 // Frames per second, truncated; 0 or less gives a 2 ms interval.
 void SetFrameLimit(double fps);
 double FrameInterval();

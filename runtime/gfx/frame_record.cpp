@@ -137,6 +137,7 @@ struct Recorder {
     Tracker at_begin;
     std::vector<float> scratch;  // the quads of a batch that meet a rectangle
     FrameRecordStats stats;
+    bool skip_draws = false;
 } g_rec;
 
 Box Whole() {
@@ -437,6 +438,10 @@ bool Recording() {
 }
 
 }  // namespace
+
+void FrameRecordSkipDraws(bool skip) {
+    g_rec.skip_draws = skip;
+}
 
 void FrameRecordSwitch(bool on) {
     if (g_rec.recording) FrameRecordSync();
@@ -741,7 +746,7 @@ void RecClear(uint32_t mask) {
 }
 
 void RecDrawQuads(const float* xyuv, int quads, bool fans) {
-    if (quads <= 0) return;
+    if (quads <= 0 || g_rec.skip_draws) return;
     if (!Recording()) {
         DrawQuadArray(xyuv, quads, fans);
         return;
@@ -756,7 +761,7 @@ void RecDrawQuads(const float* xyuv, int quads, bool fans) {
 }
 
 void RecDrawFlat(uint32_t mode, const int* xy, int vertices) {
-    if (vertices <= 0) return;
+    if (vertices <= 0 || g_rec.skip_draws) return;
     // The list keeps vertices as floats, exact up to 2^24.
     for (int i = 0; i < vertices * 2 && Recording(); ++i)
         if (xy[i] >= (1 << 24) || xy[i] <= -(1 << 24)) FrameRecordSync();

@@ -38,6 +38,11 @@ FrameChanges FrameRecordFinish();
 void FrameRecordSwitch(bool on);
 bool FrameRecording();
 
+// Switched on, draws (textured quads, points, lines, boxes) go nowhere while every state
+// change still reaches OpenGL: for headless runs where nobody sees a pixel and nothing read
+// back from the screen feeds anything but pictures.
+void FrameRecordSkipDraws(bool skip);
+
 // Figures of the frames finished so far, for benchmarks and tests.
 struct FrameRecordStats {
     long frames = 0;     // frames finished

@@ -332,6 +332,24 @@ void HeadlessSetFrameInterval(double ms) {
     g_headless.frame_interval_ms = ms;
 }
 
+HeadlessPoint HeadlessWhere() {
+    const Headless& h = g_headless;
+    return {h.now_ms,       h.frame, h.segment,          h.keys, h.taps, h.pad,
+            h.pad_attached, h.mouse, h.frame_interval_ms};
+}
+void HeadlessGoBack(const HeadlessPoint& p) {
+    Headless& h = g_headless;
+    h.now_ms = p.now_ms;
+    h.frame = p.frame;
+    h.segment = p.segment;
+    h.keys = p.keys;
+    h.taps = p.taps;
+    h.pad = p.pad;
+    h.pad_attached = p.pad_attached;
+    h.mouse = p.mouse;
+    h.frame_interval_ms = p.frame_interval_ms;
+}
+
 long HeadlessFrame() {
     return g_headless.frame;
 }

@@ -27,6 +27,8 @@
 // names one: PadUp, PadRight, PadDown, PadLeft, PadA, PadB, PadX, PadY, PadL, PadR,
 // PadSelect, PadStart, PadGuide.
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -43,6 +45,9 @@ struct HeadlessOptions {
     // box), for runs where nobody looks at the pictures and the software renderer's filling
     // would be most of the time.
     bool fill_pixels = true;
+    // false: nothing is drawn at all (the state changes still go to OpenGL), for runs whose
+    // play never depends on a pixel: the replay check, and headless play without --pictures.
+    bool draws = true;
     // true: the frames go to a real window as they would without headless play (drawn only
     // where they changed, presented), on the virtual clock; for tests that compare what is
     // shown without waiting for real time.
@@ -82,6 +87,22 @@ struct HeadlessMouse {
     int wheel = 0;
 };
 HeadlessMouse HeadlessMouseState();
+
+// Where headless play stands: clock, frame count, script position, keys, pad and mouse. A run
+// that plays several checks puts it back before each (the options and the script stay).
+struct HeadlessPoint {
+    double now_ms = 0;
+    long frame = -1;
+    size_t segment = 0;
+    std::array<uint8_t, 256> keys{};
+    std::array<uint8_t, 256> taps{};
+    uint32_t pad = 0;
+    bool pad_attached = false;
+    HeadlessMouse mouse;
+    double frame_interval_ms = 0;
+};
+HeadlessPoint HeadlessWhere();
+void HeadlessGoBack(const HeadlessPoint& point);
 
 // The key wait of headless play: frames pass until the script holds a key; past the limit
 // the program stops with a runtime error and a log line saying so.

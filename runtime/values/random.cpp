@@ -112,6 +112,13 @@ void SeedRandom(uint32_t seed) {
     g_generator.Init(words);
 }
 
+IsaacGenerator RandomGeneratorCopy() {
+    return g_generator;
+}
+void RestoreRandomGenerator(const IsaacGenerator& copy) {
+    g_generator = copy;
+}
+
 double Random(double n) {
     if (!(n >= 1.0)) return 0;
     // Past the 32-bit range every output already fits; the cap keeps the truncation defined.

@@ -25,6 +25,11 @@ class IsaacGenerator {
     uint32_t counter_ = 0;
 };
 
+// The runtime's generator as it stands, and putting it back (a run that plays several checks
+// starts each from the same draws).
+IsaacGenerator RandomGeneratorCopy();
+void RestoreRandomGenerator(const IsaacGenerator& copy);
+
 // Seeds the runtime's generator (start-up passes the millisecond clock, truncated).
 void SeedRandom(uint32_t seed);
 

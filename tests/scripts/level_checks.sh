@@ -10,7 +10,7 @@
 #   replays  every line of the replay file (or the lines of the maps named), played through
 #            the real main loop of the game (PROGRAM) headless, finishes its level, also in
 #            turbo with the view turned, where every cell's points are doubled; with map 0,
-#            so does the demonstration's line of the settings
+#            so does the demonstration's line of the settings (all in one replay list)
 set -u
 check="$1"
 source_dir="$2"
@@ -40,17 +40,39 @@ doc)
 replays)
   # The software renderer's drawing threads only cost time here: the check draws no pixels.
   export LP_NUM_THREADS=0
-  # A copy of the media set: finishing a level writes records and replays.
+  # A copy of the media set: the checks run from it (viewing a replay writes nothing).
   cp -r "$source_dir/media/Media" "$tmp/Media"
   wanted=("$@")
   if [ "${#wanted[@]}" -eq 0 ]; then
     maps=$(wc -l < "$source_dir/media/Media/Zolv-sch1-mappe.txt")
     wanted=($(seq 0 $((maps - 1))))
   fi
-  failed=0
+  # One run of the program plays every check: per map its line, then its line in turbo with
+  # the view turned once; the demonstration's line last.
+  demo_wanted=0
+  [[ " ${wanted[*]} " == *" 0 "* ]] && demo_wanted=1
+  tr -d '\r' < "$source_dir/media/Media/Zolv-sch1-memo.txt" > "$tmp/memo"
+  : > "$tmp/list"
   for m in "${wanted[@]}"; do
-    line=$(sed -n "$((m + 1))p" "$source_dir/media/Media/Zolv-sch1-memo.txt" | tr -d '\r')
-    report=$(SDL_AUDIODRIVER=dummy "$program" --replay-check "$m" "$line" --dir "$tmp" 2>&1)
+    line=$(sed -n "$((m + 1))p" "$tmp/memo")
+    printf '%s 0 0 %s\n%s 1 1 %s\n' "$m" "$line" "$m" "$line" >> "$tmp/list"
+  done
+  if [ "$demo_wanted" -eq 1 ]; then
+    demo=$(sed -n 's/^=SETTA DEMO *//p' "$source_dir/media/Media/Zolv-dat2.txt" | tr -d '\r')
+    printf '0 0 0 %s\n' "$demo" >> "$tmp/list"
+  fi
+  SDL_AUDIODRIVER=dummy "$program" --replay-list "$tmp/list" --dir "$tmp" > "$tmp/reports" 2>&1
+  status=$?
+  # Each line's report ends with an empty line: report k goes to reports.k.
+  awk -v out="$tmp/reports." 'BEGIN { k = 1 } /^$/ { k++; next } { print > (out k) }' \
+    "$tmp/reports"
+  report_of() { cat "$tmp/reports.$1" 2> /dev/null; }
+  failed=0
+  k=1
+  for m in "${wanted[@]}"; do
+    report=$(report_of $k)
+    turbo=$(report_of $((k + 1)))
+    k=$((k + 2))
     if ! grep -qx 'finished=1' <<< "$report"; then
       echo "map $m: the replay line does not finish through the main loop"
       echo "$report" | head -n 8
@@ -58,8 +80,6 @@ replays)
     else
       echo "map $m: $(grep -E '^(steps|points|frames)=' <<< "$report" | tr '\n' ' ')"
     fi
-    turbo=$(SDL_AUDIODRIVER=dummy "$program" --replay-check "$m" "$line" --turbo --rotation 1 \
-      --dir "$tmp" 2>&1)
     if ! grep -qx 'finished=1' <<< "$turbo"; then
       echo "map $m: turbo at rotation 1 does not finish"
       failed=1
@@ -70,9 +90,8 @@ replays)
       { echo "map $m: turbo does not double the points"; failed=1; }
   done
   # The demonstration plays map 0 from the settings' own line, with its information stops.
-  if [[ " ${wanted[*]} " == *" 0 "* ]]; then
-    demo=$(sed -n 's/^=SETTA DEMO *//p' "$source_dir/media/Media/Zolv-dat2.txt" | tr -d '\r')
-    report=$(SDL_AUDIODRIVER=dummy "$program" --replay-check 0 "$demo" --dir "$tmp" 2>&1)
+  if [ "$demo_wanted" -eq 1 ]; then
+    report=$(report_of $k)
     if ! grep -qx 'finished=1' <<< "$report"; then
       echo "the demonstration line '$demo' does not finish map 0"
       failed=1
@@ -80,7 +99,11 @@ replays)
       echo "demonstration: $(grep -E '^(steps|points|frames)=' <<< "$report" | tr '\n' ' ')"
     fi
   fi
-  [ "$failed" -eq 0 ] || exit 1
+  if [ "$failed" -ne 0 ] || [ "$status" -ne 0 ]; then
+    echo "the replay list ended with status $status; its last lines:"
+    tail -n 4 "$tmp/reports" | cut -c1-200
+    exit 1
+  fi
   ;;
 *)
   echo "unknown check $check"; exit 2 ;;

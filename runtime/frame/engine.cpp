@@ -15,6 +15,7 @@
 #include "runtime/gfx/frame_record.h"
 #include "runtime/gfx/gl_engine.h"
 #include "runtime/gfx/gl_state.h"
+#include "runtime/gfx/screen.h"
 #include "runtime/gfx/sprite_atlas.h"
 #include "runtime/headless/headless.h"
 #include "runtime/input/input.h"
@@ -85,6 +86,7 @@ void OnFocus(bool gained) {
     AppendLog(why);
     std::fprintf(stderr, "zolv: %s\n", why.c_str());
     std::fflush(stderr);
+    DestroyLogicalScreen();
     PlatformWindowClose();
     std::_Exit(1);
 }
@@ -94,10 +96,12 @@ void CreateGLWindow(int width, int height, double fps) {
     g_engine.interval = IntervalFor(fps);
     std::string error;
     if (!PlatformWindowOpen(width, height, "Zolv", &error)) FailStart(error);
+    if (!CreateLogicalScreen(width, height))
+        FailStart("the OpenGL context offers no framebuffer objects");
     // Frames are drawn only where they change when the present can show parts of the screen;
     // ZOLV_WHOLE_FRAMES=1 draws every frame whole (to compare).
     const bool shown = !HeadlessActive() || HeadlessSettings().present;
-    FrameRecordSwitch(PlatformPresentsParts() && shown && !Switches().whole_frames);
+    FrameRecordSwitch(PresentsParts() && shown && !Switches().whole_frames);
     FrameRecordSkipDraws(HeadlessActive() && !HeadlessSettings().draws);
     if (!g_engine.software_warned) {
         const SoftwareRenderer kind =
@@ -112,10 +116,7 @@ void CreateGLWindow(int width, int height, double fps) {
         }
     }
     ClearFrame();
-    if (HeadlessActive() && !HeadlessSettings().fill_pixels) {
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(0, 0, 1, 1);
-    }
+    if (HeadlessActive() && !HeadlessSettings().fill_pixels) ConfineDrawingToOnePixel();
     g_engine.screen_w = width;
     g_engine.screen_h = height;
     g_engine.due = Clock();
@@ -130,6 +131,7 @@ void EndGraphics() {
 void CloseEngine() {
     PlatformSetCurrentFolder(GameFolder());
     InputShutdown();
+    DestroyLogicalScreen();
     PlatformWindowClose();
 }
 
@@ -181,7 +183,7 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     RunShutdownAtExit();
     AppendLog("Init GFX");
     PlatformCatchEndSignals();
-    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr, &EndOnSignal});
+    PlatformSetEventHandlers({&OnClose, &OnFocus, nullptr, &EndOnSignal, &ShowLastFrame});
     GfxCreate();
     AddShutdownStep(&EndGraphics);
     CreateGLWindow(g_engine.startup.width, g_engine.startup.height, g_engine.startup.fps);
@@ -254,8 +256,7 @@ double FrameWait() {
         // Nobody looks: nothing is presented and the due time comes at once. The frame's
         // drawing is still finished, so the renderer frees what it used (without a present
         // nothing else flushes it, and a software renderer keeps every frame's work).
-        glFinish();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        FinishUnshownFrame();
         const double t0 = Clock();
         HeadlessSetFrameInterval(g_engine.interval);
         if (g_engine.due > t0) HeadlessAdvanceMs(g_engine.due - t0);
@@ -264,9 +265,9 @@ double FrameWait() {
     }
     const FrameChanges changes = FrameRecordFinish();
     if (changes.whole)
-        PlatformPresent();
+        PresentScreen();
     else
-        PlatformPresentParts(changes.rects.data(), static_cast<int>(changes.rects.size()));
+        PresentScreenParts(changes.rects.data(), static_cast<int>(changes.rects.size()));
     FrameRecordBegin(PlatformLogicalWidth(), PlatformLogicalHeight());
     RecClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
@@ -345,7 +346,7 @@ void SetDisplayMode(int width, int height, int fullscreen) {
     FlushBatch();
     if (width <= 0) width = g_engine.screen_w;
     if (height <= 0) height = g_engine.screen_h;
-    PlatformResizeLogicalScreen(width, height);
+    ResizeLogicalScreen(width, height);
     SwitchDisplay(fullscreen != 0);
     g_engine.screen_w = PlatformLogicalWidth();
     g_engine.screen_h = PlatformLogicalHeight();

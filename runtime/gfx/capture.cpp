@@ -7,6 +7,7 @@
 #include "runtime/base/log.h"
 #include "runtime/gfx/draw2d.h"
 #include "runtime/gfx/gl_draw.h"
+#include "runtime/gfx/screen.h"
 #include "runtime/gfx/sprite_atlas.h"
 #include "runtime/gfx/texture_io.h"
 #include "runtime/platform/gl_ext.h"
@@ -80,7 +81,7 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
         // Learnt from the logical screen, whatever target is being drawn on now.
         const bool on_target =
             g->active_target >= 0 && g->targets[g->active_target].renderbuffer_width != 0;
-        if (on_target) PlatformBindLogicalScreen();
+        if (on_target) BindLogicalScreen();
         GLint bits = 0;
         glGetIntegerv(GL_ALPHA_BITS, &bits);
         g->screen_alpha_bits = bits;
@@ -157,7 +158,7 @@ void CreateOffscreen(int target, int n, int w, int h) {
     if (g->active_target >= 0 && g->targets[g->active_target].renderbuffer_width != 0)
         gl.BindFramebuffer(GL_FRAMEBUFFER, g->targets[g->active_target].framebuffer);
     else
-        PlatformBindLogicalScreen();
+        BindLogicalScreen();
     if (complete) {
         t.renderbuffer_width = tw;
         t.renderbuffer_height = th;
@@ -175,7 +176,7 @@ void LeaveTarget() {
     const OffscreenTarget& t = g->targets[g->active_target];
     g->active_target = -1;
     if (t.renderbuffer_width != 0) {
-        PlatformBindLogicalScreen();
+        BindLogicalScreen();
         Gl().BindRenderbuffer(GL_RENDERBUFFER, 0);
     } else {
         // The target was drawn on the screen's top-left corner: keep it, put the screen back.

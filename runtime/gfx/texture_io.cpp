@@ -61,9 +61,11 @@ void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h) 
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, tx, ty, x, y, w, h);
 }
 
-void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out) {
+void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out, int row_length) {
     FlushBatch();
     glPixelStorei(GL_PACK_ALIGNMENT, order == PixelOrder::kRgb ? 1 : 4);
+    glPixelStorei(GL_PACK_ROW_LENGTH, row_length);
     glReadPixels(x, y, w, h, Format(order), GL_UNSIGNED_BYTE, out);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
 }

@@ -22,5 +22,5 @@ void WriteTexture(uint32_t name, int w, int h, PixelOrder order, const void* tex
 // with their lower-left corner at (tx, ty).
 void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h);
 // Reads w x h pixels at (x, y) of the framebuffer being read (y from the bottom) into `out`,
-// rows from the bottom.
-void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out);
+// rows from the bottom, `row_length` pixels apart (0: w).
+void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out, int row_length = 0);

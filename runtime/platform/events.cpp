@@ -19,7 +19,7 @@ void HandleEvent(const SDL_Event& e) {
                 if (h.on_close) h.on_close();
             } else if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                        e.window.event == SDL_WINDOWEVENT_EXPOSED) {
-                ShowLastFrame();
+                if (h.on_expose) h.on_expose();
             } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 Parts().has_focus = true;
                 if (h.on_focus) h.on_focus(true);

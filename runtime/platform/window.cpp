@@ -110,7 +110,7 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
     }
     SDL_GL_SetSwapInterval(0);  // the runtime paces frames itself
     LoadGlExt();
-    if (!GlFunctions().framebuffer_objects || !CreateScreen(width, height)) {
+    if (!g_gl.framebuffer_objects) {
         if (error) *error = "the OpenGL context offers no framebuffer objects";
         PlatformWindowClose();
         return false;
@@ -120,6 +120,8 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     Parts().cpu_present = ClassifyRenderer(PlatformRenderer(), false) == SoftwareRenderer::kQuiet &&
                           !Switches().gl_present;
+    Parts().logical_w = width;
+    Parts().logical_h = height;
     FitWindowTo(width, height);
     if (!Parts().never_show) SDL_ShowWindow(Parts().window);
     Parts().has_focus = true;
@@ -128,7 +130,6 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
 
 void PlatformWindowClose() {
     if (Parts().context) {
-        DestroyScreen();
         SDL_GL_DeleteContext(Parts().context);
         Parts().context = nullptr;
     }
@@ -164,7 +165,7 @@ bool PlatformSetFullscreen(bool fullscreen) {
     if (SDL_SetWindowFullscreen(Parts().window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) !=
         0)
         return false;
-    if (!fullscreen) FitWindowTo(Parts().screen.width, Parts().screen.height);
+    if (!fullscreen) FitWindowTo(Parts().logical_w, Parts().logical_h);
     return true;
 }
 
@@ -173,12 +174,31 @@ bool PlatformIsFullscreen() {
            (SDL_GetWindowFlags(Parts().window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
 }
 
-bool PlatformResizeLogicalScreen(int width, int height) {
-    if (!Parts().window || width <= 0 || height <= 0) return false;
-    if (width == Parts().screen.width && height == Parts().screen.height) return true;
-    if (!CreateScreen(width, height)) return false;
+void PlatformSetLogicalSize(int width, int height) {
+    if (width == Parts().logical_w && height == Parts().logical_h) return;
+    Parts().logical_w = width;
+    Parts().logical_h = height;
     FitWindowTo(width, height);
-    return true;
+}
+
+int PlatformLogicalWidth() {
+    return Parts().logical_w;
+}
+int PlatformLogicalHeight() {
+    return Parts().logical_h;
+}
+
+bool PlatformCpuPresent() {
+    return Parts().cpu_present;
+}
+
+void PlatformDrawableSize(int* width, int* height) {
+    *width = *height = 0;
+    if (Parts().window) SDL_GL_GetDrawableSize(Parts().window, width, height);
+}
+
+void PlatformSwapWindow() {
+    if (Parts().window) SDL_GL_SwapWindow(Parts().window);
 }
 
 std::string PlatformRenderer() {

@@ -1,10 +1,8 @@
-// The window, its OpenGL context and the logical screen, and event pumping (window.cpp,
-// logical_screen.cpp, events.cpp; the scaling itself is in scaler.h).
-//
-// The game draws into the logical screen: an off-screen framebuffer of exactly the client
-// size it asked for (RGB colour, no alpha channel, depth and stencil). Presenting scales it
-// to the real window by the largest whole factor that fits, nearest-neighbour, centred on
-// black. The window may be resized and toggled to full-screen desktop (Alt+Enter, F11).
+// The window and its OpenGL context, the processor's present into it, and event pumping
+// (window.cpp, window_surface.cpp, events.cpp; the scaling itself is in scaler.h). The logical
+// screen the game draws on is the drawing layer's (runtime/gfx/screen.h); this layer knows its
+// size, fits the window to it and shows the pictures it is given. The window may be resized
+// and toggled to full-screen desktop (Alt+Enter, F11).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -17,6 +15,7 @@ struct PlatformEventHandlers {
     void (*on_focus)(bool gained) = nullptr;        // keyboard focus gained or lost
     void (*on_key)(int code, bool down) = nullptr;  // game key code, after the table update
     void (*on_end_signal)() = nullptr;              // an end signal caught (signals.h)
+    void (*on_expose)() = nullptr;                  // resized or uncovered: show the frame again
 };
 void PlatformSetEventHandlers(const PlatformEventHandlers& handlers);
 
@@ -24,8 +23,8 @@ void PlatformSetEventHandlers(const PlatformEventHandlers& handlers);
 // device that plays into nothing), for runs nobody watches. Call before the window opens.
 void PlatformUseHeadlessDrivers();
 
-// Opens the window with a compatibility-profile context and the logical screen of
-// width x height. On failure returns false and fills `error`.
+// Opens the window for a logical screen of width x height, with a compatibility-profile
+// context offering framebuffer objects. On failure returns false and fills `error`.
 bool PlatformWindowOpen(int width, int height, const std::string& title, std::string* error);
 void PlatformWindowClose();
 bool PlatformWindowIsOpen();
@@ -37,28 +36,26 @@ void PlatformWindowRaise();
 bool PlatformSetFullscreen(bool fullscreen);
 bool PlatformIsFullscreen();
 
-// Changes the logical screen's size; the window is resized to fit it when windowed.
-bool PlatformResizeLogicalScreen(int width, int height);
+// The logical screen's size, set by the drawing layer when it makes the screen (the mouse is
+// mapped onto it); a new size fits the window to it when windowed.
+void PlatformSetLogicalSize(int width, int height);
 int PlatformLogicalWidth();
 int PlatformLogicalHeight();
 
-// Makes the logical screen the draw and read target again.
-void PlatformBindLogicalScreen();
-unsigned PlatformLogicalFramebuffer();
-
-// Scales the logical screen into the window and shows it. The game then draws on a logical
-// screen that is bound and is to be cleared: the other of two (holding the frame before last)
-// where a GPU scales the picture, the same one where the processor does.
-void PlatformPresent();
-// Whether the processor scales the picture (under a software renderer): then a present can
-// show parts of the logical screen, and the logical screen keeps the frame presented.
-bool PlatformPresentsParts();
-// Shows only these rectangles of the logical screen; the rest of the window keeps the frame
-// shown before. Presents the whole screen where parts cannot be shown.
-void PlatformPresentParts(const PresentRect* rects, int count);
-// The last presented frame as the processor's present keeps it (BGRA words, bottom row first;
-// empty where a GPU presents).
-const std::vector<uint32_t>& PlatformPresentedFrame();
+// Whether the processor puts the picture into the window: under a software renderer, unless
+// ZOLV_GL_PRESENT is set (chosen when the window opens). A GPU blits and swaps instead.
+bool PlatformCpuPresent();
+// Scales rectangles of `picture` (w x h BGRA words, bottom row first; all of it when `rects`
+// is null), given in OpenGL's terms, by a whole factor into the window's own framebuffer and
+// shows them; a new or resized window surface gets the whole picture. False when that cannot
+// be done (no framebuffer, another pixel format, a window smaller than the picture).
+bool PlatformShowPicture(const std::vector<uint32_t>& picture, int w, int h,
+                         const PresentRect* rects, int count);
+// The next picture shown goes in whole.
+void PlatformForgetShownPicture();
+// The window's drawable size in pixels, and the buffer swap after a blit into it.
+void PlatformDrawableSize(int* width, int* height);
+void PlatformSwapWindow();
 
 // Dispatches one pending event; false when none was pending. An end signal caught is answered
 // first, through on_end_signal.

@@ -12,6 +12,7 @@
 #include "runtime/base/log.h"
 #include "runtime/frame/engine.h"
 #include "runtime/gfx/gl_state.h"
+#include "runtime/gfx/screen.h"
 #include "runtime/gfx/texture_io.h"
 #include "runtime/platform/window.h"
 #include "support/scratch_files.h"
@@ -39,7 +40,7 @@ RgbImage ReadScreen() {
     img.height = PlatformLogicalHeight();
     std::vector<uint8_t> raw(size_t(img.width) * img.height * 3);
     FlushBatch();
-    PlatformBindLogicalScreen();
+    BindLogicalScreen();
     ReadPixels(0, 0, img.width, img.height, PixelOrder::kRgb, raw.data());
     img.rgb.resize(raw.size());
     const size_t row = size_t(img.width) * 3;

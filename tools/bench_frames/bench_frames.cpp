@@ -51,6 +51,7 @@
 #include "runtime/frame/engine.h"
 #include "runtime/gfx/draw2d.h"
 #include "runtime/gfx/frame_record.h"
+#include "runtime/gfx/screen.h"
 #include "runtime/headless/headless.h"
 #include "runtime/input/input.h"
 #include "runtime/platform/folders.h"
@@ -238,10 +239,10 @@ double CpuMs() {
 // present keeps it; 0 where a GPU presents.
 uint64_t PresentedHash() {
     uint64_t hash = 1469598103934665603ull;
-    for (uint32_t pixel : PlatformPresentedFrame()) {
+    for (uint32_t pixel : PresentedFrame()) {
         for (int k = 0; k < 3; ++k) hash = (hash ^ ((pixel >> (8 * k)) & 0xFF)) * 1099511628211ull;
     }
-    return PlatformPresentedFrame().empty() ? 0 : hash;
+    return PresentedFrame().empty() ? 0 : hash;
 }
 
 void RunScene(const Scene& scene, int frames, const std::string& dump, std::FILE* hashes) {

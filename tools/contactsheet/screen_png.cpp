@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "runtime/gfx/gl_state.h"
+#include "runtime/gfx/screen.h"
 #include "runtime/gfx/texture_io.h"
 #include "runtime/platform/window.h"
 
 bool SaveScreenPng(const std::string& path) {
     FlushBatch();
-    PlatformBindLogicalScreen();
+    BindLogicalScreen();
     const int w = PlatformLogicalWidth();
     const int h = PlatformLogicalHeight();
     std::vector<uint8_t> pixels(static_cast<size_t>(w) * h * 3);

@@ -8,6 +8,7 @@
 
 #include "gfx_fixture.h"
 #include "runtime/gfx/fonts.h"
+#include "runtime/gfx/screen.h"
 #include "runtime/platform/window.h"
 
 namespace {
@@ -121,16 +122,16 @@ TEST_F(GfxTest, SpritesShowTheirLatestPictureWhereverTheyAreKept) {
 
 TEST_F(GfxTest, EachFrameStartsClearOnEitherScreen) {
     FillBox(10, 10, 20, 20, kWhite);
-    const unsigned first = PlatformLogicalFramebuffer();
+    const unsigned first = LogicalFramebuffer();
     // A GPU's present hands the other of two framebuffers over; the processor's keeps one.
-    const bool two = !PlatformPresentsParts();
+    const bool two = !PresentsParts();
     ShowFrame();
     if (two) {
-        EXPECT_NE(PlatformLogicalFramebuffer(), first) << "the next frame is drawn on the other";
+        EXPECT_NE(LogicalFramebuffer(), first) << "the next frame is drawn on the other";
     }
     EXPECT_EQ(ReadScreen().Colour(15, 15), 0u);
     ShowFrame();
-    EXPECT_EQ(PlatformLogicalFramebuffer(), first);
+    EXPECT_EQ(LogicalFramebuffer(), first);
     EXPECT_EQ(ReadScreen().Colour(15, 15), 0u) << "nothing left of the frame before last";
     MakeBoxSprite(1, 8, 8, kRed);
     DrawSprite(1, 0, 0);

@@ -354,6 +354,7 @@ EntryPoint MenuLoop() {
         return EntryPoint::kMenuLoop;
     }
     OneStepPerTap();
+    OneEditorSwitchPerPress();
     // F2 opens the player's options (not while a name is being edited).
     static bool options_key_was_down = true;
     const bool options_key = KeyDown(kKeyF2) != 0;

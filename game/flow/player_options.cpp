@@ -275,6 +275,20 @@ EntryPoint OptionsScreen() {
     return EntryPoint::kMenuSetUp;
 }
 
+void OneEditorSwitchPerPress() {
+    static bool held_both = false;
+    const bool both = tasl == 1 && tasr == 1;
+    if (!g_options.one_step) {
+        held_both = both;
+        return;
+    }
+    if (both && held_both) {
+        tasl = 0;
+        tasr = 0;
+    }
+    held_both = both;
+}
+
 void OneStepPerTap() {
     static int held_dir = -1, held_lr = 0;
     static double since = 0;

@@ -35,5 +35,8 @@ EntryPoint OptionsScreen();
 // With one step per tap on, after Tasti: a direction or view turn held since the last read
 // counts once, and a direction repeats only after a hold of about a third of a second.
 void OneStepPerTap();
+// With one step per tap on, in the menu: L and R held together switch the editor once per
+// press, not at every reading of the keys while held.
+void OneEditorSwitchPerPress();
 
 }  // namespace game

@@ -128,6 +128,19 @@ one_step)
       esac
     done
   done
+  # L and R held together in the menu for 10 of its readings: off, the editor switches at
+  # every reading (ten times, ending off); on, once per press (ending on).
+  for option in off on; do
+    fresh
+    say "wait 20" "press Space" "wait 3"
+    [ "$option" = on ] && say "press F2" "wait 2" "press Right" "wait 2" "press Esc" "wait 3"
+    say "hold Q+W 10" "wait 3" "end"
+    run
+    want=0
+    [ "$option" = on ] && want=1
+    [ "$(field editor)" = "$want" ] ||
+      fail "L and R held with one step per tap $option: editor $(field editor), not $want"
+  done
   ;;
 pad)
   # A game pad alone on level 3: B held with X undoes (once however long the pair is held),

@@ -97,7 +97,8 @@ void DrawPlayFrame() {
     AidsDraw();
     reinizia = AttemptFailure();
     if (reinizia != 0) ScriveTESTO(testi_Str(reinizia + 9, lingua), 20, 100, 24, 2);
-    if (name_frames > 0 && reinizia == 0 && editor == 0) {
+    // Not while a replay is viewed: its blinking label stands where the name would.
+    if (name_frames > 0 && reinizia == 0 && editor == 0 && rivede != 1) {
         --name_frames;
         DrawLevelName(map, 160, 30, 300);
     }

@@ -1,5 +1,6 @@
 #include "game/screen/help_overlay.h"
 
+#include "game/flow/player_options.h"
 #include "game/screen/extra_texts.h"
 #include "game/screen/screen_helpers.h"
 #include "game/state/game_state.h"
@@ -96,6 +97,8 @@ template <size_t N>
 std::vector<std::string> Lines(const char* heading, const HelpEntry (&entries)[N]) {
     std::vector<std::string> lines{ExtraText(heading)};
     for (const HelpEntry& e : entries) {
+        // Undo, redo and hints are not offered to a player who switched them off.
+        if (std::string(e.text_key) == "HELP_PLAY_AIDS" && !CurrentOptions().aids) continue;
         std::string keys = KeysLine(e.controls);
         if (e.pad) {
             std::string pad = e.pad;

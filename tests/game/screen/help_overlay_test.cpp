@@ -2,10 +2,12 @@
 // every line on the 320 x 240 screen, and the play help naming the aids' keys and pad pairs.
 #include "game/screen/help_overlay.h"
 
+#include "game/flow/player_options.h"
 #include "game/maps/settings_file.h"
 #include "game/media_folder.h"
 #include "game/screen/extra_texts.h"
 #include "game/state/game_state.h"
+#include "runtime/values/line_file.h"
 
 namespace {
 
@@ -63,6 +65,26 @@ TEST_F(HelpShipped, PlayHelpNamesTheAidKeysAndThePadPairs) {
         EXPECT_EQ(lines[i + 1], "UNDO / REDO / NEXT MOVE");
     }
     EXPECT_TRUE(found);
+}
+
+TEST_F(HelpShipped, AidsSwitchedOffAreNotOffered) {
+    game::lingua = 1;
+    game::nome_Str = "ABC";
+    game::ApplyPlayerOptions();  // the shipped keys, for a valid line
+    // The player's options line with undo and hints off, then on again.
+    for (const bool aids : {false, true}) {
+        game::PlayerOptions o = game::CurrentOptions();
+        o.aids = aids;
+        WriteFileLine(TextValue("Media/Zolv-opzioni.txt"), 0,
+                      TextValue(game::OptionsLine("ABC", o).c_str()));
+        FlushLineFile();
+        game::ApplyPlayerOptions();
+        ASSERT_EQ(game::CurrentOptions().aids, aids);
+        bool listed = false;
+        for (const std::string& line : game::HelpLines(game::HelpScreen::kPlay))
+            listed = listed || line == "UNDO / REDO / NEXT MOVE";
+        EXPECT_EQ(listed, aids) << "aids " << (aids ? "on" : "off");
+    }
 }
 
 }  // namespace

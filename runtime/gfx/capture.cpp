@@ -7,6 +7,7 @@
 #include "runtime/base/log.h"
 #include "runtime/gfx/draw2d.h"
 #include "runtime/gfx/gl_draw.h"
+#include "runtime/gfx/pipeline.h"
 #include "runtime/gfx/screen.h"
 #include "runtime/gfx/sprite_atlas.h"
 #include "runtime/gfx/texture_io.h"
@@ -20,26 +21,25 @@ struct Rgb {
 
 // Draws one opaque pixel at (x, y) of the current target and leaves the drawing state as found.
 void PutPixel(int x, int y, Rgb c) {
-    const GLboolean blend = glIsEnabled(GL_BLEND);
-    GLfloat colour[4];
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_ALPHA_TEST);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glTranslatef(0.375f, 0.375f, 0);
-    glMatrixMode(GL_MODELVIEW);
-    glColor4ub(c.r, c.g, c.b, 255);
-    glBegin(GL_POINTS);
-    glVertex2i(x, y);
-    glEnd();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_ALPHA_TEST);
-    if (blend) glEnable(GL_BLEND);
-    glColor4fv(colour);
+    const bool blend = PipeEnabled(GL_BLEND);
+    float colour[4];
+    PipeCurrentColour(colour);
+    PipeDisable(GL_BLEND);
+    PipeDisable(GL_TEXTURE_2D);
+    PipeDisable(GL_ALPHA_TEST);
+    PipeMatrixMode(GL_PROJECTION);
+    PipePushMatrix();
+    PipeTranslate(0.375f, 0.375f, 0);
+    PipeMatrixMode(GL_MODELVIEW);
+    PipeColourBytes(c.r, c.g, c.b, 255);
+    const float point[2] = {float(x), float(y)};
+    PipeDrawFlat(GL_POINTS, point, 1);
+    PipeMatrixMode(GL_PROJECTION);
+    PipePopMatrix();
+    PipeMatrixMode(GL_MODELVIEW);
+    PipeEnable(GL_ALPHA_TEST);
+    if (blend) PipeEnable(GL_BLEND);
+    PipeColour(colour[0], colour[1], colour[2], colour[3]);
 }
 
 Rgb ReadPixel(int x, int y) {
@@ -82,9 +82,7 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
         const bool on_target =
             g->active_target >= 0 && g->targets[g->active_target].renderbuffer_width != 0;
         if (on_target) BindLogicalScreen();
-        GLint bits = 0;
-        glGetIntegerv(GL_ALPHA_BITS, &bits);
-        g->screen_alpha_bits = bits;
+        g->screen_alpha_bits = PipeAlphaBits();
         if (on_target)
             Gl().BindFramebuffer(GL_FRAMEBUFFER, g->targets[g->active_target].framebuffer);
     }

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 #include "runtime/gfx/gl_check.h"
+#include "runtime/gfx/pipeline.h"
 #include "runtime/platform/gl_ext.h"
 
 namespace {
@@ -229,110 +230,84 @@ Box BoxOf(const float* xy, int vertices, int stride) {
             clamp(std::ceil(hi_x) + 1, g_rec.width), clamp(std::ceil(hi_y) + 1, g_rec.height)};
 }
 
-void DrawQuadArray(const float* xyuv, int quads, bool fans) {
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), xyuv);
-    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), xyuv + 2);
-    if (!fans) {
-        glDrawArrays(GL_QUADS, 0, quads * 4);
-    } else if (quads == 1 || !Gl().MultiDrawArrays) {
-        for (int i = 0; i < quads; ++i) glDrawArrays(GL_TRIANGLE_FAN, i * 4, 4);
-    } else {
-        std::vector<GLint> firsts(static_cast<size_t>(quads));
-        std::vector<GLsizei> counts(static_cast<size_t>(quads), 4);
-        for (int i = 0; i < quads; ++i) firsts[static_cast<size_t>(i)] = i * 4;
-        Gl().MultiDrawArrays(GL_TRIANGLE_FAN, firsts.data(), counts.data(), quads);
-    }
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-}
-
-void DrawFlatArray(uint32_t mode, const float* xy, int vertices) {
-    glBegin(mode);
-    for (int i = 0; i < vertices; ++i)
-        glVertex2i(static_cast<GLint>(xy[i * 2]), static_cast<GLint>(xy[i * 2 + 1]));
-    glEnd();
-}
-
 // One command to OpenGL; draws outside `only` (when given) are left out.
 void Play(const FrameList& list, const Op& op, const Box* only) {
     const auto f = [&op](int i) { return static_cast<float>(op.d[static_cast<size_t>(i)]); };
     switch (op.code) {
         case Code::kEnable:
-            glEnable(op.a);
+            PipeEnable(op.a);
             break;
         case Code::kDisable:
-            glDisable(op.a);
+            PipeDisable(op.a);
             break;
         case Code::kBindTexture:
-            glBindTexture(GL_TEXTURE_2D, op.a);
+            PipeBindTexture(op.a);
             break;
         case Code::kTexParameter:
-            glTexParameteri(GL_TEXTURE_2D, op.a, static_cast<GLint>(op.d[0]));
+            PipeTexParameter(op.a, static_cast<int>(op.d[0]));
             break;
         case Code::kFrontFace:
-            glFrontFace(op.a);
+            PipeFrontFace(op.a);
             break;
         case Code::kBlendFunc:
-            glBlendFunc(op.a, op.b);
+            PipeBlendFunc(op.a, op.b);
             break;
         case Code::kColor4f:
-            glColor4f(f(0), f(1), f(2), f(3));
+            PipeColour(f(0), f(1), f(2), f(3));
             break;
         case Code::kColor4ub:
-            glColor4ub(static_cast<GLubyte>(op.a), static_cast<GLubyte>(op.a >> 8),
-                       static_cast<GLubyte>(op.a >> 16), static_cast<GLubyte>(op.a >> 24));
+            PipeColourBytes(static_cast<uint8_t>(op.a), static_cast<uint8_t>(op.a >> 8),
+                            static_cast<uint8_t>(op.a >> 16), static_cast<uint8_t>(op.a >> 24));
             break;
         case Code::kMatrixMode:
-            glMatrixMode(op.a);
+            PipeMatrixMode(op.a);
             break;
         case Code::kPushMatrix:
-            glPushMatrix();
+            PipePushMatrix();
             break;
         case Code::kPopMatrix:
-            glPopMatrix();
+            PipePopMatrix();
             break;
         case Code::kLoadIdentity:
-            glLoadIdentity();
+            PipeLoadIdentity();
             break;
         case Code::kOrtho:
-            glOrtho(op.d[0], op.d[1], op.d[2], op.d[3], op.d[4], op.d[5]);
+            PipeOrtho(op.d[0], op.d[1], op.d[2], op.d[3], op.d[4], op.d[5]);
             break;
         case Code::kTranslate:
-            glTranslatef(f(0), f(1), f(2));
+            PipeTranslate(f(0), f(1), f(2));
             break;
         case Code::kRotate:
-            glRotatef(f(0), f(1), f(2), f(3));
+            PipeRotate(f(0), f(1), f(2), f(3));
             break;
         case Code::kViewport:
-            glViewport(static_cast<GLint>(op.d[0]), static_cast<GLint>(op.d[1]),
-                       static_cast<GLsizei>(op.d[2]), static_cast<GLsizei>(op.d[3]));
+            PipeViewport(static_cast<int>(op.d[0]), static_cast<int>(op.d[1]),
+                         static_cast<int>(op.d[2]), static_cast<int>(op.d[3]));
             break;
         case Code::kCullFace:
-            glCullFace(op.a);
+            PipeCullFace(op.a);
             break;
         case Code::kAlphaFunc:
-            glAlphaFunc(op.a, f(0));
+            PipeAlphaFunc(op.a, f(0));
             break;
         case Code::kShadeModel:
-            glShadeModel(op.a);
+            PipeShadeModel(op.a);
             break;
         case Code::kClearColor:
-            glClearColor(f(0), f(1), f(2), f(3));
+            PipeClearColour(f(0), f(1), f(2), f(3));
             break;
         case Code::kHint:
-            glHint(op.a, op.b);
+            PipeHint(op.a, op.b);
             break;
         case Code::kClear:
-            glClear(op.a);
+            PipeClear(op.a);
             break;
         case Code::kQuads:
         case Code::kFans: {
             const float* xyuv = list.payload.data() + op.first;
             const int quads = static_cast<int>(op.count);
             if (!only) {
-                DrawQuadArray(xyuv, quads, op.code == Code::kFans);
+                PipeDrawQuads(xyuv, quads, op.code == Code::kFans);
                 break;
             }
             std::vector<float>& kept = g_rec.scratch;
@@ -341,13 +316,13 @@ void Play(const FrameList& list, const Op& op, const Box* only) {
                 if (list.boxes[op.box + static_cast<size_t>(q)].Meets(*only))
                     kept.insert(kept.end(), xyuv + q * 16, xyuv + q * 16 + 16);
             if (!kept.empty())
-                DrawQuadArray(kept.data(), static_cast<int>(kept.size() / 16),
+                PipeDrawQuads(kept.data(), static_cast<int>(kept.size() / 16),
                               op.code == Code::kFans);
             break;
         }
         case Code::kFlat:
             if (!only || list.boxes[op.box].Meets(*only))
-                DrawFlatArray(op.a, list.payload.data() + op.first, static_cast<int>(op.count));
+                PipeDrawFlat(op.a, list.payload.data() + op.first, static_cast<int>(op.count));
             break;
     }
 }
@@ -522,19 +497,19 @@ FrameChanges FrameRecordFinish() {
         for (size_t i = 0; i < boxes.size(); ++i) {
             const Box& b = boxes[i];
             const bool last = i + 1 == boxes.size();
-            if (!last) glPushAttrib(GL_ALL_ATTRIB_BITS);
-            glEnable(GL_SCISSOR_TEST);
-            glScissor(b.x0, b.y0, b.x1 - b.x0, b.y1 - b.y0);
+            if (!last) PipeSaveState();
+            PipeEnable(GL_SCISSOR_TEST);
+            PipeScissor(b.x0, b.y0, b.x1 - b.x0, b.y1 - b.y0);
             PlayAll(g_rec.current, &b);
-            glDisable(GL_SCISSOR_TEST);
+            PipeDisable(GL_SCISSOR_TEST);
             changes.rects.push_back({b.x0, b.y0, b.x1 - b.x0, b.y1 - b.y0});
             if (last) break;
-            glPopAttrib();
-            glMatrixMode(GL_PROJECTION);
-            glLoadMatrixd(start.projection.back().data());
-            glMatrixMode(GL_MODELVIEW);
-            glLoadMatrixd(start.modelview.back().data());
-            glMatrixMode(start.on_projection ? GL_PROJECTION : GL_MODELVIEW);
+            PipeRestoreState();
+            PipeMatrixMode(GL_PROJECTION);
+            PipeLoadMatrix(start.projection.back().data());
+            PipeMatrixMode(GL_MODELVIEW);
+            PipeLoadMatrix(start.modelview.back().data());
+            PipeMatrixMode(start.on_projection ? GL_PROJECTION : GL_MODELVIEW);
         }
         changes.whole = false;
         ++g_rec.stats.partial;
@@ -557,21 +532,21 @@ void RecEnable(uint32_t cap) {
     if (Recording())
         Push(Code::kEnable, cap);
     else
-        glEnable(cap);
+        PipeEnable(cap);
 }
 void RecDisable(uint32_t cap) {
     SetSlot(Key(kSlotEnable, cap), {0});
     if (Recording())
         Push(Code::kDisable, cap);
     else
-        glDisable(cap);
+        PipeDisable(cap);
 }
 void RecBindTexture(uint32_t name) {
     SetSlot(Key(kSlotTexture), {double(name)});
     if (Recording())
         Push(Code::kBindTexture, name);
     else
-        glBindTexture(GL_TEXTURE_2D, name);
+        PipeBindTexture(name);
 }
 void RecTexParameteri(uint32_t parameter, int value) {
     // Every texture's parameters count as state of every draw: more than needed, never less.
@@ -583,28 +558,28 @@ void RecTexParameteri(uint32_t parameter, int value) {
     if (Recording())
         Push(Code::kTexParameter, parameter).d[0] = value;
     else
-        glTexParameteri(GL_TEXTURE_2D, parameter, value);
+        PipeTexParameter(parameter, value);
 }
 void RecFrontFace(uint32_t mode) {
     SetSlot(Key(kSlotFrontFace), {double(mode)});
     if (Recording())
         Push(Code::kFrontFace, mode);
     else
-        glFrontFace(mode);
+        PipeFrontFace(mode);
 }
 void RecBlendFunc(uint32_t source, uint32_t destination) {
     SetSlot(Key(kSlotBlendFunc), {double(source), double(destination)});
     if (Recording())
         Push(Code::kBlendFunc, source, destination);
     else
-        glBlendFunc(source, destination);
+        PipeBlendFunc(source, destination);
 }
 void RecColor4f(float r, float g, float b, float a) {
     SetSlot(Key(kSlotColour), {0, r, g, b, a});
     if (Recording())
         Push(Code::kColor4f).d = {r, g, b, a, 0, 0};
     else
-        glColor4f(r, g, b, a);
+        PipeColour(r, g, b, a);
 }
 void RecColor4ub(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
     SetSlot(Key(kSlotColour), {1, double(r), double(g), double(b), double(a)});
@@ -612,7 +587,7 @@ void RecColor4ub(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
         Push(Code::kColor4ub,
              uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16 | uint32_t(a) << 24);
     else
-        glColor4ub(r, g, b, a);
+        PipeColourBytes(r, g, b, a);
 }
 void RecMatrixMode(uint32_t mode) {
     g_rec.tracker.on_projection = mode == GL_PROJECTION;
@@ -620,7 +595,7 @@ void RecMatrixMode(uint32_t mode) {
     if (Recording())
         Push(Code::kMatrixMode, mode);
     else
-        glMatrixMode(mode);
+        PipeMatrixMode(mode);
 }
 void RecPushMatrix() {
     auto& stack = g_rec.tracker.Stack();
@@ -628,7 +603,7 @@ void RecPushMatrix() {
     if (Recording())
         Push(Code::kPushMatrix);
     else
-        glPushMatrix();
+        PipePushMatrix();
 }
 void RecPopMatrix() {
     auto& stack = g_rec.tracker.Stack();
@@ -637,7 +612,7 @@ void RecPopMatrix() {
     if (Recording())
         Push(Code::kPopMatrix);
     else
-        glPopMatrix();
+        PipePopMatrix();
 }
 void RecLoadIdentity() {
     g_rec.tracker.Top() = kIdentity;
@@ -645,7 +620,7 @@ void RecLoadIdentity() {
     if (Recording())
         Push(Code::kLoadIdentity);
     else
-        glLoadIdentity();
+        PipeLoadIdentity();
 }
 void RecOrtho(double left, double right, double bottom, double top, double near_, double far_) {
     Matrix o = kIdentity;
@@ -660,7 +635,7 @@ void RecOrtho(double left, double right, double bottom, double top, double near_
     if (Recording())
         Push(Code::kOrtho).d = {left, right, bottom, top, near_, far_};
     else
-        glOrtho(left, right, bottom, top, near_, far_);
+        PipeOrtho(left, right, bottom, top, near_, far_);
 }
 void RecTranslatef(float x, float y, float z) {
     Matrix t = kIdentity;
@@ -672,7 +647,7 @@ void RecTranslatef(float x, float y, float z) {
     if (Recording())
         Push(Code::kTranslate).d = {x, y, z, 0, 0, 0};
     else
-        glTranslatef(x, y, z);
+        PipeTranslate(x, y, z);
 }
 void RecRotatef(float angle, float x, float y, float z) {
     // Only turns about the screen's normal are tracked; any other makes every draw cover the
@@ -693,7 +668,7 @@ void RecRotatef(float angle, float x, float y, float z) {
     if (Recording())
         Push(Code::kRotate).d = {angle, x, y, z, 0, 0};
     else
-        glRotatef(angle, x, y, z);
+        PipeRotate(angle, x, y, z);
 }
 void RecViewport(int x, int y, int width, int height) {
     g_rec.tracker.viewport = {x, y, width, height};
@@ -701,54 +676,54 @@ void RecViewport(int x, int y, int width, int height) {
     if (Recording())
         Push(Code::kViewport).d = {double(x), double(y), double(width), double(height), 0, 0};
     else
-        glViewport(x, y, width, height);
+        PipeViewport(x, y, width, height);
 }
 void RecCullFace(uint32_t mode) {
     SetSlot(Key(kSlotCullFace), {double(mode)});
     if (Recording())
         Push(Code::kCullFace, mode);
     else
-        glCullFace(mode);
+        PipeCullFace(mode);
 }
 void RecAlphaFunc(uint32_t function, float reference) {
     SetSlot(Key(kSlotAlphaFunc), {double(function), reference});
     if (Recording())
         Push(Code::kAlphaFunc, function).d[0] = reference;
     else
-        glAlphaFunc(function, reference);
+        PipeAlphaFunc(function, reference);
 }
 void RecShadeModel(uint32_t mode) {
     SetSlot(Key(kSlotShadeModel), {double(mode)});
     if (Recording())
         Push(Code::kShadeModel, mode);
     else
-        glShadeModel(mode);
+        PipeShadeModel(mode);
 }
 void RecClearColor(float r, float g, float b, float a) {
     SetSlot(Key(kSlotClearColour), {r, g, b, a});
     if (Recording())
         Push(Code::kClearColor).d = {r, g, b, a, 0, 0};
     else
-        glClearColor(r, g, b, a);
+        PipeClearColour(r, g, b, a);
 }
 void RecHint(uint32_t target, uint32_t mode) {
     SetSlot(Key(kSlotHint, target), {double(mode)});
     if (Recording())
         Push(Code::kHint, target, mode);
     else
-        glHint(target, mode);
+        PipeHint(target, mode);
 }
 void RecClear(uint32_t mask) {
     if (Recording())
         Push(Code::kClear, mask);
     else
-        glClear(mask);
+        PipeClear(mask);
 }
 
 void RecDrawQuads(const float* xyuv, int quads, bool fans) {
     if (quads <= 0 || g_rec.skip_draws) return;
     if (!Recording()) {
-        DrawQuadArray(xyuv, quads, fans);
+        PipeDrawQuads(xyuv, quads, fans);
         return;
     }
     FrameList& f = g_rec.current;
@@ -766,9 +741,9 @@ void RecDrawFlat(uint32_t mode, const int* xy, int vertices) {
     for (int i = 0; i < vertices * 2 && Recording(); ++i)
         if (xy[i] >= (1 << 24) || xy[i] <= -(1 << 24)) FrameRecordSync();
     if (!Recording()) {
-        glBegin(mode);
-        for (int i = 0; i < vertices; ++i) glVertex2i(xy[i * 2], xy[i * 2 + 1]);
-        glEnd();
+        std::vector<float>& f = g_rec.scratch;
+        f.assign(xy, xy + vertices * 2);
+        PipeDrawFlat(mode, f.data(), vertices);
         return;
     }
     FrameList& f = g_rec.current;

@@ -3,7 +3,11 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <string>
+
+#include "runtime/base/log.h"
 #include "runtime/gfx/gl_state.h"
+#include "runtime/gfx/pipeline.h"
 #include "runtime/gfx/texture_io.h"
 #include "runtime/platform/gl_ext.h"
 #include "runtime/platform/window.h"
@@ -78,6 +82,11 @@ bool CreateLogicalScreen(int width, int height) {
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     }
+    const char* error = nullptr;
+    if (!PipeStart(&error)) {
+        AppendLog(std::string("CreateLogicalScreen: ") + error);
+        return false;
+    }
     g_screen.drawn = 0;
     g_screen.width = width;
     g_screen.height = height;
@@ -86,6 +95,7 @@ bool CreateLogicalScreen(int width, int height) {
 }
 
 void DestroyLogicalScreen() {
+    PipeStop();
     g_mirror.clear();
     if (!g_screen.fbo[0]) return;
     const GlExt& gl = Gl();

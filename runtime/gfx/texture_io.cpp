@@ -4,20 +4,9 @@
 #include <GL/glext.h>
 
 #include "runtime/gfx/gl_state.h"
+#include "runtime/gfx/pipeline.h"
 
 namespace {
-GLenum Format(PixelOrder order) {
-    switch (order) {
-        case PixelOrder::kRgba:
-            return GL_RGBA;
-        case PixelOrder::kBgra:
-            return GL_BGRA;
-        case PixelOrder::kRgb:
-            break;
-    }
-    return GL_RGB;
-}
-
 // Rows of 4-byte texels are aligned by themselves; the read-back's RGB rows are packed tight.
 void Unpacking() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
@@ -44,7 +33,7 @@ uint32_t NewTexture(int w, int h, TexelFilter filter, TexelWrap wrap, PixelOrder
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, edge);
     ForgetTextureParameters(name);
     Unpacking();
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, Format(order), GL_UNSIGNED_BYTE, texels);
+    PipeTexImage(w, h, order == PixelOrder::kBgra, texels);
     return name;
 }
 
@@ -52,7 +41,7 @@ void WriteTexture(uint32_t name, int w, int h, PixelOrder order, const void* tex
     FlushBatch();
     UseTexture(name);
     Unpacking();
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, Format(order), GL_UNSIGNED_BYTE, texels);
+    PipeTexImage(w, h, order == PixelOrder::kBgra, texels);
 }
 
 void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h) {
@@ -63,9 +52,6 @@ void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h) 
 
 void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out, int row_length) {
     FlushBatch();
-    glPixelStorei(GL_PACK_ALIGNMENT, order == PixelOrder::kRgb ? 1 : 4);
-    glPixelStorei(GL_PACK_ROW_LENGTH, row_length);
-    glReadPixels(x, y, w, h, Format(order), GL_UNSIGNED_BYTE, out);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    PipeReadPixels(x, y, w, h, order == PixelOrder::kBgra, order == PixelOrder::kRgb, out,
+                   row_length);
 }

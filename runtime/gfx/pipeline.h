@@ -1,0 +1,67 @@
+// The drawing state and the draws of the 2D commands, carried out by the pipeline the program
+// is built with (not for game code):
+//   pipeline_fixed.cpp   OpenGL 1.x's fixed functions (the desktop build's default);
+//   pipeline_shader.cpp  two small shaders on OpenGL 3.3 core, OpenGL ES 3.0 or WebGL 2.
+// CMake's ZOLV_RENDERER (fixed or shader) picks one at link time. The calls are named after
+// the fixed functions they stand for and take their enums; both pipelines give the same
+// pixels for them. Only the frame recorder and the texture, capture and screen files call
+// these; everything else draws through draw2d.h.
+#pragma once
+#include <cstdint>
+
+// Called once the context is current, before the first draw: false (with `error`) when the
+// pipeline cannot run on it (a shader that does not compile).
+bool PipeStart(const char** error);
+// Frees what PipeStart made; before the context goes.
+void PipeStop();
+
+// Enables: GL_TEXTURE_2D, GL_ALPHA_TEST, GL_BLEND, GL_CULL_FACE, GL_SCISSOR_TEST, GL_DEPTH_TEST,
+// GL_STENCIL_TEST, GL_DITHER and the fixed functions' own (fog, lighting, smoothing, texture
+// coordinate generation), which the shader pipeline does not have and ignores.
+void PipeEnable(uint32_t cap);
+void PipeDisable(uint32_t cap);
+bool PipeEnabled(uint32_t cap);
+void PipeBindTexture(uint32_t name);
+void PipeTexParameter(uint32_t parameter, int value);
+void PipeFrontFace(uint32_t mode);
+void PipeCullFace(uint32_t mode);
+void PipeBlendFunc(uint32_t source, uint32_t destination);
+// The colour draws are modulated by (flat draws are drawn in).
+void PipeColour(float r, float g, float b, float a);
+void PipeColourBytes(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
+void PipeCurrentColour(float (&rgba)[4]);
+void PipeAlphaFunc(uint32_t function, float reference);
+void PipeShadeModel(uint32_t mode);
+void PipeHint(uint32_t target, uint32_t mode);
+void PipeViewport(int x, int y, int width, int height);
+void PipeScissor(int x, int y, int width, int height);
+void PipeClearColour(float r, float g, float b, float a);
+void PipeClear(uint32_t mask);
+
+// GL_PROJECTION or GL_MODELVIEW, and the matrix calls on the chosen stack.
+void PipeMatrixMode(uint32_t mode);
+void PipePushMatrix();
+void PipePopMatrix();
+void PipeLoadIdentity();
+// 16 values, column-major as OpenGL keeps matrices.
+void PipeLoadMatrix(const double* m);
+void PipeOrtho(double left, double right, double bottom, double top, double near_, double far_);
+void PipeTranslate(float x, float y, float z);
+void PipeRotate(float angle, float x, float y, float z);
+
+// Everything the calls above set except the matrices, kept and put back (one level).
+void PipeSaveState();
+void PipeRestoreState();
+
+// `quads` textured quads of 16 floats (x, y, u, v four times); fans draws each quad as its own
+// triangle fan, else the list is drawn as quads. Texturing is whatever PipeEnable left.
+void PipeDrawQuads(const float* xyuv, int quads, bool fans);
+// Untextured GL_POINTS, GL_LINES or GL_QUADS of whole-pixel vertices (x, y pairs).
+void PipeDrawFlat(uint32_t mode, const float* xy, int vertices);
+
+// Texels in and pixels out, 4 bytes a texel red or blue first (bgra), or 3 (rgb, read-back
+// only, rows packed tight); rows from the bottom. The bound texture is the one written.
+void PipeTexImage(int w, int h, bool bgra, const void* texels);
+void PipeReadPixels(int x, int y, int w, int h, bool bgra, bool rgb, void* out, int row_length);
+// Bits of alpha the framebuffer being drawn into keeps.
+int PipeAlphaBits();

@@ -1,0 +1,507 @@
+// The drawing pipeline on shaders: OpenGL 3.3 core, OpenGL ES 3.0 and WebGL 2.
+//
+// What the fixed functions kept (texturing on or off, the alpha test, the colour, the two
+// matrix stacks) is kept here and handed to two small shaders as uniforms; the rest (blending,
+// culling, the scissor, viewport and clear colour) is OpenGL's own state on every version and
+// goes straight through. The matrices are multiplied in single precision in the fixed
+// functions' own order, quads become two triangles split as a fan, and textures are given and
+// read as RGBA, the one order every version takes: the pixels are those of the fixed
+// functions.
+#ifdef __EMSCRIPTEN__
+#include <GLES3/gl3.h>
+#else
+#define GL_GLEXT_PROTOTYPES 1
+#include <GL/gl.h>
+#include <GL/glext.h>
+#endif
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+#include "runtime/gfx/pipeline.h"
+
+// The fixed functions' names the callers pass, which the shader versions' headers leave out.
+#ifndef GL_QUADS
+#define GL_QUADS 0x0007
+#endif
+#ifndef GL_ALPHA_TEST
+#define GL_ALPHA_TEST 0x0BC0
+#endif
+#ifndef GL_PROJECTION
+#define GL_PROJECTION 0x1701
+#endif
+
+namespace {
+
+using Matrix = std::array<float, 16>;  // column-major
+
+constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+constexpr size_t kStackDepth = 32;
+
+// a * b, each entry summed left to right in single precision.
+Matrix Multiply(const Matrix& a, const Matrix& b) {
+    Matrix p{};
+    for (int i = 0; i < 4; ++i) {
+        const float ai0 = a[i], ai1 = a[4 + i], ai2 = a[8 + i], ai3 = a[12 + i];
+        for (int j = 0; j < 4; ++j)
+            p[j * 4 + i] =
+                ai0 * b[j * 4] + ai1 * b[j * 4 + 1] + ai2 * b[j * 4 + 2] + ai3 * b[j * 4 + 3];
+    }
+    return p;
+}
+
+// What the shaders are told: the fixed functions' state.
+struct Fixed {
+    bool texturing = false;
+    bool alpha_test = false;
+    uint32_t alpha_function = GL_ALWAYS;
+    float alpha_reference = 0;
+    float colour[4] = {1, 1, 1, 1};
+    bool on_projection = false;
+    uint32_t bound = 0;  // the texture bound, for whether a quad is textured
+};
+
+struct Uniforms {
+    GLint mvp = -1, colour = -1, texturing = -1, alpha_function = -1, alpha_reference = -1;
+};
+
+// OpenGL's own state, kept by PipeSaveState.
+struct Saved {
+    Fixed fixed;
+    GLint viewport[4] = {}, scissor[4] = {};
+    GLfloat clear[4] = {};
+    GLint texture = 0, front = GL_CCW, cull = GL_BACK, source = GL_ONE, destination = GL_ZERO;
+    GLboolean enables[7] = {};
+};
+
+constexpr GLenum kPassed[] = {GL_BLEND,        GL_CULL_FACE, GL_SCISSOR_TEST,       GL_DEPTH_TEST,
+                              GL_STENCIL_TEST, GL_DITHER,    GL_POLYGON_OFFSET_FILL};
+
+struct Pipeline {
+    bool started = false;
+    GLuint program = 0, vertex_array = 0, buffer = 0;
+    Uniforms at;
+    Fixed fixed;
+    std::vector<Matrix> projection{kIdentity}, modelview{kIdentity};
+    // What the program was last given, so unchanged uniforms are not sent again.
+    Matrix sent_mvp{};
+    float sent_colour[4] = {-1, -1, -1, -1};
+    int sent_texturing = -1, sent_function = -1;
+    float sent_reference = -1;
+    Saved saved;
+    std::vector<float> vertices;  // x, y, u, v each
+    std::vector<uint8_t> texels;
+} g_pipe;
+
+bool IsPassed(uint32_t cap) {
+    for (GLenum c : kPassed)
+        if (c == cap) return true;
+    return false;
+}
+
+Matrix& Top() {
+    return g_pipe.fixed.on_projection ? g_pipe.projection.back() : g_pipe.modelview.back();
+}
+
+const char* const kVertex = R"(
+layout(location = 0) in vec2 position;
+layout(location = 1) in vec2 texcoord;
+uniform mat4 mvp;
+out vec2 uv;
+void main() {
+    uv = texcoord;
+    gl_Position = mvp * vec4(position, 0.0, 1.0);
+    gl_PointSize = 1.0;
+}
+)";
+
+// alpha_function: the comparison's enum less GL_NEVER (0 never ... 7 always).
+const char* const kFragment = R"(
+uniform sampler2D picture;
+uniform vec4 colour;
+uniform int texturing;
+uniform int alpha_function;
+uniform float alpha_reference;
+in vec2 uv;
+out vec4 fragment;
+void main() {
+    vec4 c = texturing != 0 ? texture(picture, uv) * colour : colour;
+    float a = c.a, r = alpha_reference;
+    bool pass = alpha_function == 7 || (alpha_function == 1 && a < r) ||
+                (alpha_function == 2 && a == r) || (alpha_function == 3 && a <= r) ||
+                (alpha_function == 4 && a > r) || (alpha_function == 5 && a != r) ||
+                (alpha_function == 6 && a >= r);
+    if (!pass) discard;
+    fragment = c;
+}
+)";
+
+bool IsEs() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return version && std::strstr(version, "OpenGL ES") != nullptr;
+}
+
+GLuint Compile(GLenum kind, const char* body, bool es) {
+    const char* head = es ? "#version 300 es\nprecision highp float;\n" : "#version 330 core\n";
+    const char* parts[2] = {head, body};
+    const GLuint shader = glCreateShader(kind);
+    glShaderSource(shader, 2, parts, nullptr);
+    glCompileShader(shader);
+    GLint ok = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (ok != GL_TRUE) {
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+// Brings the program's uniforms up to date for a draw, textured or not.
+void Prepare(bool textured) {
+    Pipeline& p = g_pipe;
+    const Matrix mvp = Multiply(p.projection.back(), p.modelview.back());
+    if (mvp != p.sent_mvp) {
+        glUniformMatrix4fv(p.at.mvp, 1, GL_FALSE, mvp.data());
+        p.sent_mvp = mvp;
+    }
+    if (std::memcmp(p.fixed.colour, p.sent_colour, sizeof p.sent_colour) != 0) {
+        glUniform4fv(p.at.colour, 1, p.fixed.colour);
+        std::memcpy(p.sent_colour, p.fixed.colour, sizeof p.sent_colour);
+    }
+    const int texturing = textured ? 1 : 0;
+    if (texturing != p.sent_texturing) {
+        glUniform1i(p.at.texturing, texturing);
+        p.sent_texturing = texturing;
+    }
+    const int function =
+        p.fixed.alpha_test ? static_cast<int>(p.fixed.alpha_function - GL_NEVER) : 7;
+    if (function != p.sent_function) {
+        glUniform1i(p.at.alpha_function, function);
+        p.sent_function = function;
+    }
+    // The fixed functions clamp the reference to [0, 1].
+    const float reference = std::fmin(std::fmax(p.fixed.alpha_reference, 0.0f), 1.0f);
+    if (reference != p.sent_reference) {
+        glUniform1f(p.at.alpha_reference, reference);
+        p.sent_reference = reference;
+    }
+}
+
+void Draw(GLenum mode) {
+    Pipeline& p = g_pipe;
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(p.vertices.size() * sizeof(float)),
+                 p.vertices.data(), GL_STREAM_DRAW);
+    glDrawArrays(mode, 0, static_cast<GLsizei>(p.vertices.size() / 4));
+}
+
+// A quad's four vertices (4 floats each) as two triangles: 0 1 2 and 0 2 3.
+void AddQuad(const float* q) {
+    std::vector<float>& v = g_pipe.vertices;
+    for (int k : {0, 1, 2, 0, 2, 3}) v.insert(v.end(), q + k * 4, q + k * 4 + 4);
+}
+
+}  // namespace
+
+bool PipeStart(const char** error) {
+    if (error) *error = nullptr;
+    Pipeline& p = g_pipe;
+    if (p.started) return true;
+    const bool es = IsEs();
+    const GLuint vertex = Compile(GL_VERTEX_SHADER, kVertex, es);
+    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, kFragment, es);
+    if (!vertex || !fragment) {
+        if (vertex) glDeleteShader(vertex);
+        if (fragment) glDeleteShader(fragment);
+        if (error) *error = "the drawing shaders do not compile on this OpenGL";
+        return false;
+    }
+    p.program = glCreateProgram();
+    glAttachShader(p.program, vertex);
+    glAttachShader(p.program, fragment);
+    glLinkProgram(p.program);
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(p.program, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        glDeleteProgram(p.program);
+        p.program = 0;
+        if (error) *error = "the drawing shaders do not link on this OpenGL";
+        return false;
+    }
+    glUseProgram(p.program);
+    p.at.mvp = glGetUniformLocation(p.program, "mvp");
+    p.at.colour = glGetUniformLocation(p.program, "colour");
+    p.at.texturing = glGetUniformLocation(p.program, "texturing");
+    p.at.alpha_function = glGetUniformLocation(p.program, "alpha_function");
+    p.at.alpha_reference = glGetUniformLocation(p.program, "alpha_reference");
+    glUniform1i(glGetUniformLocation(p.program, "picture"), 0);
+    glGenVertexArrays(1, &p.vertex_array);
+    glBindVertexArray(p.vertex_array);
+    glGenBuffers(1, &p.buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, p.buffer);
+    glEnableVertexAttribArray(0);
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float),
+                          reinterpret_cast<const void*>(2 * sizeof(float)));
+    p.sent_mvp = Matrix{};
+    p.sent_colour[0] = -1;
+    p.sent_texturing = p.sent_function = -1;
+    p.sent_reference = -1;
+    glUniformMatrix4fv(p.at.mvp, 1, GL_FALSE, p.sent_mvp.data());
+    p.started = true;
+    return true;
+}
+
+void PipeStop() {
+    Pipeline& p = g_pipe;
+    if (!p.started) return;
+    glDeleteBuffers(1, &p.buffer);
+    glDeleteVertexArrays(1, &p.vertex_array);
+    glDeleteProgram(p.program);
+    p.buffer = p.vertex_array = p.program = 0;
+    p.started = false;
+}
+
+void PipeEnable(uint32_t cap) {
+    if (cap == GL_TEXTURE_2D)
+        g_pipe.fixed.texturing = true;
+    else if (cap == GL_ALPHA_TEST)
+        g_pipe.fixed.alpha_test = true;
+    else if (IsPassed(cap))
+        glEnable(cap);
+}
+void PipeDisable(uint32_t cap) {
+    if (cap == GL_TEXTURE_2D)
+        g_pipe.fixed.texturing = false;
+    else if (cap == GL_ALPHA_TEST)
+        g_pipe.fixed.alpha_test = false;
+    else if (IsPassed(cap))
+        glDisable(cap);
+}
+bool PipeEnabled(uint32_t cap) {
+    if (cap == GL_TEXTURE_2D) return g_pipe.fixed.texturing;
+    if (cap == GL_ALPHA_TEST) return g_pipe.fixed.alpha_test;
+    return IsPassed(cap) && glIsEnabled(cap) == GL_TRUE;
+}
+void PipeBindTexture(uint32_t name) {
+    glBindTexture(GL_TEXTURE_2D, name);
+    g_pipe.fixed.bound = name;
+}
+void PipeTexParameter(uint32_t parameter, int value) {
+    glTexParameteri(GL_TEXTURE_2D, parameter, value);
+}
+void PipeFrontFace(uint32_t mode) {
+    glFrontFace(mode);
+}
+void PipeCullFace(uint32_t mode) {
+    glCullFace(mode);
+}
+void PipeBlendFunc(uint32_t source, uint32_t destination) {
+    glBlendFunc(source, destination);
+}
+void PipeColour(float r, float g, float b, float a) {
+    float* c = g_pipe.fixed.colour;
+    c[0] = r;
+    c[1] = g;
+    c[2] = b;
+    c[3] = a;
+}
+void PipeColourBytes(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+    PipeColour(r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f);
+}
+void PipeCurrentColour(float (&rgba)[4]) {
+    std::memcpy(rgba, g_pipe.fixed.colour, sizeof rgba);
+}
+void PipeAlphaFunc(uint32_t function, float reference) {
+    if (function < GL_NEVER || function > GL_ALWAYS) return;
+    g_pipe.fixed.alpha_function = function;
+    g_pipe.fixed.alpha_reference = reference;
+}
+// Flat and smooth shading give the same pixels with one colour a draw; the hints are the fixed
+// functions' own.
+void PipeShadeModel(uint32_t) {}
+void PipeHint(uint32_t, uint32_t) {}
+void PipeViewport(int x, int y, int width, int height) {
+    glViewport(x, y, width, height);
+}
+void PipeScissor(int x, int y, int width, int height) {
+    glScissor(x, y, width, height);
+}
+void PipeClearColour(float r, float g, float b, float a) {
+    glClearColor(r, g, b, a);
+}
+void PipeClear(uint32_t mask) {
+    glClear(mask);
+}
+
+void PipeMatrixMode(uint32_t mode) {
+    g_pipe.fixed.on_projection = mode == GL_PROJECTION;
+}
+void PipePushMatrix() {
+    auto& stack = g_pipe.fixed.on_projection ? g_pipe.projection : g_pipe.modelview;
+    if (stack.size() < kStackDepth) stack.push_back(stack.back());
+}
+void PipePopMatrix() {
+    auto& stack = g_pipe.fixed.on_projection ? g_pipe.projection : g_pipe.modelview;
+    if (stack.size() > 1) stack.pop_back();
+}
+void PipeLoadIdentity() {
+    Top() = kIdentity;
+}
+void PipeLoadMatrix(const double* m) {
+    Matrix& top = Top();
+    for (int i = 0; i < 16; ++i) top[static_cast<size_t>(i)] = static_cast<float>(m[i]);
+}
+void PipeOrtho(double left, double right, double bottom, double top, double near_, double far_) {
+    const float l = float(left), r = float(right), b = float(bottom), t = float(top);
+    const float n = float(near_), f = float(far_);
+    if (l == r || b == t || n == f) return;
+    Matrix o = kIdentity;
+    o[0] = 2.0f / (r - l);
+    o[12] = -(r + l) / (r - l);
+    o[5] = 2.0f / (t - b);
+    o[13] = -(t + b) / (t - b);
+    o[10] = -2.0f / (f - n);
+    o[14] = -(f + n) / (f - n);
+    Top() = Multiply(Top(), o);
+}
+void PipeTranslate(float x, float y, float z) {
+    Matrix& m = Top();
+    for (int i = 0; i < 4; ++i) m[12 + i] = m[i] * x + m[4 + i] * y + m[8 + i] * z + m[12 + i];
+}
+void PipeRotate(float angle, float x, float y, float z) {
+    const float s = static_cast<float>(std::sin(angle * 3.14159265358979323846 / 180.0));
+    const float c = static_cast<float>(std::cos(angle * 3.14159265358979323846 / 180.0));
+    Matrix r = kIdentity;
+    if (x == 0 && y == 0 && z != 0) {
+        r[0] = r[5] = c;
+        r[4] = z < 0 ? s : -s;
+        r[1] = z < 0 ? -s : s;
+    } else {
+        const float length = std::sqrt(x * x + y * y + z * z);
+        if (length == 0) return;
+        x /= length;
+        y /= length;
+        z /= length;
+        const float one_c = 1 - c;
+        r[0] = one_c * x * x + c;
+        r[4] = one_c * x * y - z * s;
+        r[8] = one_c * z * x + y * s;
+        r[1] = one_c * x * y + z * s;
+        r[5] = one_c * y * y + c;
+        r[9] = one_c * y * z - x * s;
+        r[2] = one_c * z * x - y * s;
+        r[6] = one_c * y * z + x * s;
+        r[10] = one_c * z * z + c;
+    }
+    Top() = Multiply(Top(), r);
+}
+
+void PipeSaveState() {
+    Saved& s = g_pipe.saved;
+    s.fixed = g_pipe.fixed;
+    glGetIntegerv(GL_VIEWPORT, s.viewport);
+    glGetIntegerv(GL_SCISSOR_BOX, s.scissor);
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, s.clear);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &s.texture);
+    glGetIntegerv(GL_FRONT_FACE, &s.front);
+    glGetIntegerv(GL_CULL_FACE_MODE, &s.cull);
+    glGetIntegerv(GL_BLEND_SRC_RGB, &s.source);
+    glGetIntegerv(GL_BLEND_DST_RGB, &s.destination);
+    for (size_t i = 0; i < std::size(kPassed); ++i) s.enables[i] = glIsEnabled(kPassed[i]);
+}
+void PipeRestoreState() {
+    const Saved& s = g_pipe.saved;
+    g_pipe.fixed = s.fixed;
+    glViewport(s.viewport[0], s.viewport[1], s.viewport[2], s.viewport[3]);
+    glScissor(s.scissor[0], s.scissor[1], s.scissor[2], s.scissor[3]);
+    glClearColor(s.clear[0], s.clear[1], s.clear[2], s.clear[3]);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(s.texture));
+    glFrontFace(static_cast<GLenum>(s.front));
+    glCullFace(static_cast<GLenum>(s.cull));
+    glBlendFunc(static_cast<GLenum>(s.source), static_cast<GLenum>(s.destination));
+    for (size_t i = 0; i < std::size(kPassed); ++i) {
+        if (s.enables[i])
+            glEnable(kPassed[i]);
+        else
+            glDisable(kPassed[i]);
+    }
+}
+
+void PipeDrawQuads(const float* xyuv, int quads, bool) {
+    if (!g_pipe.started || quads <= 0) return;
+    // A fan of four vertices and a quad are the same two triangles.
+    Prepare(g_pipe.fixed.texturing && g_pipe.fixed.bound != 0);
+    g_pipe.vertices.clear();
+    for (int q = 0; q < quads; ++q) AddQuad(xyuv + q * 16);
+    Draw(GL_TRIANGLES);
+}
+
+void PipeDrawFlat(uint32_t mode, const float* xy, int vertices) {
+    if (!g_pipe.started || vertices <= 0) return;
+    Prepare(false);
+    std::vector<float>& v = g_pipe.vertices;
+    v.clear();
+    auto add = [&v, xy](int i) { v.insert(v.end(), {xy[i * 2], xy[i * 2 + 1], 0.0f, 0.0f}); };
+    if (mode == GL_QUADS) {
+        for (int q = 0; q + 3 < vertices; q += 4)
+            for (int k : {0, 1, 2, 0, 2, 3}) add(q + k);
+        Draw(GL_TRIANGLES);
+        return;
+    }
+    for (int i = 0; i < vertices; ++i) add(i);
+    Draw(mode);
+}
+
+void PipeTexImage(int w, int h, bool bgra, const void* texels) {
+    const void* rgba = texels;
+    if (bgra && texels) {
+        std::vector<uint8_t>& t = g_pipe.texels;
+        const auto* in = static_cast<const uint8_t*>(texels);
+        t.assign(in, in + static_cast<size_t>(w) * h * 4);
+        for (size_t i = 0; i < t.size(); i += 4) std::swap(t[i], t[i + 2]);
+        rgba = t.data();
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+void PipeReadPixels(int x, int y, int w, int h, bool bgra, bool rgb, void* out, int row_length) {
+    if (w <= 0 || h <= 0) return;
+    std::vector<uint8_t>& t = g_pipe.texels;
+    t.resize(static_cast<size_t>(w) * h * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, t.data());
+    const size_t size = rgb ? 3 : 4;
+    const size_t stride = static_cast<size_t>(row_length > 0 ? row_length : w) * size;
+    auto* o = static_cast<uint8_t*>(out);
+    for (int row = 0; row < h; ++row) {
+        const uint8_t* from = t.data() + static_cast<size_t>(row) * w * 4;
+        uint8_t* to = o + static_cast<size_t>(row) * stride;
+        for (int i = 0; i < w; ++i, from += 4, to += size) {
+            to[0] = bgra ? from[2] : from[0];
+            to[1] = from[1];
+            to[2] = bgra ? from[0] : from[2];
+            if (!rgb) to[3] = from[3];
+        }
+    }
+}
+
+int PipeAlphaBits() {
+    GLint framebuffer = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
+    GLint bits = 0;
+#ifdef __EMSCRIPTEN__
+    const GLenum attachment = framebuffer ? GL_COLOR_ATTACHMENT0 : GL_BACK;
+#else
+    const GLenum attachment = framebuffer ? GL_COLOR_ATTACHMENT0 : GL_BACK_LEFT;
+#endif
+    glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
+                                          GL_FRAMEBUFFER_ATTACHMENT_ALPHA_SIZE, &bits);
+    return bits;
+}

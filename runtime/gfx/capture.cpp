@@ -95,11 +95,12 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
         const size_t bytes = static_cast<size_t>(tw) * th * 4;
         if (g->capture_scratch.size() < bytes) g->capture_scratch.resize(bytes);
         uint8_t* p = g->capture_scratch.data();
-        ReadPixels(x, window_y, tw, th, PixelOrder::kBgra, p);
+        // Red first: the order every OpenGL reads and writes without converting.
+        ReadPixels(x, window_y, tw, th, PixelOrder::kRgba, p);
         for (size_t i = 0; i < bytes; i += 4) {
-            if (p[i] == key.b && p[i + 1] == key.g && p[i + 2] == key.r) p[i + 3] = 0;
+            if (p[i] == key.r && p[i + 1] == key.g && p[i + 2] == key.b) p[i + 3] = 0;
         }
-        WriteTexture(s.texture, tw, th, PixelOrder::kBgra, p);
+        WriteTexture(s.texture, tw, th, PixelOrder::kRgba, p);
     }
     UseTexture(0);
     ForgetGlState();

@@ -16,7 +16,21 @@
 namespace {
 
 // What a raw call would change: the binding, the enables, blending, colour, viewport, the
-// matrices and the target.
+// matrices and the target. The shader pipeline keeps the fixed functions' part itself, where
+// no raw call reaches it, and OpenGL keeps its program and vertex arrays.
+#ifdef ZOLV_SHADER_PIPELINE
+constexpr GLenum kInts[] = {
+    GL_TEXTURE_BINDING_2D, GL_BLEND_SRC_RGB,        GL_BLEND_DST_RGB,
+    GL_FRONT_FACE,         GL_CULL_FACE_MODE,       GL_DRAW_FRAMEBUFFER_BINDING,
+    GL_CURRENT_PROGRAM,    GL_VERTEX_ARRAY_BINDING, GL_ARRAY_BUFFER_BINDING};
+const char* const kIntNames[] = {"texture binding", "blend source", "blend destination",
+                                 "front face",      "cull face",    "draw framebuffer",
+                                 "program",         "vertex array", "vertex buffer"};
+constexpr GLenum kEnables[] = {GL_BLEND, GL_SCISSOR_TEST, GL_CULL_FACE, GL_DEPTH_TEST,
+                               GL_STENCIL_TEST};
+const char* const kEnableNames[] = {"blending", "scissor test", "culling", "depth test",
+                                    "stencil test"};
+#else
 constexpr GLenum kInts[] = {GL_TEXTURE_BINDING_2D,
                             GL_MATRIX_MODE,
                             GL_BLEND_SRC,
@@ -37,6 +51,7 @@ const char* const kIntNames[] = {"texture binding",   "matrix mode",     "blend 
 const char* const kEnableNames[] = {"texturing", "blending",   "alpha test",  "scissor test",
                                     "culling",   "depth test", "stencil test"};
 
+#endif
 constexpr size_t kIntCount = sizeof kInts / sizeof kInts[0];
 constexpr size_t kEnableCount = sizeof kEnables / sizeof kEnables[0];
 
@@ -50,17 +65,19 @@ GlSnapshot Take() {
     size_t i = 0;
     for (GLenum e : kInts) glGetIntegerv(e, &s.ints[i++]);
     for (GLenum e : kEnables) s.ints[i++] = glIsEnabled(e);
-    glGetFloatv(GL_CURRENT_COLOR, &s.floats[0]);
     glGetFloatv(GL_COLOR_CLEAR_VALUE, &s.floats[4]);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     for (int k = 0; k < 4; ++k) s.floats[8 + k] = static_cast<GLfloat>(viewport[k]);
+#ifndef ZOLV_SHADER_PIPELINE
+    glGetFloatv(GL_CURRENT_COLOR, &s.floats[0]);
     glGetFloatv(GL_MODELVIEW_MATRIX, &s.floats[12]);
     glGetFloatv(GL_ALPHA_TEST_REF, &s.floats[28]);
     // The projection's first twelve entries tell the 2D projections apart.
     GLfloat projection[16] = {};
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     for (int k = 0; k < 11; ++k) s.floats[29 + k] = projection[k];
+#endif
     return s;
 }
 

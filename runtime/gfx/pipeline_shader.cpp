@@ -19,8 +19,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "runtime/base/log.h"
 #include "runtime/gfx/pipeline.h"
 
 // The fixed functions' names the callers pass, which the shader versions' headers leave out.
@@ -64,8 +66,16 @@ struct Fixed {
     uint32_t bound = 0;  // the texture bound, for whether a quad is textured
 };
 
-struct Uniforms {
-    GLint mvp = -1, colour = -1, texturing = -1, alpha_function = -1, alpha_reference = -1;
+// One program for each way a draw can be made: textured or flat, and each alpha comparison
+// (the enum less GL_NEVER; 7, always, for no test). Each is made the first time it is wanted,
+// so a pixel runs only the work its draw asks for. What it was last given is kept, so
+// unchanged uniforms are not sent again.
+struct Program {
+    GLuint name = 0;
+    GLint mvp = -1, colour = -1, alpha_reference = -1;
+    Matrix sent_mvp{};
+    float sent_colour[4] = {-1, -1, -1, -1};
+    float sent_reference = -1;
 };
 
 // OpenGL's own state, kept by PipeSaveState.
@@ -82,15 +92,12 @@ constexpr GLenum kPassed[] = {GL_BLEND,        GL_CULL_FACE, GL_SCISSOR_TEST,   
 
 struct Pipeline {
     bool started = false;
-    GLuint program = 0, vertex_array = 0, buffer = 0;
-    Uniforms at;
+    bool es = false;
+    GLuint vertex_array = 0, buffer = 0;
+    Program programs[2][8];
+    Program* in_use = nullptr;
     Fixed fixed;
     std::vector<Matrix> projection{kIdentity}, modelview{kIdentity};
-    // What the program was last given, so unchanged uniforms are not sent again.
-    Matrix sent_mvp{};
-    float sent_colour[4] = {-1, -1, -1, -1};
-    int sent_texturing = -1, sent_function = -1;
-    float sent_reference = -1;
     Saved saved;
     std::vector<float> vertices;  // x, y, u, v each
     std::vector<uint8_t> texels;
@@ -109,44 +116,59 @@ Matrix& Top() {
 const char* const kVertex = R"(
 layout(location = 0) in vec2 position;
 layout(location = 1) in vec2 texcoord;
-uniform mat4 mvp;
+uniform vec4 mvp[4];
 out vec2 uv;
 void main() {
     uv = texcoord;
-    gl_Position = mvp * vec4(position, 0.0, 1.0);
+    vec4 p = vec4(position, 0.0, 1.0);
+    gl_Position = vec4(dot(mvp[0], p), dot(mvp[1], p), dot(mvp[2], p), dot(mvp[3], p));
     gl_PointSize = 1.0;
 }
 )";
 
-// alpha_function: the comparison's enum less GL_NEVER (0 never ... 7 always).
+// TEXTURED and ALPHA_FUNCTION are defined before this. The alpha and the reference are
+// compared as the 8-bit colour buffers hold them, as the software renderer's fixed functions
+// compare them: compared as floats, edge pixels of a turned sprite get through that they keep
+// out.
 const char* const kFragment = R"(
 uniform sampler2D picture;
 uniform vec4 colour;
-uniform int texturing;
-uniform int alpha_function;
 uniform float alpha_reference;
 in vec2 uv;
 out vec4 fragment;
 void main() {
-    vec4 c = texturing != 0 ? texture(picture, uv) * colour : colour;
-    float a = c.a, r = alpha_reference;
-    bool pass = alpha_function == 7 || (alpha_function == 1 && a < r) ||
-                (alpha_function == 2 && a == r) || (alpha_function == 3 && a <= r) ||
-                (alpha_function == 4 && a > r) || (alpha_function == 5 && a != r) ||
-                (alpha_function == 6 && a >= r);
+#if TEXTURED
+    vec4 c = texture(picture, uv) * colour;
+#else
+    vec4 c = colour;
+#endif
+#if ALPHA_FUNCTION != 7
+    float a = floor(c.a * 255.0 + 0.5), r = floor(alpha_reference * 255.0 + 0.5);
+#if ALPHA_FUNCTION == 0
+    bool pass = false;
+#elif ALPHA_FUNCTION == 1
+    bool pass = a < r;
+#elif ALPHA_FUNCTION == 2
+    bool pass = a == r;
+#elif ALPHA_FUNCTION == 3
+    bool pass = a <= r;
+#elif ALPHA_FUNCTION == 4
+    bool pass = a > r;
+#elif ALPHA_FUNCTION == 5
+    bool pass = a != r;
+#else
+    bool pass = a >= r;
+#endif
     if (!pass) discard;
+#endif
     fragment = c;
 }
 )";
 
-bool IsEs() {
-    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    return version && std::strstr(version, "OpenGL ES") != nullptr;
-}
-
-GLuint Compile(GLenum kind, const char* body, bool es) {
-    const char* head = es ? "#version 300 es\nprecision highp float;\n" : "#version 330 core\n";
-    const char* parts[2] = {head, body};
+GLuint Compile(GLenum kind, const char* body, const std::string& defines) {
+    const std::string head =
+        (g_pipe.es ? "#version 300 es\nprecision highp float;\n" : "#version 330 core\n") + defines;
+    const char* parts[2] = {head.c_str(), body};
     const GLuint shader = glCreateShader(kind);
     glShaderSource(shader, 2, parts, nullptr);
     glCompileShader(shader);
@@ -159,35 +181,73 @@ GLuint Compile(GLenum kind, const char* body, bool es) {
     return shader;
 }
 
-// Brings the program's uniforms up to date for a draw, textured or not.
-void Prepare(bool textured) {
+// Makes the program for textured or flat draws with that alpha comparison; false when the
+// shaders do not compile or link.
+bool Make(Program& program, bool textured, int function) {
+    const std::string defines = "#define TEXTURED " + std::to_string(textured ? 1 : 0) +
+                                "\n#define ALPHA_FUNCTION " + std::to_string(function) + "\n";
+    const GLuint vertex = Compile(GL_VERTEX_SHADER, kVertex, defines);
+    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, kFragment, defines);
+    GLint linked = GL_FALSE;
+    if (vertex && fragment) {
+        program.name = glCreateProgram();
+        glAttachShader(program.name, vertex);
+        glAttachShader(program.name, fragment);
+        glLinkProgram(program.name);
+        glGetProgramiv(program.name, GL_LINK_STATUS, &linked);
+    }
+    if (vertex) glDeleteShader(vertex);
+    if (fragment) glDeleteShader(fragment);
+    if (linked != GL_TRUE) {
+        if (program.name) glDeleteProgram(program.name);
+        program = Program{};
+        return false;
+    }
+    glUseProgram(program.name);
+    g_pipe.in_use = &program;
+    program.mvp = glGetUniformLocation(program.name, "mvp");
+    program.colour = glGetUniformLocation(program.name, "colour");
+    program.alpha_reference = glGetUniformLocation(program.name, "alpha_reference");
+    if (textured) glUniform1i(glGetUniformLocation(program.name, "picture"), 0);
+    return true;
+}
+
+// The matrix by rows: each coordinate a dot product, as the fixed functions transform.
+void SendRows(GLint at, const Matrix& m) {
+    float rows[16];
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) rows[r * 4 + c] = m[static_cast<size_t>(c * 4 + r)];
+    glUniform4fv(at, 4, rows);
+}
+
+// Puts the program for a draw, textured or not, in use with its uniforms up to date; false
+// when it cannot be made (the draw is left out).
+bool Prepare(bool textured) {
     Pipeline& p = g_pipe;
-    const Matrix mvp = Multiply(p.projection.back(), p.modelview.back());
-    if (mvp != p.sent_mvp) {
-        glUniformMatrix4fv(p.at.mvp, 1, GL_FALSE, mvp.data());
-        p.sent_mvp = mvp;
-    }
-    if (std::memcmp(p.fixed.colour, p.sent_colour, sizeof p.sent_colour) != 0) {
-        glUniform4fv(p.at.colour, 1, p.fixed.colour);
-        std::memcpy(p.sent_colour, p.fixed.colour, sizeof p.sent_colour);
-    }
-    const int texturing = textured ? 1 : 0;
-    if (texturing != p.sent_texturing) {
-        glUniform1i(p.at.texturing, texturing);
-        p.sent_texturing = texturing;
-    }
     const int function =
         p.fixed.alpha_test ? static_cast<int>(p.fixed.alpha_function - GL_NEVER) : 7;
-    if (function != p.sent_function) {
-        glUniform1i(p.at.alpha_function, function);
-        p.sent_function = function;
+    Program& program = p.programs[textured ? 1 : 0][function];
+    if (!program.name && !Make(program, textured, function)) return false;
+    if (p.in_use != &program) {
+        glUseProgram(program.name);
+        p.in_use = &program;
+    }
+    const Matrix mvp = Multiply(p.projection.back(), p.modelview.back());
+    if (mvp != program.sent_mvp) {
+        SendRows(program.mvp, mvp);
+        program.sent_mvp = mvp;
+    }
+    if (std::memcmp(p.fixed.colour, program.sent_colour, sizeof program.sent_colour) != 0) {
+        glUniform4fv(program.colour, 1, p.fixed.colour);
+        std::memcpy(program.sent_colour, p.fixed.colour, sizeof program.sent_colour);
     }
     // The fixed functions clamp the reference to [0, 1].
     const float reference = std::fmin(std::fmax(p.fixed.alpha_reference, 0.0f), 1.0f);
-    if (reference != p.sent_reference) {
-        glUniform1f(p.at.alpha_reference, reference);
-        p.sent_reference = reference;
+    if (function != 7 && reference != program.sent_reference) {
+        glUniform1f(program.alpha_reference, reference);
+        program.sent_reference = reference;
     }
+    return true;
 }
 
 void Draw(GLenum mode) {
@@ -209,36 +269,16 @@ bool PipeStart(const char** error) {
     if (error) *error = nullptr;
     Pipeline& p = g_pipe;
     if (p.started) return true;
-    const bool es = IsEs();
-    const GLuint vertex = Compile(GL_VERTEX_SHADER, kVertex, es);
-    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, kFragment, es);
-    if (!vertex || !fragment) {
-        if (vertex) glDeleteShader(vertex);
-        if (fragment) glDeleteShader(fragment);
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    p.es = version && std::strstr(version, "OpenGL ES") != nullptr;
+    AppendLog(std::string("drawing through shaders on OpenGL ") + (version ? version : "?"));
+    // The programs sprites and boxes are drawn with, made now to know the shaders work here.
+    if (!Make(p.programs[1][GL_GREATER - GL_NEVER], true, GL_GREATER - GL_NEVER) ||
+        !Make(p.programs[0][7], false, 7)) {
         if (error) *error = "the drawing shaders do not compile on this OpenGL";
+        PipeStop();
         return false;
     }
-    p.program = glCreateProgram();
-    glAttachShader(p.program, vertex);
-    glAttachShader(p.program, fragment);
-    glLinkProgram(p.program);
-    glDeleteShader(vertex);
-    glDeleteShader(fragment);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(p.program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        glDeleteProgram(p.program);
-        p.program = 0;
-        if (error) *error = "the drawing shaders do not link on this OpenGL";
-        return false;
-    }
-    glUseProgram(p.program);
-    p.at.mvp = glGetUniformLocation(p.program, "mvp");
-    p.at.colour = glGetUniformLocation(p.program, "colour");
-    p.at.texturing = glGetUniformLocation(p.program, "texturing");
-    p.at.alpha_function = glGetUniformLocation(p.program, "alpha_function");
-    p.at.alpha_reference = glGetUniformLocation(p.program, "alpha_reference");
-    glUniform1i(glGetUniformLocation(p.program, "picture"), 0);
     glGenVertexArrays(1, &p.vertex_array);
     glBindVertexArray(p.vertex_array);
     glGenBuffers(1, &p.buffer);
@@ -248,22 +288,21 @@ bool PipeStart(const char** error) {
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float),
                           reinterpret_cast<const void*>(2 * sizeof(float)));
-    p.sent_mvp = Matrix{};
-    p.sent_colour[0] = -1;
-    p.sent_texturing = p.sent_function = -1;
-    p.sent_reference = -1;
-    glUniformMatrix4fv(p.at.mvp, 1, GL_FALSE, p.sent_mvp.data());
     p.started = true;
     return true;
 }
 
 void PipeStop() {
     Pipeline& p = g_pipe;
-    if (!p.started) return;
-    glDeleteBuffers(1, &p.buffer);
-    glDeleteVertexArrays(1, &p.vertex_array);
-    glDeleteProgram(p.program);
-    p.buffer = p.vertex_array = p.program = 0;
+    if (p.buffer) glDeleteBuffers(1, &p.buffer);
+    if (p.vertex_array) glDeleteVertexArrays(1, &p.vertex_array);
+    for (auto& row : p.programs)
+        for (Program& program : row) {
+            if (program.name) glDeleteProgram(program.name);
+            program = Program{};
+        }
+    p.buffer = p.vertex_array = 0;
+    p.in_use = nullptr;
     p.started = false;
 }
 
@@ -436,15 +475,14 @@ void PipeRestoreState() {
 void PipeDrawQuads(const float* xyuv, int quads, bool) {
     if (!g_pipe.started || quads <= 0) return;
     // A fan of four vertices and a quad are the same two triangles.
-    Prepare(g_pipe.fixed.texturing && g_pipe.fixed.bound != 0);
+    if (!Prepare(g_pipe.fixed.texturing && g_pipe.fixed.bound != 0)) return;
     g_pipe.vertices.clear();
     for (int q = 0; q < quads; ++q) AddQuad(xyuv + q * 16);
     Draw(GL_TRIANGLES);
 }
 
 void PipeDrawFlat(uint32_t mode, const float* xy, int vertices) {
-    if (!g_pipe.started || vertices <= 0) return;
-    Prepare(false);
+    if (!g_pipe.started || vertices <= 0 || !Prepare(false)) return;
     std::vector<float>& v = g_pipe.vertices;
     v.clear();
     auto add = [&v, xy](int i) { v.insert(v.end(), {xy[i * 2], xy[i * 2 + 1], 0.0f, 0.0f}); };

@@ -49,6 +49,13 @@ TEST_F(GlCheckTest, RecordedFramesPassAndRawCallsInThemStopTheProgram) {
     FrameRecordFinish();
 
     EXPECT_DEATH(Frame([] { glEnable(GL_BLEND); }), "blending changed");
+#ifdef ZOLV_SHADER_PIPELINE
+    // The colour is the pipeline's own, out of reach of raw calls; the blend function is not.
+    EXPECT_DEATH(Frame([] { glBlendFunc(GL_ONE, GL_ONE); }), "blend destination changed");
+    EXPECT_DEATH(Frame([] { glBindTexture(GL_TEXTURE_2D, 0); }), "texture binding changed");
+    // The pipeline's program and vertices are still bound: a raw draw changes no state.
+    EXPECT_DEATH(Frame([] { glDrawArrays(GL_TRIANGLES, 0, 3); }), "samples drawn");
+#else
     EXPECT_DEATH(Frame([] { glColor4f(0.5f, 0.5f, 0.5f, 1); }), "colour changed");
     EXPECT_DEATH(Frame([] { glBindTexture(GL_TEXTURE_2D, 0); }), "texture binding changed");
     // Drawn and everything put back as it was: only the samples drawn tell.
@@ -72,5 +79,6 @@ TEST_F(GlCheckTest, RecordedFramesPassAndRawCallsInThemStopTheProgram) {
                      glPopAttrib();
                  }),
                  "samples drawn");
+#endif
 }
 }  // namespace

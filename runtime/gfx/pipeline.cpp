@@ -1,4 +1,4 @@
-// The drawing pipeline on shaders: OpenGL 3.3 core, OpenGL ES 3.0 and WebGL 2.
+// The drawing pipeline: two small shaders on OpenGL 3.3 core, OpenGL ES 3.0 and WebGL 2.
 //
 // What the fixed functions kept (texturing on or off, the alpha test, the colour, the two
 // matrix stacks) is kept here and handed to two small shaders as uniforms; the rest (blending,
@@ -7,13 +7,10 @@
 // functions' own order, quads become two triangles split as a fan, and textures are given and
 // read as RGBA, the one order every version takes: the pixels are those of the fixed
 // functions.
-#ifdef __EMSCRIPTEN__
-#include <GLES3/gl3.h>
-#else
-#define GL_GLEXT_PROTOTYPES 1
+#include "runtime/gfx/pipeline.h"
+
 #include <GL/gl.h>
 #include <GL/glext.h>
-#endif
 
 #include <array>
 #include <cmath>
@@ -23,18 +20,7 @@
 #include <vector>
 
 #include "runtime/base/log.h"
-#include "runtime/gfx/pipeline.h"
-
-// The fixed functions' names the callers pass, which the shader versions' headers leave out.
-#ifndef GL_QUADS
-#define GL_QUADS 0x0007
-#endif
-#ifndef GL_ALPHA_TEST
-#define GL_ALPHA_TEST 0x0BC0
-#endif
-#ifndef GL_PROJECTION
-#define GL_PROJECTION 0x1701
-#endif
+#include "runtime/platform/gl_ext.h"
 
 namespace {
 
@@ -169,13 +155,13 @@ GLuint Compile(GLenum kind, const char* body, const std::string& defines) {
     const std::string head =
         (g_pipe.es ? "#version 300 es\nprecision highp float;\n" : "#version 330 core\n") + defines;
     const char* parts[2] = {head.c_str(), body};
-    const GLuint shader = glCreateShader(kind);
-    glShaderSource(shader, 2, parts, nullptr);
-    glCompileShader(shader);
+    const GLuint shader = Gl().CreateShader(kind);
+    Gl().ShaderSource(shader, 2, parts, nullptr);
+    Gl().CompileShader(shader);
     GLint ok = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    Gl().GetShaderiv(shader, GL_COMPILE_STATUS, &ok);
     if (ok != GL_TRUE) {
-        glDeleteShader(shader);
+        Gl().DeleteShader(shader);
         return 0;
     }
     return shader;
@@ -190,25 +176,25 @@ bool Make(Program& program, bool textured, int function) {
     const GLuint fragment = Compile(GL_FRAGMENT_SHADER, kFragment, defines);
     GLint linked = GL_FALSE;
     if (vertex && fragment) {
-        program.name = glCreateProgram();
-        glAttachShader(program.name, vertex);
-        glAttachShader(program.name, fragment);
-        glLinkProgram(program.name);
-        glGetProgramiv(program.name, GL_LINK_STATUS, &linked);
+        program.name = Gl().CreateProgram();
+        Gl().AttachShader(program.name, vertex);
+        Gl().AttachShader(program.name, fragment);
+        Gl().LinkProgram(program.name);
+        Gl().GetProgramiv(program.name, GL_LINK_STATUS, &linked);
     }
-    if (vertex) glDeleteShader(vertex);
-    if (fragment) glDeleteShader(fragment);
+    if (vertex) Gl().DeleteShader(vertex);
+    if (fragment) Gl().DeleteShader(fragment);
     if (linked != GL_TRUE) {
-        if (program.name) glDeleteProgram(program.name);
+        if (program.name) Gl().DeleteProgram(program.name);
         program = Program{};
         return false;
     }
-    glUseProgram(program.name);
+    Gl().UseProgram(program.name);
     g_pipe.in_use = &program;
-    program.mvp = glGetUniformLocation(program.name, "mvp");
-    program.colour = glGetUniformLocation(program.name, "colour");
-    program.alpha_reference = glGetUniformLocation(program.name, "alpha_reference");
-    if (textured) glUniform1i(glGetUniformLocation(program.name, "picture"), 0);
+    program.mvp = Gl().GetUniformLocation(program.name, "mvp");
+    program.colour = Gl().GetUniformLocation(program.name, "colour");
+    program.alpha_reference = Gl().GetUniformLocation(program.name, "alpha_reference");
+    if (textured) Gl().Uniform1i(Gl().GetUniformLocation(program.name, "picture"), 0);
     return true;
 }
 
@@ -217,7 +203,7 @@ void SendRows(GLint at, const Matrix& m) {
     float rows[16];
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) rows[r * 4 + c] = m[static_cast<size_t>(c * 4 + r)];
-    glUniform4fv(at, 4, rows);
+    Gl().Uniform4fv(at, 4, rows);
 }
 
 // Puts the program for a draw, textured or not, in use with its uniforms up to date; false
@@ -229,7 +215,7 @@ bool Prepare(bool textured) {
     Program& program = p.programs[textured ? 1 : 0][function];
     if (!program.name && !Make(program, textured, function)) return false;
     if (p.in_use != &program) {
-        glUseProgram(program.name);
+        Gl().UseProgram(program.name);
         p.in_use = &program;
     }
     const Matrix mvp = Multiply(p.projection.back(), p.modelview.back());
@@ -238,13 +224,13 @@ bool Prepare(bool textured) {
         program.sent_mvp = mvp;
     }
     if (std::memcmp(p.fixed.colour, program.sent_colour, sizeof program.sent_colour) != 0) {
-        glUniform4fv(program.colour, 1, p.fixed.colour);
+        Gl().Uniform4fv(program.colour, 1, p.fixed.colour);
         std::memcpy(program.sent_colour, p.fixed.colour, sizeof program.sent_colour);
     }
     // The fixed functions clamp the reference to [0, 1].
     const float reference = std::fmin(std::fmax(p.fixed.alpha_reference, 0.0f), 1.0f);
     if (function != 7 && reference != program.sent_reference) {
-        glUniform1f(program.alpha_reference, reference);
+        Gl().Uniform1f(program.alpha_reference, reference);
         program.sent_reference = reference;
     }
     return true;
@@ -252,8 +238,8 @@ bool Prepare(bool textured) {
 
 void Draw(GLenum mode) {
     Pipeline& p = g_pipe;
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(p.vertices.size() * sizeof(float)),
-                 p.vertices.data(), GL_STREAM_DRAW);
+    Gl().BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(p.vertices.size() * sizeof(float)),
+                    p.vertices.data(), GL_STREAM_DRAW);
     glDrawArrays(mode, 0, static_cast<GLsizei>(p.vertices.size() / 4));
 }
 
@@ -279,26 +265,26 @@ bool PipeStart(const char** error) {
         PipeStop();
         return false;
     }
-    glGenVertexArrays(1, &p.vertex_array);
-    glBindVertexArray(p.vertex_array);
-    glGenBuffers(1, &p.buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, p.buffer);
-    glEnableVertexAttribArray(0);
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
-    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float),
-                          reinterpret_cast<const void*>(2 * sizeof(float)));
+    Gl().GenVertexArrays(1, &p.vertex_array);
+    Gl().BindVertexArray(p.vertex_array);
+    Gl().GenBuffers(1, &p.buffer);
+    Gl().BindBuffer(GL_ARRAY_BUFFER, p.buffer);
+    Gl().EnableVertexAttribArray(0);
+    Gl().EnableVertexAttribArray(1);
+    Gl().VertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
+    Gl().VertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float),
+                             reinterpret_cast<const void*>(2 * sizeof(float)));
     p.started = true;
     return true;
 }
 
 void PipeStop() {
     Pipeline& p = g_pipe;
-    if (p.buffer) glDeleteBuffers(1, &p.buffer);
-    if (p.vertex_array) glDeleteVertexArrays(1, &p.vertex_array);
+    if (p.buffer) Gl().DeleteBuffers(1, &p.buffer);
+    if (p.vertex_array) Gl().DeleteVertexArrays(1, &p.vertex_array);
     for (auto& row : p.programs)
         for (Program& program : row) {
-            if (program.name) glDeleteProgram(program.name);
+            if (program.name) Gl().DeleteProgram(program.name);
             program = Program{};
         }
     p.buffer = p.vertex_array = 0;
@@ -539,7 +525,7 @@ int PipeAlphaBits() {
 #else
     const GLenum attachment = framebuffer ? GL_COLOR_ATTACHMENT0 : GL_BACK_LEFT;
 #endif
-    glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
-                                          GL_FRAMEBUFFER_ATTACHMENT_ALPHA_SIZE, &bits);
+    Gl().GetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
+                                             GL_FRAMEBUFFER_ATTACHMENT_ALPHA_SIZE, &bits);
     return bits;
 }

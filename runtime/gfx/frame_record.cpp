@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
+#include <unordered_map>
 
 #include "runtime/gfx/gl_check.h"
 #include "runtime/gfx/pipeline.h"
@@ -138,6 +139,8 @@ struct CaptureMemo {
     uint64_t texels = 0;
 };
 
+using TextureParameters = std::array<double, 5>;
+
 struct Recorder {
     bool enabled = false;    // frames are recorded at all
     bool recording = false;  // the current frame is
@@ -154,6 +157,7 @@ struct Recorder {
     FrameRecordStats stats;
     bool skip_draws = false;
     CaptureMemo capture;
+    std::unordered_map<uint32_t, TextureParameters> parameters;
 } g_rec;
 
 Box Whole() {
@@ -163,7 +167,7 @@ Box Whole() {
 enum SlotKind : uint64_t {
     kSlotEnable = 1,
     kSlotTexture,
-    kSlotParameter,  // texture name and parameter
+    kSlotParameter,  // the bound texture's parameters
     kSlotFrontFace,
     kSlotBlendFunc,
     kSlotColour,
@@ -196,6 +200,33 @@ void SetSlot(uint64_t key, std::initializer_list<double> values) {
         st.insert(it, slot);
     }
     g_rec.state_changed = true;
+}
+
+// The parameters the drawing files set on a texture (filters and wraps; -1 where not set
+// through them) and a count of any other: a draw's state holds its bound texture's.
+size_t ParameterIndex(uint32_t parameter) {
+    switch (parameter) {
+        case GL_TEXTURE_MIN_FILTER:
+            return 0;
+        case GL_TEXTURE_MAG_FILTER:
+            return 1;
+        case GL_TEXTURE_WRAP_S:
+            return 2;
+        case GL_TEXTURE_WRAP_T:
+            return 3;
+        default:
+            return 4;
+    }
+}
+
+void SetBoundParameters(uint32_t texture) {
+    const auto it = g_rec.parameters.find(texture);
+    if (it == g_rec.parameters.end()) {
+        SetSlot(Key(kSlotParameter), {-1, -1, -1, -1, 0});
+        return;
+    }
+    const TextureParameters& p = it->second;
+    SetSlot(Key(kSlotParameter), {p[0], p[1], p[2], p[3], p[4]});
 }
 
 void SetMatrixSlots() {
@@ -606,18 +637,26 @@ void RecDisable(uint32_t cap) {
 }
 void RecBindTexture(uint32_t name) {
     SetSlot(Key(kSlotTexture), {double(name)});
+    SetBoundParameters(name);
     if (Recording())
         Push(Code::kBindTexture, name);
     else
         PipeBindTexture(name);
 }
 void RecTexParameteri(uint32_t parameter, int value) {
-    // Every texture's parameters count as state of every draw: more than needed, never less.
     const auto bound = std::lower_bound(g_rec.state.begin(), g_rec.state.end(), Key(kSlotTexture),
                                         [](const Slot& a, uint64_t k) { return a.key < k; });
-    const uint64_t texture =
-        bound != g_rec.state.end() && bound->key == Key(kSlotTexture) ? uint64_t(bound->v[0]) : 0;
-    SetSlot(Key(kSlotParameter, texture << 20 | (parameter & 0xFFFFF)), {double(value)});
+    const uint32_t texture = bound != g_rec.state.end() && bound->key == Key(kSlotTexture)
+                                 ? static_cast<uint32_t>(bound->v[0])
+                                 : 0;
+    TextureParameters& p =
+        g_rec.parameters.try_emplace(texture, TextureParameters{-1, -1, -1, -1, 0}).first->second;
+    const size_t at = ParameterIndex(parameter);
+    if (at < p.size() - 1)
+        p[at] = value;
+    else
+        ++p.back();  // any other parameter: counted, so a draw after it differs
+    SetBoundParameters(texture);
     if (Recording())
         Push(Code::kTexParameter, parameter).d[0] = value;
     else

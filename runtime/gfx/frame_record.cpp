@@ -381,7 +381,10 @@ void PlayAll(const FrameList& list, const Box* only) {
 // when the frames differ in more than where some draws land or what they show.
 bool Differences(const FrameList& before, const FrameList& now, std::vector<Box>& out) {
     if (!before.valid || before.width != now.width || before.height != now.height) return false;
-    std::vector<const Op*> a, b;
+    // Kept from frame to frame: a frame allocates nothing to compare itself.
+    static std::vector<const Op*> a, b;
+    a.clear();
+    b.clear();
     for (const Op& op : before.ops)
         if (IsDraw(op.code)) a.push_back(&op);
     for (const Op& op : now.ops)

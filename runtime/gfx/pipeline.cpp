@@ -471,7 +471,7 @@ void PipeDrawFlat(uint32_t mode, const float* xy, int vertices) {
     if (!g_pipe.started || vertices <= 0 || !Prepare(false)) return;
     std::vector<float>& v = g_pipe.vertices;
     v.clear();
-    auto add = [&v, xy](int i) { v.insert(v.end(), {xy[i * 2], xy[i * 2 + 1], 0.0f, 0.0f}); };
+    auto add = [&](int i) { v.insert(v.end(), {xy[i * 2], xy[i * 2 + 1], 0.0f, 0.0f}); };
     if (mode == GL_QUADS) {
         for (int q = 0; q + 3 < vertices; q += 4)
             for (int k : {0, 1, 2, 0, 2, 3}) add(q + k);

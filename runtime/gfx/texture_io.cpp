@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <cstddef>
+#include <vector>
+
 #include "runtime/gfx/gl_state.h"
 #include "runtime/gfx/pipeline.h"
 
@@ -49,10 +52,16 @@ void WriteTexture(uint32_t name, int w, int h, PixelOrder order, const void* tex
 }
 
 void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h) {
-    FlushBatch();
+    if (w <= 0 || h <= 0) return;
+    // Read back and written, not copied inside OpenGL: OpenGL ES (and WebGL) refuse to copy the
+    // logical screen's RGB pixels into an RGBA texture. The pixels are the same (alpha 1).
+    static std::vector<uint8_t> pixels;
+    pixels.resize(static_cast<size_t>(w) * h * 4);
+    ReadPixels(x, y, w, h, PixelOrder::kRgba, pixels.data());
     NoteTexelChange();
     UseTexture(name);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, tx, ty, x, y, w, h);
+    Unpacking();
+    glTexSubImage2D(GL_TEXTURE_2D, 0, tx, ty, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
 }
 
 void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out, int row_length) {

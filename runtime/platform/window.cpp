@@ -102,9 +102,9 @@ const GlExt& Gl() {
 }
 
 void PlatformUseHeadlessDrivers() {
-#ifdef _WIN32
-    // SDL's off-screen driver makes its OpenGL contexts through EGL, which Windows lacks: the
-    // system's own driver draws into a window that is never shown.
+#if defined(_WIN32) || defined(__EMSCRIPTEN__)
+    // SDL's off-screen driver makes its OpenGL contexts through EGL, which Windows and the
+    // browser lack: the system's own driver draws into a window that is never shown.
     Parts().never_show = true;
 #else
     SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);

@@ -1,0 +1,151 @@
+// Plays the web build in headless Chromium and checks what a visitor would see:
+//   1. the page loads and the title screen comes (the program's console notes);
+//   2. a key leads to the menu; the player's options are saved there (F2, then Esc leaves
+//      and saves them) and the page stores the save folder in the browser;
+//   3. B (Enter) on the menu's first entry starts level 0;
+//   4. after a reload the stored file is there again with the same bytes, and the title
+//      comes again.
+// Every wait is bounded; the first failure ends the run with status 1 and the console's last
+// lines. Usage: node play.js URL PROFILE_FOLDER
+'use strict';
+const puppeteer = require('puppeteer-core');
+
+const [url, profile] = process.argv.slice(2);
+const saves = '/home/web_user/.local/share/zolv';
+const lines = [];
+let waiters = [];
+
+function fail(why) {
+  console.error('FAIL: ' + why);
+  console.error('-- the page\'s last console lines:');
+  for (const l of lines.slice(-30)) console.error('   ' + l);
+  process.exit(1);
+}
+
+// Resolves with the first console line (from `from` on) matching `pattern`.
+function waitLine(pattern, seconds, from = 0) {
+  for (let i = from; i < lines.length; ++i)
+    if (pattern.test(lines[i])) return Promise.resolve(i);
+  return new Promise((resolve) => {
+    const timer = setTimeout(() => fail(`no console line ${pattern} within ${seconds} s`),
+                             seconds * 1000);
+    waiters.push({pattern, resolve: (i) => { clearTimeout(timer); resolve(i); }});
+  });
+}
+
+function note(text) {
+  lines.push(text);
+  const i = lines.length - 1;
+  waiters = waiters.filter((w) => {
+    if (!w.pattern.test(text)) return true;
+    w.resolve(i);
+    return false;
+  });
+}
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+// A key held for a few frames: the game reads the keyboard once per frame.
+async function press(page, key) {
+  await page.keyboard.down(key);
+  await sleep(120);
+  await page.keyboard.up(key);
+  await sleep(120);
+}
+
+// Presses `key` once a second until a console line matching `pattern` comes: a key pressed
+// during a fade or before a screen waits for keys is not taken.
+async function pressUntil(page, key, pattern, seconds) {
+  const from = lines.length;
+  const end = Date.now() + seconds * 1000;
+  for (;;) {
+    for (let i = from; i < lines.length; ++i)
+      if (pattern.test(lines[i])) return i;
+    if (Date.now() > end) fail(`no console line ${pattern} within ${seconds} s of ${key} presses`);
+    await press(page, key);
+    await sleep(760);
+  }
+}
+
+// The save folder's files and their bytes, read through the page's file system.
+function savedFiles(page) {
+  return page.evaluate((dir) => {
+    const out = {};
+    const walk = (path) => {
+      for (const name of Module.FS.readdir(path)) {
+        if (name === '.' || name === '..') continue;
+        const full = path + '/' + name;
+        const st = Module.FS.stat(full);
+        if (Module.FS.isDir(st.mode)) walk(full);
+        else out[full.slice(dir.length + 1)] = Array.from(Module.FS.readFile(full)).join(',');
+      }
+    };
+    walk(dir);
+    return out;
+  }, saves);
+}
+
+(async () => {
+  const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: 'new',
+    userDataDir: profile,
+    args: ['--no-sandbox', '--use-gl=angle', '--use-angle=swiftshader',
+           '--enable-unsafe-swiftshader', '--autoplay-policy=no-user-gesture-required'],
+  });
+  const stop = async (status) => {
+    await browser.close().catch(() => {});
+    process.exit(status);
+  };
+  try {
+    const page = await browser.newPage();
+    page.on('console', (m) => note(m.text()));
+    page.on('pageerror', (e) => note('page error: ' + e.message));
+    await page.setViewport({width: 960, height: 720});
+
+    const t0 = Date.now();
+    await page.goto(url + 'index.html');
+    await waitLine(/^zolv: Init Finalized/, 90);
+    await waitLine(/^zolv: screen: title/, 60);
+    console.log(`title after ${((Date.now() - t0) / 1000).toFixed(1)} s`);
+    const errorShown = await page.$eval('#error', (e) => e.style.display === 'block');
+    if (errorShown) fail('the page shows an error at the title');
+
+    await pressUntil(page, 'Enter', /^zolv: screen: menu loop/, 30);
+    console.log('menu reached');
+
+    // The player's options (F2) and out again with Esc, which saves them.
+    let from = lines.length;
+    await sleep(300);
+    await press(page, 'F2');
+    await sleep(500);
+    await press(page, 'Escape');
+    await waitLine(/^zolv: saves stored in the browser/, 30, from);
+    const before = await savedFiles(page);
+    const names = Object.keys(before);
+    if (names.length === 0) fail('the save folder is empty after a save');
+    console.log('saved in the browser: ' + names.join(' '));
+
+    // The menu opens on its second entry: Up goes to the first, play.
+    from = lines.length;
+    await press(page, 'ArrowUp');
+    await pressUntil(page, 'Enter', /^zolv: screen: attempt start, map 0$/, 30);
+    await waitLine(/^zolv: screen: frame/, 30, from);
+    console.log('level 0 started');
+
+    from = lines.length;
+    await page.reload();
+    await waitLine(/^zolv: screen: title/, 90, from);
+    const after = await savedFiles(page);
+    for (const name of names) {
+      if (!(name in after)) fail(`${name} is gone after the reload`);
+      if (after[name] !== before[name]) fail(`${name} changed across the reload`);
+    }
+    console.log('the saves came back after a reload');
+    console.log('PASS');
+    await stop(0);
+  } catch (e) {
+    console.error(e);
+    fail('the browser run failed');
+  }
+})();

@@ -2,15 +2,19 @@
 //   1. the page loads and the title screen comes (the program's console notes);
 //   2. a key leads to the menu; the player's options are saved there (F2, then Esc leaves
 //      and saves them) and the page stores the save folder in the browser;
-//   3. B (Enter) on the menu's first entry starts level 0;
-//   4. after a reload the stored file is there again with the same bytes, and the title
-//      comes again.
+//   3. B (Enter) on the menu's first entry starts level 0, and the shipped solution played by
+//      keys finishes it (level 1 starts) and saves the records;
+//   4. after a reload the title comes again and every stored file is there with the same
+//      bytes.
 // Every wait is bounded; the first failure ends the run with status 1 and the console's last
-// lines. Usage: node play.js URL PROFILE_FOLDER
+// lines. Usage: node play.js URL PROFILE_FOLDER SHIPPED_MEDIA_FOLDER
 'use strict';
 const puppeteer = require('puppeteer-core');
 
-const [url, profile] = process.argv.slice(2);
+const fs = require('fs');
+const path = require('path');
+
+const [url, profile, media] = process.argv.slice(2);
 const saves = '/home/web_user/.local/share/zolv';
 const lines = [];
 let waiters = [];
@@ -41,6 +45,13 @@ function note(text) {
     w.resolve(i);
     return false;
   });
+}
+
+// ZOLV_WEB_SHOTS=FOLDER keeps pictures of the page at the title and in level 0 (to look at;
+// they are not compared).
+const shots = process.env.ZOLV_WEB_SHOTS;
+async function shot(page, name) {
+  if (shots) await page.screenshot({path: `${shots}/${name}.png`});
 }
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
@@ -110,6 +121,8 @@ function savedFiles(page) {
     console.log(`title after ${((Date.now() - t0) / 1000).toFixed(1)} s`);
     const errorShown = await page.$eval('#error', (e) => e.style.display === 'block');
     if (errorShown) fail('the page shows an error at the title');
+    await sleep(1500);
+    await shot(page, 'title');
 
     await pressUntil(page, 'Enter', /^zolv: screen: menu loop/, 30);
     console.log('menu reached');
@@ -121,10 +134,6 @@ function savedFiles(page) {
     await sleep(500);
     await press(page, 'Escape');
     await waitLine(/^zolv: saves stored in the browser/, 30, from);
-    const before = await savedFiles(page);
-    const names = Object.keys(before);
-    if (names.length === 0) fail('the save folder is empty after a save');
-    console.log('saved in the browser: ' + names.join(' '));
 
     // The menu opens on its second entry: Up goes to the first, play.
     from = lines.length;
@@ -132,6 +141,39 @@ function savedFiles(page) {
     await pressUntil(page, 'Enter', /^zolv: screen: attempt start, map 0$/, 30);
     await waitLine(/^zolv: screen: frame/, 30, from);
     console.log('level 0 started');
+    await sleep(1500);
+    await shot(page, 'level0');
+
+    // The shipped solution (line 0 of the replay file), a direction per move held over one
+    // reading of the controls and released before the glide ends, as the desktop's key
+    // scripts do it.
+    const solution = fs.readFileSync(path.join(media, 'Zolv-sch1-memo.txt'), 'latin1')
+                         .split(/\r?\n/)[0].replace(/[^0-3]/g, '');
+    const arrows = ['ArrowUp', 'ArrowRight', 'ArrowDown', 'ArrowLeft'];
+    from = lines.length;
+    for (const move of solution) {
+      await page.keyboard.down(arrows[Number(move)]);
+      await sleep(80);
+      await page.keyboard.up(arrows[Number(move)]);
+      await sleep(170);
+    }
+    // The level-end count and the records screen, which waits for a key.
+    await sleep(3000);
+    await pressUntil(page, ' ', /^zolv: screen: attempt start, map 1$/, 60);
+    console.log(`level 0 finished by its ${solution.length} moves`);
+    await waitLine(/^zolv: saves stored in the browser/, 30, from);
+    // The copy to IndexedDB of the last file written (a few small files take milliseconds).
+    await sleep(2000);
+
+    const before = await savedFiles(page);
+    const names = Object.keys(before);
+    if (names.length === 0) fail('the save folder is empty after a save');
+    console.log('saved in the browser: ' + names.join(' '));
+
+    const shipped = fs.readFileSync(path.join(media, 'Zolv-sch1-punti.txt'));
+    const records = before['Media/Zolv-sch1-punti.txt'];
+    if (!records) fail('no records saved after the finish');
+    if (records === Array.from(shipped).join(',')) fail('the saved records are the shipped ones');
 
     from = lines.length;
     await page.reload();

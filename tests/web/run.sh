@@ -7,6 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=$(cd "${1:-$root/build-web}" && pwd)
+linux_build=${2:-}
 node_dir=$root/build-web-deps/node
 if [ ! -d "$node_dir/node_modules/puppeteer-core" ]; then
   echo "== installing puppeteer-core into $node_dir"
@@ -25,6 +26,15 @@ for _ in $(seq 50); do
 done
 profile=$(mktemp -d)
 trap 'kill "$server" 2>/dev/null || true; rm -rf "$profile"' EXIT
-NODE_PATH=$node_dir/node_modules timeout "${ZOLV_WEB_TIMEOUT:-240}" \
-  node --no-experimental-fetch "$here/play.js" "http://127.0.0.1:$port/" "$profile" \
-  "$root/media/Media"
+export NODE_PATH=$node_dir/node_modules
+echo "== playing the page in headless Chromium"
+timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/play.js" \
+  "http://127.0.0.1:$port/" "$profile/play" "$root/media/Media"
+if [ -n "$linux_build" ]; then
+  echo "== every level's replay check, in the page and in the Linux program"
+  mkdir -p "$profile/media"
+  cp -r "$root/media/." "$profile/media/"
+  maps=$(grep -c '' "$root/media/Media/Zolv-sch1-mappe.txt")
+  timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/replay_check.js" \
+    "http://127.0.0.1:$port/" "$profile/replay" "$linux_build/app/zolv" "$profile/media" "$maps"
+fi

@@ -9,7 +9,8 @@
 # Usage: ./web.sh [--serve [PORT]] [--test]   (JOBS=N sets the parallel jobs, 2 by default)
 #   --serve  serves build-web/ on 127.0.0.1 (port 8023 by default) until stopped
 #   --test   runs the page in headless Chromium (tests/web/), installing chromium and
-#            puppeteer-core first when missing
+#            puppeteer-core first when missing; with the Linux program in build/app, every
+#            level's replay check is compared with its report
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -165,7 +166,15 @@ echo "== took $(( $(date +%s) - start )) s"
 if [ "$test" = ON ]; then
   install_missing chromium
   command -v npm >/dev/null || install_missing nodejs npm
-  tests/web/run.sh "$build"
+  # Given the Linux program (build/, as ./test.sh leaves it), every level's replay check is
+  # compared with it too.
+  linux=()
+  if [ -x "$root/build/app/zolv" ]; then
+    linux=("$root/build")
+  else
+    echo "== no Linux program in build/app: the replay checks are not compared"
+  fi
+  tests/web/run.sh "$build" "${linux[@]}"
 fi
 if [ "$serve" = ON ]; then
   echo "== serving $build at http://127.0.0.1:$port/ (Ctrl+C stops)"

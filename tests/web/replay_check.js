@@ -24,12 +24,14 @@ const memo = fs.readFileSync(path.join(folder, 'Media', 'Zolv-sch1-memo.txt'), '
   let failed = 0;
   const page = await browser.newPage();
   let out = [];
+  let errors = [];
   let ended = null;
   page.on('console', (m) => {
     const text = m.text();
     const end = /^zolv: program ended, status (\d+)/.exec(text);
     if (end) ended(Number(end[1]));
     else if (m.type() === 'log' && !text.startsWith('zolv: ')) out.push(text);
+    else if (m.type() === 'error') errors.push(text);
   });
   for (let m = 0; m < Number(maps); ++m) {
     const moves = memo[m] || '';
@@ -43,6 +45,7 @@ const memo = fs.readFileSync(path.join(folder, 'Media', 'Zolv-sch1-memo.txt'), '
       expectedStatus = e.status;
     }
     out = [];
+    errors = [];
     const status = await new Promise((resolve) => {
       const timer = setTimeout(() => resolve('timeout'), 60000);
       ended = (s) => { clearTimeout(timer); resolve(s); };
@@ -54,6 +57,7 @@ const memo = fs.readFileSync(path.join(folder, 'Media', 'Zolv-sch1-memo.txt'), '
       ++failed;
       console.error(`FAIL: map ${m} (status ${status} in the page, ${expectedStatus} on Linux)`);
       console.error('-- Linux:\n' + expected + '-- browser:\n' + got);
+      if (errors.length) console.error('-- the page\'s errors:\n' + errors.join('\n'));
     }
   }
   await browser.close();

@@ -152,7 +152,7 @@ t=$(date +%s)
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZOLV_TESTS=OFF \
-  -DZOLV_RENDERER=shader -DZOLV_WERROR=ON -DCMAKE_FIND_ROOT_PATH="$prefix" \
+  -DZOLV_WERROR=ON -DCMAKE_FIND_ROOT_PATH="$prefix" \
   -DCMAKE_CXX_FLAGS="-Wno-error=unused-lambda-capture" \
   -DSDL2_DIR="$prefix/lib/cmake/SDL2" "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$jobs" --target zolv

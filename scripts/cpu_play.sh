@@ -3,7 +3,8 @@
 # renderer, SDL's dummy audio), as a percentage of one core: the median of several runs.
 #
 # Usage: scripts/cpu_play.sh [--factor 1|3] [--runs N] [--seconds S] [--warmup S]
-#                            [--keys "K ..."] [--hold S] [--shot FILE] [--perf FILE] [PROGRAM]
+#                            [--keys "K ..."] [--hold S] [--walk "K ..."] [--shot FILE]
+#                            [--perf FILE] [PROGRAM]
 #
 # Each run starts PROGRAM (default build/app/zolv) under xvfb-run on a screen that lets the
 # window open at the given whole factor of 320 x 240 (default 3: 960 x 720), waits WARMUP
@@ -14,7 +15,9 @@
 # at the start and the end of SECONDS of wall time (default 20). The default keys,
 # "space Up Return", go past the title, up the menu to its first entry and into level 0, where
 # the player stands at the start while the board and its animation are drawn every frame; name
-# other keys to measure another scene. It prints one line per run and the median:
+# other keys to measure another scene. With --walk, the sampling window is walked: the walk
+# keys are tapped in turn, one every half second (for example "Right Left" steps to and fro
+# at the start of level 0). It prints one line per run and the median:
 #   run 1: 4.2 %   ...   median_cpu_percent_of_one_core=4.2 factor=3 runs=3 load="..."
 # With --shot FILE the screen is saved as a PNG at the end of the last run's sampling window
 # (to see which scene was measured). With --perf FILE the last run is also recorded with
@@ -23,7 +26,7 @@
 # (and ImageMagick's import for --shot).
 set -u
 
-FACTOR=3 RUNS=3 SECONDS_=20 WARMUP=5 KEYS="space Up Return" HOLD=0.25 SHOT="" PERF_OUT="" PROGRAM=""
+FACTOR=3 RUNS=3 SECONDS_=20 WARMUP=5 KEYS="space Up Return" HOLD=0.25 WALK="" SHOT="" PERF_OUT="" PROGRAM=""
 while [[ $# -gt 0 ]]; do
     case $1 in
         --factor) FACTOR=$2; shift ;;
@@ -32,6 +35,7 @@ while [[ $# -gt 0 ]]; do
         --warmup) WARMUP=$2; shift ;;
         --keys) KEYS=$2; shift ;;
         --hold) HOLD=$2; shift ;;
+        --walk) WALK=$2; shift ;;
         --shot) SHOT=$2; shift ;;
         --perf) PERF_OUT=$2; shift ;;
         -h | --help) sed -n '2,/^set -u/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
@@ -132,7 +136,19 @@ one_run() {
             >/dev/null 2>&1 &
         perf_pid=$!
     fi
-    sleep "$SECONDS_"
+    if [[ -n $WALK ]]; then
+        local end w
+        end=$(awk -v t="$t0" -v s="$SECONDS_" 'BEGIN { printf "%.3f", t + s }')
+        while awk -v e="$end" -v n="$(date +%s.%N)" 'BEGIN { exit !(n < e) }'; do
+            for w in $WALK; do
+                DISPLAY=$disp XAUTHORITY=$auth timeout 5 xdotool keydown "$w" sleep 0.1 keyup "$w" \
+                    2>/dev/null
+                sleep 0.4
+            done
+        done
+    else
+        sleep "$SECONDS_"
+    fi
     t1=$(date +%s.%N); s1=$(tree_ticks "$GPID") || return 1
     if [[ $record == yes && -n $SHOT ]]; then
         DISPLAY=$disp XAUTHORITY=$auth timeout 10 import -window root "$SHOT" 2>/dev/null

@@ -40,11 +40,13 @@ void DrawTitleLetters() {
     // A dark band under the credit and the key lines keeps them readable over the bricks.
     SetBlendAlpha(0);
     FillBox(0, 180, 320, 60, 0x000000);
-    ScriveTESTO(TextValue(ExtraText("TITLE_PRESS_KEY")), 888, 182, 8, 0.6);
+    // One line for both keys, above the credit line where it stands.
+    ScriveTESTO(TextValue(ExtraText("TITLE_PRESS_KEY")) + TextValue("  -  ") +
+                    TextValue(ExtraText("TITLE_HELP_KEY")),
+                888, 188, 8, 0.6);
     SetBlendAlpha(-0.5);
-    ScriveTESTO("Made by the Zolv team", 40, 196, 11, 1.2);
+    ScriveTESTO("Made by the Zolv team", 40, 208, 11, 1.2);
     SetBlendAlpha(0);
-    ScriveTESTO(TextValue(ExtraText("TITLE_HELP_KEY")), 888, 222, 8, 0.6);
 }
 
 EntryPoint TitleScreen() {

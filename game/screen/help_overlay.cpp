@@ -24,11 +24,9 @@ struct HelpEntry {
 };
 
 constexpr HelpEntry kTitleEntries[] = {{"*", "HELP_START_GAME"}, {"F1", "HELP_SHOW"}};
-constexpr HelpEntry kMenuEntries[] = {{"^ v", "HELP_MENU_CHOOSE"},
-                                      {"< >", "HELP_MENU_CHANGE"},
-                                      {"B", "HELP_MENU_TAKE"},
-                                      {"L+R", "HELP_MENU_EDITOR"},
-                                      {"F1", "HELP_SHOW"}};
+constexpr HelpEntry kMenuEntries[] = {{"^ v", "HELP_MENU_CHOOSE"}, {"< >", "HELP_MENU_CHANGE"},
+                                      {"B", "HELP_MENU_TAKE"},     {"L+R", "HELP_MENU_EDITOR"},
+                                      {"F2", "HELP_MENU_OPTIONS"}, {"F1", "HELP_SHOW"}};
 constexpr HelpEntry kPlayEntries[] = {{"^ > v <", "HELP_PLAY_MOVE"},
                                       {"L R", "HELP_PLAY_TURN"},
                                       {"X Y", "HELP_PLAY_SPEED"},

@@ -6,6 +6,7 @@
 
 #include "runtime/base/log.h"
 #include "runtime/gfx/draw2d.h"
+#include "runtime/gfx/frame_record.h"
 #include "runtime/gfx/gl_draw.h"
 #include "runtime/gfx/pipeline.h"
 #include "runtime/gfx/screen.h"
@@ -64,6 +65,10 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
     OpenGLDirezaze* g = Gfx();
     if (!g) return;
     SpriteImage& s = SpriteAt(n);
+    // On the screen, the same capture of the same drawing as in the frame before is left out:
+    // the sprite holds it already.
+    EndBatch();
+    if (g->active_target < 0 && FrameRecordCaptureUnchanged(n, x, y, w, h, g->key_colour)) return;
     // Reads the target: the held quads go first.
     FlushBatch();
     const int tw = PowerOfTwoAtLeast(w, 32), th = PowerOfTwoAtLeast(h, 32);
@@ -95,11 +100,12 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
         const size_t bytes = static_cast<size_t>(tw) * th * 4;
         if (g->capture_scratch.size() < bytes) g->capture_scratch.resize(bytes);
         uint8_t* p = g->capture_scratch.data();
-        ReadPixels(x, window_y, tw, th, PixelOrder::kBgra, p);
+        // Red first: the order every OpenGL reads and writes without converting.
+        ReadPixels(x, window_y, tw, th, PixelOrder::kRgba, p);
         for (size_t i = 0; i < bytes; i += 4) {
-            if (p[i] == key.b && p[i + 1] == key.g && p[i + 2] == key.r) p[i + 3] = 0;
+            if (p[i] == key.r && p[i + 1] == key.g && p[i + 2] == key.b) p[i + 3] = 0;
         }
-        WriteTexture(s.texture, tw, th, PixelOrder::kBgra, p);
+        WriteTexture(s.texture, tw, th, PixelOrder::kRgba, p);
     }
     UseTexture(0);
     ForgetGlState();
@@ -108,6 +114,7 @@ void CaptureSprite(int n, int x, int y, int w, int h) {
     s.image_width = static_cast<int16_t>(w);
     s.image_height = static_cast<int16_t>(h);
     AtlasStore(s);
+    FrameRecordCaptureMade();
 }
 
 void CreateOffscreen(int target, int n, int w, int h) {
@@ -196,6 +203,7 @@ void SelectTarget(int target) {
     LeaveTarget();
     ResetViewport();
     if (target < 0) return;
+    NoteTexelChange();  // what is drawn now goes into the target's sprite
     g->active_target = target;
     const OffscreenTarget& t = g->targets[target];
     const SpriteImage& s = SpriteAt(t.sprite);

@@ -9,9 +9,11 @@
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
+#include <unordered_map>
 
 #include "runtime/gfx/gl_check.h"
 #include "runtime/gfx/pipeline.h"
+#include "runtime/gfx/texture_io.h"
 #include "runtime/platform/gl_ext.h"
 
 namespace {
@@ -70,6 +72,7 @@ struct Op {
     // Payload: floats from `first` (16 a quad, 2 a flat vertex); boxes from `box` (one a quad,
     // one a flat draw); a draw's state: snapshot `state` of its list.
     uint32_t first = 0, count = 0, box = 0, state = 0;
+    bool operator==(const Op&) const = default;
 };
 
 // One piece of OpenGL state as the commands left it: an enable, the binding, the colour, a
@@ -124,6 +127,20 @@ struct Tracker {
     std::vector<Matrix>& Stack() { return on_projection ? projection : modelview; }
 };
 
+// The last capture made while a frame was recorded: what it was, the commands that drew what
+// it copied, and the count of texel changes once it was made.
+struct CaptureMemo {
+    bool made = false;
+    bool armed = false;  // compared and kept, the capture about to be made
+    std::array<int, 6> what{};
+    std::vector<Op> ops;
+    std::vector<float> payload;
+    std::vector<State> states;
+    uint64_t texels = 0;
+};
+
+using TextureParameters = std::array<double, 5>;
+
 struct Recorder {
     bool enabled = false;    // frames are recorded at all
     bool recording = false;  // the current frame is
@@ -139,6 +156,8 @@ struct Recorder {
     std::vector<float> scratch;  // the quads of a batch that meet a rectangle
     FrameRecordStats stats;
     bool skip_draws = false;
+    CaptureMemo capture;
+    std::unordered_map<uint32_t, TextureParameters> parameters;
 } g_rec;
 
 Box Whole() {
@@ -148,7 +167,7 @@ Box Whole() {
 enum SlotKind : uint64_t {
     kSlotEnable = 1,
     kSlotTexture,
-    kSlotParameter,  // texture name and parameter
+    kSlotParameter,  // the bound texture's parameters
     kSlotFrontFace,
     kSlotBlendFunc,
     kSlotColour,
@@ -181,6 +200,33 @@ void SetSlot(uint64_t key, std::initializer_list<double> values) {
         st.insert(it, slot);
     }
     g_rec.state_changed = true;
+}
+
+// The parameters the drawing files set on a texture (filters and wraps; -1 where not set
+// through them) and a count of any other: a draw's state holds its bound texture's.
+size_t ParameterIndex(uint32_t parameter) {
+    switch (parameter) {
+        case GL_TEXTURE_MIN_FILTER:
+            return 0;
+        case GL_TEXTURE_MAG_FILTER:
+            return 1;
+        case GL_TEXTURE_WRAP_S:
+            return 2;
+        case GL_TEXTURE_WRAP_T:
+            return 3;
+        default:
+            return 4;
+    }
+}
+
+void SetBoundParameters(uint32_t texture) {
+    const auto it = g_rec.parameters.find(texture);
+    if (it == g_rec.parameters.end()) {
+        SetSlot(Key(kSlotParameter), {-1, -1, -1, -1, 0});
+        return;
+    }
+    const TextureParameters& p = it->second;
+    SetSlot(Key(kSlotParameter), {p[0], p[1], p[2], p[3], p[4]});
 }
 
 void SetMatrixSlots() {
@@ -361,13 +407,24 @@ bool Differences(const FrameList& before, const FrameList& now, std::vector<Box>
         return op.code == Code::kFlat ? op.count * 2 : op.count * 16;
     };
     auto boxes = [](const Op& op) { return op.code == Code::kFlat ? 1u : op.count; };
+    // Most draws share their snapshot with the draws beside them: each pair is compared once.
+    uint32_t last_x = UINT32_MAX, last_y = UINT32_MAX;
+    bool last_same = false;
+    auto SameState = [&](uint32_t sx, uint32_t sy) {
+        if (sx != last_x || sy != last_y) {
+            last_x = sx;
+            last_y = sy;
+            last_same = before.states[sx] == now.states[sy];
+        }
+        return last_same;
+    };
     for (size_t i = 0; i < a.size(); ++i) {
         const Op &x = *a[i], &y = *b[i];
         // A clear depends on nothing but its colour (no scissor is set while recording).
         const bool same_state = x.code == Code::kClear && y.code == Code::kClear
                                     ? SlotIn(before.states[x.state], Key(kSlotClearColour)) ==
                                           SlotIn(now.states[y.state], Key(kSlotClearColour))
-                                    : before.states[x.state] == now.states[y.state];
+                                    : SameState(x.state, y.state);
         const bool same_head = x.code == y.code && x.a == y.a && x.count == y.count && same_state;
         if (same_head &&
             std::equal(now.payload.begin() + y.first, now.payload.begin() + y.first + floats(y),
@@ -521,6 +578,43 @@ FrameChanges FrameRecordFinish() {
     return changes;
 }
 
+bool FrameRecordCaptureUnchanged(int sprite, int x, int y, int w, int h, int key) {
+    CaptureMemo& m = g_rec.capture;
+    m.armed = false;
+    if (!g_rec.recording) {
+        m.made = false;
+        return false;
+    }
+    const FrameList& f = g_rec.current;
+    // What is copied must be drawn in this frame alone: its first draw clears the screen.
+    const auto first_draw =
+        std::find_if(f.ops.begin(), f.ops.end(), [](const Op& op) { return IsDraw(op.code); });
+    const bool from_clear = first_draw != f.ops.end() && first_draw->code == Code::kClear &&
+                            (first_draw->a & GL_COLOR_BUFFER_BIT) != 0;
+    const std::array<int, 6> what = {sprite, x, y, w, h, key};
+    if (m.made && from_clear && m.what == what && m.texels == TexelChanges() && m.ops == f.ops &&
+        m.payload == f.payload && m.states == f.states) {
+        ++g_rec.stats.captures_kept;
+        return true;
+    }
+    m.made = false;
+    if (!from_clear) return false;
+    m.what = what;
+    m.ops = f.ops;
+    m.payload = f.payload;
+    m.states = f.states;
+    m.armed = true;
+    return false;
+}
+
+void FrameRecordCaptureMade() {
+    CaptureMemo& m = g_rec.capture;
+    // Only a capture just compared, its commands kept, is one a later capture can stand on.
+    m.made = m.armed;
+    m.armed = false;
+    m.texels = TexelChanges();
+}
+
 FrameRecordStats FrameRecordFigures() {
     return g_rec.stats;
 }
@@ -543,18 +637,26 @@ void RecDisable(uint32_t cap) {
 }
 void RecBindTexture(uint32_t name) {
     SetSlot(Key(kSlotTexture), {double(name)});
+    SetBoundParameters(name);
     if (Recording())
         Push(Code::kBindTexture, name);
     else
         PipeBindTexture(name);
 }
 void RecTexParameteri(uint32_t parameter, int value) {
-    // Every texture's parameters count as state of every draw: more than needed, never less.
     const auto bound = std::lower_bound(g_rec.state.begin(), g_rec.state.end(), Key(kSlotTexture),
                                         [](const Slot& a, uint64_t k) { return a.key < k; });
-    const uint64_t texture =
-        bound != g_rec.state.end() && bound->key == Key(kSlotTexture) ? uint64_t(bound->v[0]) : 0;
-    SetSlot(Key(kSlotParameter, texture << 20 | (parameter & 0xFFFFF)), {double(value)});
+    const uint32_t texture = bound != g_rec.state.end() && bound->key == Key(kSlotTexture)
+                                 ? static_cast<uint32_t>(bound->v[0])
+                                 : 0;
+    TextureParameters& p =
+        g_rec.parameters.try_emplace(texture, TextureParameters{-1, -1, -1, -1, 0}).first->second;
+    const size_t at = ParameterIndex(parameter);
+    if (at < p.size() - 1)
+        p[at] = value;
+    else
+        ++p.back();  // any other parameter: counted, so a draw after it differs
+    SetBoundParameters(texture);
     if (Recording())
         Push(Code::kTexParameter, parameter).d[0] = value;
     else

@@ -43,13 +43,22 @@ bool FrameRecording();
 // back from the screen feeds anything but pictures.
 void FrameRecordSkipDraws(bool skip);
 
+// A capture of the screen while a frame is recorded: true when it would copy what the same
+// capture copied in the frame before (the same commands since the frame's first clear, with no
+// texels changed since), so the sprite holds it already and the capture is left out. Otherwise
+// false, and the commands so far are kept to compare the next frame's capture with.
+bool FrameRecordCaptureUnchanged(int sprite, int x, int y, int w, int h, int key);
+// A capture was made (after its texels are written).
+void FrameRecordCaptureMade();
+
 // Figures of the frames finished so far, for benchmarks and tests.
 struct FrameRecordStats {
-    long frames = 0;     // frames finished
-    long whole = 0;      // drawn whole
-    long partial = 0;    // drawn in rectangles
-    long unchanged = 0;  // identical to the frame before: nothing drawn
-    double pixels = 0;   // pixels of the rectangles drawn, summed
+    long frames = 0;         // frames finished
+    long whole = 0;          // drawn whole
+    long partial = 0;        // drawn in rectangles
+    long unchanged = 0;      // identical to the frame before: nothing drawn
+    long captures_kept = 0;  // captures left out, the sprite holding them already
+    double pixels = 0;       // pixels of the rectangles drawn, summed
 };
 FrameRecordStats FrameRecordFigures();
 

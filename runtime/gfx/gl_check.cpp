@@ -15,34 +15,26 @@
 
 namespace {
 
-// What a raw call would change: the binding, the enables, blending, colour, viewport, the
-// matrices and the target.
-constexpr GLenum kInts[] = {GL_TEXTURE_BINDING_2D,
-                            GL_MATRIX_MODE,
-                            GL_BLEND_SRC,
-                            GL_BLEND_DST,
-                            GL_FRONT_FACE,
-                            GL_ALPHA_TEST_FUNC,
-                            GL_SHADE_MODEL,
-                            GL_CULL_FACE_MODE,
-                            GL_DRAW_FRAMEBUFFER_BINDING,
-                            GL_MODELVIEW_STACK_DEPTH,
-                            GL_PROJECTION_STACK_DEPTH};
-constexpr GLenum kEnables[] = {GL_TEXTURE_2D, GL_BLEND,      GL_ALPHA_TEST,  GL_SCISSOR_TEST,
-                               GL_CULL_FACE,  GL_DEPTH_TEST, GL_STENCIL_TEST};
-const char* const kIntNames[] = {"texture binding",   "matrix mode",     "blend source",
-                                 "blend destination", "front face",      "alpha function",
-                                 "shade model",       "cull face",       "draw framebuffer",
-                                 "modelview depth",   "projection depth"};
-const char* const kEnableNames[] = {"texturing", "blending",   "alpha test",  "scissor test",
-                                    "culling",   "depth test", "stencil test"};
-
+// What a raw call would change: the binding, the enables, blending, viewport, clear colour,
+// the target, the program and the vertices. The colour, the alpha test and the matrices are
+// the drawing pipeline's own, out of reach of raw calls.
+constexpr GLenum kInts[] = {
+    GL_TEXTURE_BINDING_2D, GL_BLEND_SRC_RGB,        GL_BLEND_DST_RGB,
+    GL_FRONT_FACE,         GL_CULL_FACE_MODE,       GL_DRAW_FRAMEBUFFER_BINDING,
+    GL_CURRENT_PROGRAM,    GL_VERTEX_ARRAY_BINDING, GL_ARRAY_BUFFER_BINDING};
+const char* const kIntNames[] = {"texture binding", "blend source", "blend destination",
+                                 "front face",      "cull face",    "draw framebuffer",
+                                 "program",         "vertex array", "vertex buffer"};
+constexpr GLenum kEnables[] = {GL_BLEND, GL_SCISSOR_TEST, GL_CULL_FACE, GL_DEPTH_TEST,
+                               GL_STENCIL_TEST};
+const char* const kEnableNames[] = {"blending", "scissor test", "culling", "depth test",
+                                    "stencil test"};
 constexpr size_t kIntCount = sizeof kInts / sizeof kInts[0];
 constexpr size_t kEnableCount = sizeof kEnables / sizeof kEnables[0];
 
 struct GlSnapshot {
     std::array<GLint, kIntCount + kEnableCount> ints{};
-    std::array<GLfloat, 40> floats{};
+    std::array<GLfloat, 8> floats{};  // clear colour, viewport
 };
 
 GlSnapshot Take() {
@@ -50,17 +42,10 @@ GlSnapshot Take() {
     size_t i = 0;
     for (GLenum e : kInts) glGetIntegerv(e, &s.ints[i++]);
     for (GLenum e : kEnables) s.ints[i++] = glIsEnabled(e);
-    glGetFloatv(GL_CURRENT_COLOR, &s.floats[0]);
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, &s.floats[4]);
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, &s.floats[0]);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    for (int k = 0; k < 4; ++k) s.floats[8 + k] = static_cast<GLfloat>(viewport[k]);
-    glGetFloatv(GL_MODELVIEW_MATRIX, &s.floats[12]);
-    glGetFloatv(GL_ALPHA_TEST_REF, &s.floats[28]);
-    // The projection's first twelve entries tell the 2D projections apart.
-    GLfloat projection[16] = {};
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    for (int k = 0; k < 11; ++k) s.floats[29 + k] = projection[k];
+    for (int k = 0; k < 4; ++k) s.floats[4 + k] = static_cast<GLfloat>(viewport[k]);
     return s;
 }
 
@@ -75,21 +60,8 @@ std::string Difference(const GlSnapshot& a, const GlSnapshot& b) {
         if (a.ints[i] != b.ints[i]) add(kIntNames[i]);
     for (size_t i = 0; i < kEnableCount; ++i)
         if (a.ints[kIntCount + i] != b.ints[kIntCount + i]) add(kEnableNames[i]);
-    for (size_t i = 0; i < a.floats.size(); ++i) {
-        if (a.floats[i] == b.floats[i]) continue;
-        if (i < 4)
-            add("colour");
-        else if (i < 8)
-            add("clear colour");
-        else if (i < 12)
-            add("viewport");
-        else if (i < 28)
-            add("modelview matrix");
-        else if (i == 28)
-            add("alpha reference");
-        else
-            add("projection matrix");
-    }
+    for (size_t i = 0; i < a.floats.size(); ++i)
+        if (a.floats[i] != b.floats[i]) add(i < 4 ? "clear colour" : "viewport");
     return out;
 }
 

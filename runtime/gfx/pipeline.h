@@ -1,11 +1,8 @@
-// The drawing state and the draws of the 2D commands, carried out by the pipeline the program
-// is built with (not for game code):
-//   pipeline_fixed.cpp   OpenGL 1.x's fixed functions (the desktop build's default);
-//   pipeline_shader.cpp  two small shaders on OpenGL 3.3 core, OpenGL ES 3.0 or WebGL 2.
-// CMake's ZOLV_RENDERER (fixed or shader) picks one at link time. The calls are named after
-// the fixed functions they stand for and take their enums; both pipelines give the same
-// pixels for them. Only the frame recorder and the texture, capture and screen files call
-// these; everything else draws through draw2d.h.
+// The drawing state and the draws of the 2D commands (not for game code). The calls are named
+// after OpenGL 1.x's fixed functions and take their enums, as the drawing files were first
+// written for them; pipeline.cpp carries them out with two small shaders on OpenGL 3.3 core,
+// OpenGL ES 3.0 or WebGL 2, with the fixed functions' pixels. Only the frame recorder and the
+// texture, capture and screen files call these; everything else draws through draw2d.h.
 #pragma once
 #include <cstdint>
 
@@ -15,9 +12,10 @@ bool PipeStart(const char** error);
 // Frees what PipeStart made; before the context goes.
 void PipeStop();
 
-// Enables: GL_TEXTURE_2D, GL_ALPHA_TEST, GL_BLEND, GL_CULL_FACE, GL_SCISSOR_TEST, GL_DEPTH_TEST,
-// GL_STENCIL_TEST, GL_DITHER and the fixed functions' own (fog, lighting, smoothing, texture
-// coordinate generation), which the shader pipeline does not have and ignores.
+// Enables: GL_TEXTURE_2D and GL_ALPHA_TEST (kept by the pipeline), GL_BLEND, GL_CULL_FACE,
+// GL_SCISSOR_TEST, GL_DEPTH_TEST, GL_STENCIL_TEST, GL_DITHER and GL_POLYGON_OFFSET_FILL
+// (OpenGL's own); the fixed functions' others (fog, lighting, smoothing, texture coordinate
+// generation) are ignored, as nothing here draws with them.
 void PipeEnable(uint32_t cap);
 void PipeDisable(uint32_t cap);
 bool PipeEnabled(uint32_t cap);

@@ -66,6 +66,7 @@ void AtlasStore(SpriteImage& s) {
         s.atlas_y = static_cast<int16_t>(y);
     }
     FlushBatch();
+    NoteTexelChange();
     gl.CopyImageSubData(s.texture, GL_TEXTURE_2D, 0, 0, 0, 0, s.atlas, GL_TEXTURE_2D, 0, s.atlas_x,
                         s.atlas_y, 0, s.texture_width, s.texture_height, 1);
 }

@@ -7,6 +7,8 @@
 #include "runtime/gfx/pipeline.h"
 
 namespace {
+uint64_t g_texel_changes = 0;
+
 // Rows of 4-byte texels are aligned by themselves; the read-back's RGB rows are packed tight.
 void Unpacking() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
@@ -19,6 +21,7 @@ void Unpacking() {
 uint32_t NewTexture(int w, int h, TexelFilter filter, TexelWrap wrap, PixelOrder order,
                     const void* texels) {
     FlushBatch();
+    NoteTexelChange();
     GLuint name = 0;
     glGenTextures(1, &name);
     ForgetTextureParameters(name);
@@ -39,6 +42,7 @@ uint32_t NewTexture(int w, int h, TexelFilter filter, TexelWrap wrap, PixelOrder
 
 void WriteTexture(uint32_t name, int w, int h, PixelOrder order, const void* texels) {
     FlushBatch();
+    NoteTexelChange();
     UseTexture(name);
     Unpacking();
     PipeTexImage(w, h, order == PixelOrder::kBgra, texels);
@@ -46,6 +50,7 @@ void WriteTexture(uint32_t name, int w, int h, PixelOrder order, const void* tex
 
 void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h) {
     FlushBatch();
+    NoteTexelChange();
     UseTexture(name);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, tx, ty, x, y, w, h);
 }
@@ -54,4 +59,12 @@ void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out, int row
     FlushBatch();
     PipeReadPixels(x, y, w, h, order == PixelOrder::kBgra, order == PixelOrder::kRgb, out,
                    row_length);
+}
+
+uint64_t TexelChanges() {
+    return g_texel_changes;
+}
+
+void NoteTexelChange() {
+    ++g_texel_changes;
 }

@@ -24,3 +24,9 @@ void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h);
 // Reads w x h pixels at (x, y) of the framebuffer being read (y from the bottom) into `out`,
 // rows from the bottom, `row_length` pixels apart (0: w).
 void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out, int row_length = 0);
+
+// How many times texels have changed anywhere: every call above that writes a texture, a copy
+// into the sprite atlas, an off-screen target taken to draw into. A capture compares it to know
+// that the sprites it drew from are the same.
+uint64_t TexelChanges();
+void NoteTexelChange();

@@ -37,7 +37,34 @@ void LoadGlExt() {
     ok &= Load(g_gl.RenderbufferStorage, "glRenderbufferStorage");
     ok &= Load(g_gl.BlitFramebuffer, "glBlitFramebuffer");
     g_gl.framebuffer_objects = ok;
-    Load(g_gl.MultiDrawArrays, "glMultiDrawArrays");
+    bool shaders = true;
+    shaders &= Load(g_gl.CreateShader, "glCreateShader");
+    shaders &= Load(g_gl.ShaderSource, "glShaderSource");
+    shaders &= Load(g_gl.CompileShader, "glCompileShader");
+    shaders &= Load(g_gl.GetShaderiv, "glGetShaderiv");
+    shaders &= Load(g_gl.DeleteShader, "glDeleteShader");
+    shaders &= Load(g_gl.CreateProgram, "glCreateProgram");
+    shaders &= Load(g_gl.AttachShader, "glAttachShader");
+    shaders &= Load(g_gl.LinkProgram, "glLinkProgram");
+    shaders &= Load(g_gl.GetProgramiv, "glGetProgramiv");
+    shaders &= Load(g_gl.DeleteProgram, "glDeleteProgram");
+    shaders &= Load(g_gl.UseProgram, "glUseProgram");
+    shaders &= Load(g_gl.GetUniformLocation, "glGetUniformLocation");
+    shaders &= Load(g_gl.Uniform1i, "glUniform1i");
+    shaders &= Load(g_gl.Uniform1f, "glUniform1f");
+    shaders &= Load(g_gl.Uniform4fv, "glUniform4fv");
+    shaders &= Load(g_gl.GenVertexArrays, "glGenVertexArrays");
+    shaders &= Load(g_gl.BindVertexArray, "glBindVertexArray");
+    shaders &= Load(g_gl.DeleteVertexArrays, "glDeleteVertexArrays");
+    shaders &= Load(g_gl.GenBuffers, "glGenBuffers");
+    shaders &= Load(g_gl.BindBuffer, "glBindBuffer");
+    shaders &= Load(g_gl.DeleteBuffers, "glDeleteBuffers");
+    shaders &= Load(g_gl.BufferData, "glBufferData");
+    shaders &= Load(g_gl.EnableVertexAttribArray, "glEnableVertexAttribArray");
+    shaders &= Load(g_gl.VertexAttribPointer, "glVertexAttribPointer");
+    shaders &=
+        Load(g_gl.GetFramebufferAttachmentParameteriv, "glGetFramebufferAttachmentParameteriv");
+    g_gl.shaders = shaders;
     Load(g_gl.CopyImageSubData, "glCopyImageSubData");
     Load(g_gl.GenQueries, "glGenQueries");
     Load(g_gl.DeleteQueries, "glDeleteQueries");
@@ -91,18 +118,16 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
         if (error) *error = std::string("video start failed: ") + SDL_GetError();
         return false;
     }
-#if defined(ZOLV_SHADER_PIPELINE) && defined(__EMSCRIPTEN__)
+#ifdef __EMSCRIPTEN__
     // WebGL 2.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
-#elif defined(ZOLV_SHADER_PIPELINE)
-    // The least the shader pipeline needs, and nothing of the fixed functions.
+#else
+    // The least the drawing shaders need, and nothing of the fixed functions.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-#else
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 #endif
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
@@ -116,14 +141,14 @@ bool PlatformWindowOpen(int width, int height, const std::string& title, std::st
     }
     Parts().context = SDL_GL_CreateContext(Parts().window);
     if (!Parts().context || SDL_GL_MakeCurrent(Parts().window, Parts().context) != 0) {
-        if (error) *error = std::string("no OpenGL context: ") + SDL_GetError();
+        if (error) *error = std::string("no OpenGL 3.3 context: ") + SDL_GetError();
         PlatformWindowClose();
         return false;
     }
     SDL_GL_SetSwapInterval(0);  // the runtime paces frames itself
     LoadGlExt();
-    if (!g_gl.framebuffer_objects) {
-        if (error) *error = "the OpenGL context offers no framebuffer objects";
+    if (!g_gl.framebuffer_objects || !g_gl.shaders) {
+        if (error) *error = "the OpenGL context offers no framebuffer objects or shaders";
         PlatformWindowClose();
         return false;
     }

@@ -2,6 +2,10 @@
 // every line on the 320 x 240 screen, and the play help naming the aids' keys and pad pairs.
 #include "game/screen/help_overlay.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "game/flow/player_options.h"
 #include "game/maps/settings_file.h"
 #include "game/media_folder.h"
@@ -53,6 +57,16 @@ TEST_F(HelpShipped, EveryScreensHelpFitsTheScreenInBothLanguages) {
             }
         }
     }
+}
+
+TEST_F(HelpShipped, MenuHelpNamesTheOptionsKey) {
+    // The player's options (undo, hints, one step per tap...) open only with F2 in the menu.
+    const std::vector<std::string> lines = game::HelpLines(game::HelpScreen::kMenu);
+    const auto f2 = std::find(lines.begin(), lines.end(), "F2");
+    ASSERT_NE(f2, lines.end());
+    ASSERT_NE(f2 + 1, lines.end());
+    EXPECT_EQ(f2[1], game::ExtraText("HELP_MENU_OPTIONS"));
+    EXPECT_FALSE(f2[1].empty());
 }
 
 TEST_F(HelpShipped, PlayHelpNamesTheAidKeysAndThePadPairs) {

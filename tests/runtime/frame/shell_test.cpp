@@ -5,6 +5,7 @@
 
 #include "runtime/base/errors.h"
 #include "runtime/frame/engine.h"
+#include "runtime/gfx/pipeline.h"
 #include "runtime/input/key_codes.h"
 #include "runtime/platform/keyboard.h"
 #include "runtime/platform/window.h"
@@ -133,8 +134,7 @@ TEST_F(ShellTest, TheLogicalScreenHasNoAlphaChannelAndTheRequestedSize) {
     EXPECT_EXIT(
         {
             Start();
-            GLint alpha = -1;
-            glGetIntegerv(GL_ALPHA_BITS, &alpha);
+            const int alpha = PipeAlphaBits();
             GLint viewport[4] = {};
             glGetIntegerv(GL_VIEWPORT, viewport);
             const bool ok = alpha == 0 && ScreenWidth() == 640 && ScreenHeight() == 480 &&

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "gfx_fixture.h"
+#include "runtime/gfx/pipeline.h"
 
 namespace {
 constexpr uint32_t kWhite = 0xFFFFFF;
@@ -45,7 +46,7 @@ TEST_F(GfxTest, BlendModesMixTheSpriteWithTheScreen) {
     SetBlendAlpha(3);
     EXPECT_FLOAT_EQ(Gfx()->alpha, 1.0f);
     GLint dst = 0;
-    glGetIntegerv(GL_BLEND_DST, &dst);
+    glGetIntegerv(GL_BLEND_DST_RGB, &dst);
     EXPECT_EQ(dst, GL_ONE);
     DrawSprite(1, 90, 10);
     SetBlendAlpha(0);
@@ -117,9 +118,7 @@ TEST_F(GfxTest, RotatedSpritesGolden) {
 }
 
 TEST_F(GfxTest, CaptureOnTheScreenKeysOutBlack) {
-    GLint alpha_bits = -1;
-    glGetIntegerv(GL_ALPHA_BITS, &alpha_bits);
-    ASSERT_EQ(alpha_bits, 0) << "the logical screen has no alpha channel";
+    ASSERT_EQ(PipeAlphaBits(), 0) << "the logical screen has no alpha channel";
 
     // A sheet drawn as the game draws its sprite sheets: shapes on black.
     FillBox(0, 0, 40, 20, 0x000000);

@@ -49,28 +49,10 @@ TEST_F(GlCheckTest, RecordedFramesPassAndRawCallsInThemStopTheProgram) {
     FrameRecordFinish();
 
     EXPECT_DEATH(Frame([] { glEnable(GL_BLEND); }), "blending changed");
-    EXPECT_DEATH(Frame([] { glColor4f(0.5f, 0.5f, 0.5f, 1); }), "colour changed");
+    // The colour is the pipeline's own, out of reach of raw calls; the blend function is not.
+    EXPECT_DEATH(Frame([] { glBlendFunc(GL_ONE, GL_ONE); }), "blend destination changed");
     EXPECT_DEATH(Frame([] { glBindTexture(GL_TEXTURE_2D, 0); }), "texture binding changed");
-    // Drawn and everything put back as it was: only the samples drawn tell.
-    EXPECT_DEATH(Frame([] {
-                     glPushAttrib(GL_ALL_ATTRIB_BITS);
-                     glDisable(GL_TEXTURE_2D);
-                     glDisable(GL_ALPHA_TEST);
-                     glDisable(GL_SCISSOR_TEST);
-                     glDisable(GL_DEPTH_TEST);
-                     glMatrixMode(GL_PROJECTION);
-                     glPushMatrix();
-                     glLoadIdentity();
-                     glMatrixMode(GL_MODELVIEW);
-                     glPushMatrix();
-                     glLoadIdentity();
-                     glColor4f(1, 1, 1, 1);
-                     glRectf(-0.5f, -0.5f, 0.5f, 0.5f);
-                     glPopMatrix();
-                     glMatrixMode(GL_PROJECTION);
-                     glPopMatrix();
-                     glPopAttrib();
-                 }),
-                 "samples drawn");
+    // The pipeline's program and vertices are still bound: a raw draw changes no state.
+    EXPECT_DEATH(Frame([] { glDrawArrays(GL_TRIANGLES, 0, 3); }), "samples drawn");
 }
 }  // namespace

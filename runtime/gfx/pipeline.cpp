@@ -1,4 +1,4 @@
-// The drawing pipeline on shaders: OpenGL 3.3 core, OpenGL ES 3.0 and WebGL 2.
+// The drawing pipeline: two small shaders on OpenGL 3.3 core, OpenGL ES 3.0 and WebGL 2.
 //
 // What the fixed functions kept (texturing on or off, the alpha test, the colour, the two
 // matrix stacks) is kept here and handed to two small shaders as uniforms; the rest (blending,
@@ -7,32 +7,20 @@
 // functions' own order, quads become two triangles split as a fan, and textures are given and
 // read as RGBA, the one order every version takes: the pixels are those of the fixed
 // functions.
-#ifdef __EMSCRIPTEN__
-#include <GLES3/gl3.h>
-#else
-#define GL_GLEXT_PROTOTYPES 1
+#include "runtime/gfx/pipeline.h"
+
 #include <GL/gl.h>
 #include <GL/glext.h>
-#endif
 
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <string>
 #include <vector>
 
-#include "runtime/gfx/pipeline.h"
-
-// The fixed functions' names the callers pass, which the shader versions' headers leave out.
-#ifndef GL_QUADS
-#define GL_QUADS 0x0007
-#endif
-#ifndef GL_ALPHA_TEST
-#define GL_ALPHA_TEST 0x0BC0
-#endif
-#ifndef GL_PROJECTION
-#define GL_PROJECTION 0x1701
-#endif
+#include "runtime/base/log.h"
+#include "runtime/platform/gl_ext.h"
 
 namespace {
 
@@ -64,8 +52,16 @@ struct Fixed {
     uint32_t bound = 0;  // the texture bound, for whether a quad is textured
 };
 
-struct Uniforms {
-    GLint mvp = -1, colour = -1, texturing = -1, alpha_function = -1, alpha_reference = -1;
+// One program for each way a draw can be made: textured or flat, and each alpha comparison
+// (the enum less GL_NEVER; 7, always, for no test). Each is made the first time it is wanted,
+// so a pixel runs only the work its draw asks for. What it was last given is kept, so
+// unchanged uniforms are not sent again.
+struct Program {
+    GLuint name = 0;
+    GLint mvp = -1, colour = -1, alpha_reference = -1;
+    Matrix sent_mvp{};
+    float sent_colour[4] = {-1, -1, -1, -1};
+    float sent_reference = -1;
 };
 
 // OpenGL's own state, kept by PipeSaveState.
@@ -82,15 +78,12 @@ constexpr GLenum kPassed[] = {GL_BLEND,        GL_CULL_FACE, GL_SCISSOR_TEST,   
 
 struct Pipeline {
     bool started = false;
-    GLuint program = 0, vertex_array = 0, buffer = 0;
-    Uniforms at;
+    bool es = false;
+    GLuint vertex_array = 0, buffer = 0;
+    Program programs[2][8];
+    Program* in_use = nullptr;
     Fixed fixed;
     std::vector<Matrix> projection{kIdentity}, modelview{kIdentity};
-    // What the program was last given, so unchanged uniforms are not sent again.
-    Matrix sent_mvp{};
-    float sent_colour[4] = {-1, -1, -1, -1};
-    int sent_texturing = -1, sent_function = -1;
-    float sent_reference = -1;
     Saved saved;
     std::vector<float> vertices;  // x, y, u, v each
     std::vector<uint8_t> texels;
@@ -109,91 +102,144 @@ Matrix& Top() {
 const char* const kVertex = R"(
 layout(location = 0) in vec2 position;
 layout(location = 1) in vec2 texcoord;
-uniform mat4 mvp;
+uniform vec4 mvp[4];
 out vec2 uv;
 void main() {
     uv = texcoord;
-    gl_Position = mvp * vec4(position, 0.0, 1.0);
+    vec4 p = vec4(position, 0.0, 1.0);
+    gl_Position = vec4(dot(mvp[0], p), dot(mvp[1], p), dot(mvp[2], p), dot(mvp[3], p));
     gl_PointSize = 1.0;
 }
 )";
 
-// alpha_function: the comparison's enum less GL_NEVER (0 never ... 7 always).
+// TEXTURED and ALPHA_FUNCTION are defined before this. The alpha and the reference are
+// compared as the 8-bit colour buffers hold them, as the software renderer's fixed functions
+// compare them: compared as floats, edge pixels of a turned sprite get through that they keep
+// out.
 const char* const kFragment = R"(
 uniform sampler2D picture;
 uniform vec4 colour;
-uniform int texturing;
-uniform int alpha_function;
 uniform float alpha_reference;
 in vec2 uv;
 out vec4 fragment;
 void main() {
-    vec4 c = texturing != 0 ? texture(picture, uv) * colour : colour;
-    float a = c.a, r = alpha_reference;
-    bool pass = alpha_function == 7 || (alpha_function == 1 && a < r) ||
-                (alpha_function == 2 && a == r) || (alpha_function == 3 && a <= r) ||
-                (alpha_function == 4 && a > r) || (alpha_function == 5 && a != r) ||
-                (alpha_function == 6 && a >= r);
+#if TEXTURED
+    vec4 c = texture(picture, uv) * colour;
+#else
+    vec4 c = colour;
+#endif
+#if ALPHA_FUNCTION != 7
+    float a = floor(c.a * 255.0 + 0.5), r = floor(alpha_reference * 255.0 + 0.5);
+#if ALPHA_FUNCTION == 0
+    bool pass = false;
+#elif ALPHA_FUNCTION == 1
+    bool pass = a < r;
+#elif ALPHA_FUNCTION == 2
+    bool pass = a == r;
+#elif ALPHA_FUNCTION == 3
+    bool pass = a <= r;
+#elif ALPHA_FUNCTION == 4
+    bool pass = a > r;
+#elif ALPHA_FUNCTION == 5
+    bool pass = a != r;
+#else
+    bool pass = a >= r;
+#endif
     if (!pass) discard;
+#endif
     fragment = c;
 }
 )";
 
-bool IsEs() {
-    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    return version && std::strstr(version, "OpenGL ES") != nullptr;
-}
-
-GLuint Compile(GLenum kind, const char* body, bool es) {
-    const char* head = es ? "#version 300 es\nprecision highp float;\n" : "#version 330 core\n";
-    const char* parts[2] = {head, body};
-    const GLuint shader = glCreateShader(kind);
-    glShaderSource(shader, 2, parts, nullptr);
-    glCompileShader(shader);
+GLuint Compile(GLenum kind, const char* body, const std::string& defines) {
+    const std::string head =
+        (g_pipe.es ? "#version 300 es\nprecision highp float;\n" : "#version 330 core\n") + defines;
+    const char* parts[2] = {head.c_str(), body};
+    const GLuint shader = Gl().CreateShader(kind);
+    Gl().ShaderSource(shader, 2, parts, nullptr);
+    Gl().CompileShader(shader);
     GLint ok = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    Gl().GetShaderiv(shader, GL_COMPILE_STATUS, &ok);
     if (ok != GL_TRUE) {
-        glDeleteShader(shader);
+        Gl().DeleteShader(shader);
         return 0;
     }
     return shader;
 }
 
-// Brings the program's uniforms up to date for a draw, textured or not.
-void Prepare(bool textured) {
+// Makes the program for textured or flat draws with that alpha comparison; false when the
+// shaders do not compile or link.
+bool Make(Program& program, bool textured, int function) {
+    const std::string defines = "#define TEXTURED " + std::to_string(textured ? 1 : 0) +
+                                "\n#define ALPHA_FUNCTION " + std::to_string(function) + "\n";
+    const GLuint vertex = Compile(GL_VERTEX_SHADER, kVertex, defines);
+    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, kFragment, defines);
+    GLint linked = GL_FALSE;
+    if (vertex && fragment) {
+        program.name = Gl().CreateProgram();
+        Gl().AttachShader(program.name, vertex);
+        Gl().AttachShader(program.name, fragment);
+        Gl().LinkProgram(program.name);
+        Gl().GetProgramiv(program.name, GL_LINK_STATUS, &linked);
+    }
+    if (vertex) Gl().DeleteShader(vertex);
+    if (fragment) Gl().DeleteShader(fragment);
+    if (linked != GL_TRUE) {
+        if (program.name) Gl().DeleteProgram(program.name);
+        program = Program{};
+        return false;
+    }
+    Gl().UseProgram(program.name);
+    g_pipe.in_use = &program;
+    program.mvp = Gl().GetUniformLocation(program.name, "mvp");
+    program.colour = Gl().GetUniformLocation(program.name, "colour");
+    program.alpha_reference = Gl().GetUniformLocation(program.name, "alpha_reference");
+    if (textured) Gl().Uniform1i(Gl().GetUniformLocation(program.name, "picture"), 0);
+    return true;
+}
+
+// The matrix by rows: each coordinate a dot product, as the fixed functions transform.
+void SendRows(GLint at, const Matrix& m) {
+    float rows[16];
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) rows[r * 4 + c] = m[static_cast<size_t>(c * 4 + r)];
+    Gl().Uniform4fv(at, 4, rows);
+}
+
+// Puts the program for a draw, textured or not, in use with its uniforms up to date; false
+// when it cannot be made (the draw is left out).
+bool Prepare(bool textured) {
     Pipeline& p = g_pipe;
-    const Matrix mvp = Multiply(p.projection.back(), p.modelview.back());
-    if (mvp != p.sent_mvp) {
-        glUniformMatrix4fv(p.at.mvp, 1, GL_FALSE, mvp.data());
-        p.sent_mvp = mvp;
-    }
-    if (std::memcmp(p.fixed.colour, p.sent_colour, sizeof p.sent_colour) != 0) {
-        glUniform4fv(p.at.colour, 1, p.fixed.colour);
-        std::memcpy(p.sent_colour, p.fixed.colour, sizeof p.sent_colour);
-    }
-    const int texturing = textured ? 1 : 0;
-    if (texturing != p.sent_texturing) {
-        glUniform1i(p.at.texturing, texturing);
-        p.sent_texturing = texturing;
-    }
     const int function =
         p.fixed.alpha_test ? static_cast<int>(p.fixed.alpha_function - GL_NEVER) : 7;
-    if (function != p.sent_function) {
-        glUniform1i(p.at.alpha_function, function);
-        p.sent_function = function;
+    Program& program = p.programs[textured ? 1 : 0][function];
+    if (!program.name && !Make(program, textured, function)) return false;
+    if (p.in_use != &program) {
+        Gl().UseProgram(program.name);
+        p.in_use = &program;
+    }
+    const Matrix mvp = Multiply(p.projection.back(), p.modelview.back());
+    if (mvp != program.sent_mvp) {
+        SendRows(program.mvp, mvp);
+        program.sent_mvp = mvp;
+    }
+    if (std::memcmp(p.fixed.colour, program.sent_colour, sizeof program.sent_colour) != 0) {
+        Gl().Uniform4fv(program.colour, 1, p.fixed.colour);
+        std::memcpy(program.sent_colour, p.fixed.colour, sizeof program.sent_colour);
     }
     // The fixed functions clamp the reference to [0, 1].
     const float reference = std::fmin(std::fmax(p.fixed.alpha_reference, 0.0f), 1.0f);
-    if (reference != p.sent_reference) {
-        glUniform1f(p.at.alpha_reference, reference);
-        p.sent_reference = reference;
+    if (function != 7 && reference != program.sent_reference) {
+        Gl().Uniform1f(program.alpha_reference, reference);
+        program.sent_reference = reference;
     }
+    return true;
 }
 
 void Draw(GLenum mode) {
     Pipeline& p = g_pipe;
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(p.vertices.size() * sizeof(float)),
-                 p.vertices.data(), GL_STREAM_DRAW);
+    Gl().BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(p.vertices.size() * sizeof(float)),
+                    p.vertices.data(), GL_STREAM_DRAW);
     glDrawArrays(mode, 0, static_cast<GLsizei>(p.vertices.size() / 4));
 }
 
@@ -209,61 +255,40 @@ bool PipeStart(const char** error) {
     if (error) *error = nullptr;
     Pipeline& p = g_pipe;
     if (p.started) return true;
-    const bool es = IsEs();
-    const GLuint vertex = Compile(GL_VERTEX_SHADER, kVertex, es);
-    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, kFragment, es);
-    if (!vertex || !fragment) {
-        if (vertex) glDeleteShader(vertex);
-        if (fragment) glDeleteShader(fragment);
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    p.es = version && std::strstr(version, "OpenGL ES") != nullptr;
+    AppendLog(std::string("drawing through shaders on OpenGL ") + (version ? version : "?"));
+    // The programs sprites and boxes are drawn with, made now to know the shaders work here.
+    if (!Make(p.programs[1][GL_GREATER - GL_NEVER], true, GL_GREATER - GL_NEVER) ||
+        !Make(p.programs[0][7], false, 7)) {
         if (error) *error = "the drawing shaders do not compile on this OpenGL";
+        PipeStop();
         return false;
     }
-    p.program = glCreateProgram();
-    glAttachShader(p.program, vertex);
-    glAttachShader(p.program, fragment);
-    glLinkProgram(p.program);
-    glDeleteShader(vertex);
-    glDeleteShader(fragment);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(p.program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        glDeleteProgram(p.program);
-        p.program = 0;
-        if (error) *error = "the drawing shaders do not link on this OpenGL";
-        return false;
-    }
-    glUseProgram(p.program);
-    p.at.mvp = glGetUniformLocation(p.program, "mvp");
-    p.at.colour = glGetUniformLocation(p.program, "colour");
-    p.at.texturing = glGetUniformLocation(p.program, "texturing");
-    p.at.alpha_function = glGetUniformLocation(p.program, "alpha_function");
-    p.at.alpha_reference = glGetUniformLocation(p.program, "alpha_reference");
-    glUniform1i(glGetUniformLocation(p.program, "picture"), 0);
-    glGenVertexArrays(1, &p.vertex_array);
-    glBindVertexArray(p.vertex_array);
-    glGenBuffers(1, &p.buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, p.buffer);
-    glEnableVertexAttribArray(0);
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
-    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float),
-                          reinterpret_cast<const void*>(2 * sizeof(float)));
-    p.sent_mvp = Matrix{};
-    p.sent_colour[0] = -1;
-    p.sent_texturing = p.sent_function = -1;
-    p.sent_reference = -1;
-    glUniformMatrix4fv(p.at.mvp, 1, GL_FALSE, p.sent_mvp.data());
+    Gl().GenVertexArrays(1, &p.vertex_array);
+    Gl().BindVertexArray(p.vertex_array);
+    Gl().GenBuffers(1, &p.buffer);
+    Gl().BindBuffer(GL_ARRAY_BUFFER, p.buffer);
+    Gl().EnableVertexAttribArray(0);
+    Gl().EnableVertexAttribArray(1);
+    Gl().VertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
+    Gl().VertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 4 * sizeof(float),
+                             reinterpret_cast<const void*>(2 * sizeof(float)));
     p.started = true;
     return true;
 }
 
 void PipeStop() {
     Pipeline& p = g_pipe;
-    if (!p.started) return;
-    glDeleteBuffers(1, &p.buffer);
-    glDeleteVertexArrays(1, &p.vertex_array);
-    glDeleteProgram(p.program);
-    p.buffer = p.vertex_array = p.program = 0;
+    if (p.buffer) Gl().DeleteBuffers(1, &p.buffer);
+    if (p.vertex_array) Gl().DeleteVertexArrays(1, &p.vertex_array);
+    for (auto& row : p.programs)
+        for (Program& program : row) {
+            if (program.name) Gl().DeleteProgram(program.name);
+            program = Program{};
+        }
+    p.buffer = p.vertex_array = 0;
+    p.in_use = nullptr;
     p.started = false;
 }
 
@@ -436,15 +461,14 @@ void PipeRestoreState() {
 void PipeDrawQuads(const float* xyuv, int quads, bool) {
     if (!g_pipe.started || quads <= 0) return;
     // A fan of four vertices and a quad are the same two triangles.
-    Prepare(g_pipe.fixed.texturing && g_pipe.fixed.bound != 0);
+    if (!Prepare(g_pipe.fixed.texturing && g_pipe.fixed.bound != 0)) return;
     g_pipe.vertices.clear();
     for (int q = 0; q < quads; ++q) AddQuad(xyuv + q * 16);
     Draw(GL_TRIANGLES);
 }
 
 void PipeDrawFlat(uint32_t mode, const float* xy, int vertices) {
-    if (!g_pipe.started || vertices <= 0) return;
-    Prepare(false);
+    if (!g_pipe.started || vertices <= 0 || !Prepare(false)) return;
     std::vector<float>& v = g_pipe.vertices;
     v.clear();
     auto add = [&v, xy](int i) { v.insert(v.end(), {xy[i * 2], xy[i * 2 + 1], 0.0f, 0.0f}); };
@@ -501,7 +525,7 @@ int PipeAlphaBits() {
 #else
     const GLenum attachment = framebuffer ? GL_COLOR_ATTACHMENT0 : GL_BACK_LEFT;
 #endif
-    glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
-                                          GL_FRAMEBUFFER_ATTACHMENT_ALPHA_SIZE, &bits);
+    Gl().GetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
+                                             GL_FRAMEBUFFER_ATTACHMENT_ALPHA_SIZE, &bits);
     return bits;
 }

@@ -6,7 +6,8 @@
 //      keys finishes it (level 1 starts) and saves the records;
 //   4. after a reload the title comes again and every stored file is there with the same
 //      bytes;
-//   5. a program that ends with an error (a replay check with a wrong map number) shows its
+//   5. a maps file loaded through the page is kept and offered back for download;
+//   6. a program that ends with an error (a replay check with a wrong map number) shows its
 //      message on the page.
 // Every wait is bounded; the first failure ends the run with status 1 and the console's last
 // lines. Usage: node play.js URL PROFILE_FOLDER SHIPPED_MEDIA_FOLDER
@@ -208,6 +209,28 @@ function savedFiles(page) {
       if (after[name] !== before[name]) fail(`${name} changed across the reload`);
     }
     console.log('the saves came back after a reload');
+
+    // A maps file loaded through the page (here the shipped one with its first two maps
+    // swapped) becomes the player's copy: the page starts again and offers that file for
+    // download.
+    const maps = fs.readFileSync(path.join(media, 'Zolv-sch1-mappe.txt'), 'latin1').split('\r\n');
+    [maps[0], maps[1]] = [maps[1], maps[0]];
+    const loaded = path.join(profile, 'maps-to-load.txt');
+    fs.writeFileSync(loaded, maps.join('\r\n'), 'latin1');
+    if (await page.evaluate(() => Array.from(window.zolvMapsFile()).join(',')) !==
+        Array.from(fs.readFileSync(path.join(media, 'Zolv-sch1-mappe.txt'))).join(','))
+      fail('the maps offered for download are not the shipped ones before a load');
+    from = lines.length;
+    const input = await page.$('#maps-file');
+    await input.uploadFile(loaded);
+    await waitLine(/^zolv: maps file loaded, starting again/, 30, from);
+    await waitLine(/^zolv: screen: title/, 90, from);
+    const stored = (await savedFiles(page))['Media/Zolv-sch1-mappe.txt'];
+    const wanted = Array.from(fs.readFileSync(loaded)).join(',');
+    if (stored !== wanted) fail('the loaded maps file is not the player\'s copy after the reload');
+    if (await page.evaluate(() => Array.from(window.zolvMapsFile()).join(',')) !== wanted)
+      fail('the maps offered for download are not the loaded ones');
+    console.log('a maps file loaded through the page is kept and offered for download');
 
     // A program that ends with an error shows why on the page, not a blank canvas.
     from = lines.length;

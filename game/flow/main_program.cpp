@@ -6,7 +6,10 @@
 #include "game/play/final_sequence.h"
 #include "game/play/play_loop.h"
 #include "game/play/replay_check.h"
+#include "game/state/game_state.h"
 #include "runtime/base/program_end.h"
+#include "runtime/platform/browser.h"
+#include "runtime/values/text_value.h"
 
 namespace game {
 namespace {
@@ -17,6 +20,19 @@ EntryPoint g_current = EntryPoint::kStartUp;
 void AtNormalEnd() {
     NoteUnsavedBeforeEnd();
     SaveOptions();
+}
+
+// In the browser the console tells where the main program went: what a page's visitor or a
+// test sees of the game without reading its pixels. Once per change, not per frame: the menu
+// passes through its restart at most of its frames, which is left out.
+void NoteOnConsole(EntryPoint entry) {
+    static EntryPoint noted = EntryPoint::kFinalSequence;
+    if (entry == EntryPoint::kMenuRestart || (entry == noted && entry != EntryPoint::kStartUp))
+        return;
+    noted = entry;
+    std::string note = std::string("screen: ") + EntryPointName(entry);
+    if (entry == EntryPoint::kAttemptStart) note += ", map " + NumberToText(map).str();
+    PlatformConsoleLog(note);
 }
 
 }  // namespace
@@ -50,6 +66,7 @@ EntryPoint CurrentEntryPoint() {
 }
 
 EntryPoint RunEntryPoint(EntryPoint entry) {
+    NoteOnConsole(entry);
     g_current = entry;
     switch (entry) {
         case EntryPoint::kStartUp: {

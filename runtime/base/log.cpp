@@ -1,5 +1,6 @@
 #include "runtime/base/log.h"
 
+#include "runtime/platform/browser.h"
 #include "runtime/platform/clock.h"
 #include "runtime/platform/files.h"
 #include "runtime/platform/folders.h"
@@ -9,6 +10,7 @@ std::string LogFilePath() {
 }
 
 void AppendLog(std::string_view text) {
+    PlatformConsoleLog(text);
     std::string entry(text);
     entry += "\r\n";
     const std::string path = LogFilePath();

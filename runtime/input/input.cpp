@@ -9,6 +9,7 @@
 #include "runtime/base/program_end.h"
 #include "runtime/headless/headless.h"
 #include "runtime/input/key_codes.h"
+#include "runtime/platform/browser.h"
 #include "runtime/platform/clock.h"
 #include "runtime/platform/gamepad.h"
 #include "runtime/platform/joystick.h"
@@ -196,6 +197,7 @@ void WaitAnyKey() {
         RefreshKeyboard();
         return;
     }
+    PlatformConsoleLog("waiting for a key");
     while (CharacterKey() != 0) {
     }
     while (CharacterKey() == 0) {
@@ -215,6 +217,7 @@ bool WaitAnyKeyOr(int code) {
         RefreshKeyboard();
         return Down(code);
     }
+    PlatformConsoleLog("waiting for a key");
     while (CharacterKey() != 0) {
     }
     bool other = false;

@@ -5,6 +5,9 @@
 #if defined(__linux__)
 #include <sys/prctl.h>
 #endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 double PlatformNowMs() {
     timespec ts;
@@ -14,6 +17,12 @@ double PlatformNowMs() {
 
 void PlatformSleepMs(int ms) {
     if (ms <= 0) return;
+#ifdef __EMSCRIPTEN__
+    // A sleep in the browser hands the page back to its event loop (under Asyncify) for that
+    // long: a nanosleep there would spin and freeze the page.
+    emscripten_sleep(static_cast<unsigned>(ms));
+    return;
+#endif
     timespec ts{ms / 1000, static_cast<long>(ms % 1000) * 1000000L};
     while (nanosleep(&ts, &ts) != 0) {
     }
@@ -21,6 +30,13 @@ void PlatformSleepMs(int ms) {
 
 void PlatformSleepUntilMs(double when) {
     if (when <= 0) return;
+#ifdef __EMSCRIPTEN__
+    // The browser's timers count whole milliseconds: the sleep ends before the due time, the
+    // frame wait spins the rest.
+    const double left = when - PlatformNowMs();
+    if (left >= 1) emscripten_sleep(static_cast<unsigned>(left));
+    return;
+#endif
 #if defined(__linux__)
     // The kernel may let a sleep run on by the thread's timer slack (50 us unless set): 1 us
     // lets the frame wait sleep closer to the due time and spin less. Set once, for the thread

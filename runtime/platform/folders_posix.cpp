@@ -7,6 +7,10 @@
 #include "runtime/platform/folders.h"
 
 std::string PlatformProgramPath() {
+#ifdef __EMSCRIPTEN__
+    // The page puts the shipped set in /zolv/ (app/web/pre.js): that is the program's folder.
+    return "/zolv/zolv";
+#endif
     std::vector<char> buf(4096);
     const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
     return n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : std::string();

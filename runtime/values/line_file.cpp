@@ -8,6 +8,7 @@
 
 #include "runtime/base/errors.h"
 #include "runtime/base/log.h"
+#include "runtime/platform/browser.h"
 #include "runtime/platform/files.h"
 #include "runtime/values/media_lookup.h"
 #include "runtime/values/save_folder.h"
@@ -205,7 +206,10 @@ bool LineFileCache::WriteBack() const {
     }
     PlatformMakeFoldersFor(path);
     std::string error;
-    if (PlatformReplaceFile(path, contents, &error)) return true;
+    if (PlatformReplaceFile(path, contents, &error)) {
+        PlatformSavesChanged();
+        return true;
+    }
     AppendLog("Line file not written: " + name_ + " (" + error + ")");
     return false;
 }

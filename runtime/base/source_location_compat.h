@@ -1,6 +1,7 @@
 // clang 14 cannot compile the standard library's std::source_location (it lacks the builtin
 // the library needs), so the fuzz build force-includes this stand-in built on the older
-// builtins. Other compilers never see it.
+// builtins; the web build's libc++ 14 has no <source_location> at all and finds this through
+// compat/source_location. Other compilers never see it.
 #pragma once
 #include <version>
 

@@ -238,8 +238,8 @@ int main(int argc, char** argv) {
             std::string moves;
             for (char c : r.solution.line)
                 if (c >= '0' && c <= '3') moves += c;
-            figures.push_back(
-                {r.map, r.solution.steps, r.solution.states, r.solution.dead_ends, moves});
+            figures.push_back({r.map, r.solution.steps, r.solution.states, r.solution.dead_ends,
+                               moves, maps[static_cast<size_t>(r.map)].substr(0, 256)});
         }
         const std::vector<std::string> faults = solver::CurveFaults(figures);
         for (const auto& f : faults) std::printf("curve: refused: %s\n", f.c_str());

@@ -29,6 +29,10 @@ std::vector<std::string> CurveFaults(const std::vector<LevelFigures>& levels) {
         if (!fresh)
             faults.push_back(Map(l.map) + ": the same shortest solution as " + Map(at->second));
         if (l.map >= kCurveFirstMap) {
+            if (l.plain_alike)
+                faults.push_back(Map(l.map) + ": its switches, ice and cabins play no part (each " +
+                                 "kind made floor, it still takes " + std::to_string(l.steps) +
+                                 " steps)");
             ++newer;
             if (l.dead_ends) ++newer_dead;
         }

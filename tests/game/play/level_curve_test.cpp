@@ -74,6 +74,14 @@ TEST(LevelCurve, EachBrokenRuleIsNamed) {
     EXPECT_TRUE(
         Mentions(solver::CurveFaults(copy), "map 5: its board differs from map 4's in only 6"));
 
+    // A level whose switches, ice and cabins play no part is refused from level 40 on only.
+    auto walk = Keeping();
+    walk[44].plain_alike = true;
+    walk[12].plain_alike = true;
+    const auto walk_faults = solver::CurveFaults(walk);
+    EXPECT_EQ(walk_faults.size(), 1u);
+    EXPECT_TRUE(Mentions(walk_faults, "map 44: its switches, ice and cabins play no part"));
+
     auto open = Keeping();
     open[41].dead_ends = false;
     EXPECT_TRUE(Mentions(solver::CurveFaults(open), "only 4 of the 10 levels"));

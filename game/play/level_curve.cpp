@@ -43,7 +43,8 @@ std::vector<std::string> CurveFaults(const std::vector<LevelFigures>& levels) {
             if (d < kLeastBoardDifference)
                 faults.push_back(Map(levels[j].map) + ": its board differs from " +
                                  Map(levels[i].map) + "'s in only " + std::to_string(d) +
-                                 " cells, fewer than " + std::to_string(kLeastBoardDifference));
+                                 (d == 1 ? " cell" : " cells") + ", fewer than " +
+                                 std::to_string(kLeastBoardDifference));
         }
     if (newer > 0 && newer_dead * 2 < newer)
         faults.push_back("only " + std::to_string(newer_dead) + " of the " + std::to_string(newer) +

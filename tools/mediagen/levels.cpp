@@ -424,14 +424,13 @@ const std::vector<Level> kLevels = {
       "&,#####$###S###&", "&####O#$###$###&", "&#S####$###$#S#&", "&######$SS#$###&",
       "&######$###E###&", "&#######5##$B#,&", "&#.###,$#.#$%##&", "&$$$$$$$$$$$$$$&", W16, W16},
      "011033332333320000030333301111111011222222233"},
-    // 79: a yard split by water walls with yellow doors; chicks by the hen, every yellow switch
-    // works every door; 5 eggs, 3 chicks, 2 ice cells that melt behind you, the longest walk of its
-    // block.
-    {{W16, W16, "&&&&&&&&&&&&&&&&", "&-#$#M#.5###S-#&", "&##$#$#,####PS#&", "&##$#$,###SS#,#&",
-      "&##K#$###S#####&", "&#,$#$###S#####&", "&#,$#$##$%#####&", "&##$P$#S#######&",
-      "&$$$$$K$$$$$$$$&", "&$$$$$#####-.##&", "&$$$$$######S##&", "&$$$$$$$#$$$$$#&", W16, W16},
-     "100110021100312233033323223232221111133333000000011111133333303322222200033000312222200112220"
-     "000001111"},
+    // 79: a yard of six rooms split by water walls with yellow doors; chicks by the hens, every
+    // yellow switch works every door, and the exit waits beside the start; 6 eggs, 4 chicks, the
+    // longest walk of its block.
+    {{W16, W16, "&&&&&&&&&&&&&&&&", "&-#,#$##,###,-&&", "&#S##$##S##K##T&", "&##P#$#####$#S#&",
+      "&####$##P##$#,#&", "&$$J$$$$L$$$$$$&", "&####$#S###$##,&", "&#T##M##,##I#-#&",
+      "&P###$#####$###&", "&%5##$##-##$###&", "&$$$$$$$$$$$$$$&", W16, W16, W16},
+     "011011111000010031111123221300332233221121101123333223300333323330011000003311222222223"},
     // 80: rooms behind water walls with red barriers; every red switch swaps up and down; 5 eggs, 3
     // ice cells that melt behind you.
     {{W16, W16, W16, "$&&&&&&&&&&&&&&$", "$&#,$#$#.#S#.#&$", "$&,#$5$S##S###&$", "$&AS$.$#######&$",

@@ -10,6 +10,14 @@ std::string Map(int m) {
     return "map " + std::to_string(m);
 }
 
+// The cells in which two boards differ (a cell one board lacks counts as differing).
+int Difference(const std::string& a, const std::string& b) {
+    int d = static_cast<int>(a.size() > b.size() ? a.size() - b.size() : b.size() - a.size());
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (a[i] != b[i]) ++d;
+    return d;
+}
+
 }  // namespace
 
 std::vector<std::string> CurveFaults(const std::vector<LevelFigures>& levels) {
@@ -21,10 +29,23 @@ std::vector<std::string> CurveFaults(const std::vector<LevelFigures>& levels) {
         if (!fresh)
             faults.push_back(Map(l.map) + ": the same shortest solution as " + Map(at->second));
         if (l.map >= kCurveFirstMap) {
+            if (l.plain_alike)
+                faults.push_back(Map(l.map) + ": its switches, ice and cabins play no part (each " +
+                                 "kind made floor, it still takes " + std::to_string(l.steps) +
+                                 " steps)");
             ++newer;
             if (l.dead_ends) ++newer_dead;
         }
     }
+    for (size_t i = 0; i < levels.size(); ++i)
+        for (size_t j = i + 1; j < levels.size(); ++j) {
+            const int d = Difference(levels[i].board, levels[j].board);
+            if (d < kLeastBoardDifference)
+                faults.push_back(Map(levels[j].map) + ": its board differs from " +
+                                 Map(levels[i].map) + "'s in only " + std::to_string(d) +
+                                 (d == 1 ? " cell" : " cells") + ", fewer than " +
+                                 std::to_string(kLeastBoardDifference));
+        }
     if (newer > 0 && newer_dead * 2 < newer)
         faults.push_back("only " + std::to_string(newer_dead) + " of the " + std::to_string(newer) +
                          " levels from " + Map(kCurveFirstMap) +

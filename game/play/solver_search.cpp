@@ -432,4 +432,22 @@ std::vector<std::string> Mechanics(const game::PlayState& loaded, const game::Pi
     return out;
 }
 
+game::PlayState Plain(const game::PlayState& loaded, const game::PieceRules& rules, PlainKind kind,
+                      bool* changed) {
+    game::PlayState plain = loaded;
+    bool any = false;
+    for (uint8_t& c : plain.cells) {
+        const game::CellRule& r = rules.cell[0][c];
+        const bool made_plain = kind == PlainKind::kSwitches ? r.kind == 'I'
+                                : kind == PlainKind::kIce    ? r.kind2 == 'A'
+                                                             : r.kind == 'C';
+        if (made_plain) {
+            c = rules.floor;
+            any = true;
+        }
+    }
+    if (changed) *changed = any;
+    return plain;
+}
+
 }  // namespace solver

@@ -67,4 +67,11 @@ LineResult PlayLine(const game::PlayState& start, const game::PieceRules& rules,
 // letters of its cells.
 std::vector<std::string> Mechanics(const game::PlayState& loaded, const game::PieceRules& rules);
 
+// The pieces that make a level more than a walk, in kinds that can be made plain floor.
+enum class PlainKind { kSwitches, kIce, kCabins };
+// The same position with every piece of `kind` turned into plain floor; `changed` (when given)
+// tells whether the board had any.
+game::PlayState Plain(const game::PlayState& loaded, const game::PieceRules& rules, PlainKind kind,
+                      bool* changed = nullptr);
+
 }  // namespace solver

@@ -4,8 +4,8 @@
 #   solve    the solver (PROGRAM) solves every map within its limits, and every line of the
 #            replay file finishes its map in the fewest steps, and the set keeps its
 #            difficulty curve (blocks of ten climbing to their last level, dead ends, no
-#            shared solutions); and docs/levels.md is what the solver writes for the shipped
-#            levels (the same run: one search per level)
+#            shared solutions, no near-copies; switches, ice or cabins that matter); and
+#            docs/levels.md is what the solver writes for the shipped levels (the same run)
 #   doc      docs/levels.md alone
 #   replays  every line of the replay file (or the lines of the maps named), played through
 #            the real main loop of the game (PROGRAM) headless, finishes its level, also in
@@ -21,7 +21,8 @@ trap 'rm -rf "$tmp"' EXIT
 
 case "$check" in
 solve)
-  "$program" "$source_dir/media" --check-replays --check-curve --levels-doc "$tmp/levels.md" \
+  "$program" "$source_dir/media" --check-replays --check-curve --check-ideas \
+    --levels-doc "$tmp/levels.md" \
     --ideas "$source_dir/tools/solver/level_ideas.txt" > "$tmp/out" 2>&1
   status=$?
   cat "$tmp/out"

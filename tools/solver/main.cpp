@@ -1,4 +1,4 @@
-// solver MEDIA_DIR [MAP...] [--write-replays | --check-replays] [--check-curve]
+// solver MEDIA_DIR [MAP...] [--write-replays | --check-replays] [--check-curve [--check-ideas]]
 //        [--levels-doc FILE --ideas FILE] [--max-states N] [--max-memory-mb N]
 //        [--first-move MAP:D ...] [--hint-times]
 // Loads the media set in MEDIA_DIR (the folder holding Media/) the game's way, checks every
@@ -7,7 +7,8 @@
 // the positions expanded per second and the solution's replay line, or why the level is
 // refused. --write-replays stores each solution as the map's line of the replay file;
 // --check-replays refuses a map whose stored replay line does not finish it in its fewest steps;
-// --check-curve refuses a set that breaks the difficulty curve (game/play/level_curve.h);
+// --check-curve refuses a set that breaks the difficulty curve (game/play/level_curve.h), and
+// with --check-ideas also a level from 40 on whose switches, ice and cabins play no part;
 // --levels-doc writes the table of levels (ideas one a line from --ideas). Exit status 0 when
 // every map is solved, 1 when one is refused, 2 on a usage error. --first-move MAP:D checks that
 // move D (0 up ... 3 left, "none" for no move) from MAP's start begins a shortest solution
@@ -39,6 +40,7 @@ namespace {
     std::fprintf(
         stderr,
         "solver: %s\nusage: solver MEDIA_DIR [MAP...] [--write-replays | --check-replays]\n"
+        "              [--check-curve [--check-ideas]]\n"
         "              [--levels-doc FILE --ideas FILE] [--max-states N] "
         "[--max-memory-mb N]\n",
         why.c_str());
@@ -75,6 +77,7 @@ struct Row {
     int map = 0;
     std::vector<std::string> mechanics;
     solver::Solution solution;
+    bool plain_alike = false;  // with --check-ideas: see solver::LevelFigures
 };
 
 // The absolute form of a name given on the command line, as UTF-8.
@@ -89,7 +92,7 @@ int main(int argc, char** argv) {
     if (args.size() < 2) Usage("no media folder");
     const std::filesystem::path media = std::filesystem::absolute(PlatformPath(args[1]));
     std::vector<int> wanted;
-    bool write_replays = false, check_replays = false, check_curve = false;
+    bool write_replays = false, check_replays = false, check_curve = false, check_ideas = false;
     std::string doc_path, ideas_path;
     std::vector<std::pair<int, int>> first_moves;
     bool hint_times = false;
@@ -103,6 +106,8 @@ int main(int argc, char** argv) {
             check_replays = true;
         } else if (a == "--check-curve") {
             check_curve = true;
+        } else if (a == "--check-ideas") {
+            check_ideas = true;
         } else if (a == "--levels-doc" && has_value) {
             doc_path = Absolute(args[++i]);
         } else if (a == "--ideas" && has_value) {
@@ -127,6 +132,7 @@ int main(int argc, char** argv) {
         }
     }
     if (check_curve && !wanted.empty()) Usage("--check-curve needs every map");
+    if (check_ideas && !check_curve) Usage("--check-ideas needs --check-curve");
     if (!doc_path.empty() && ideas_path.empty()) Usage("--levels-doc needs --ideas");
     const std::vector<std::string> ideas =
         ideas_path.empty() ? std::vector<std::string>{} : ReadLines(ideas_path);
@@ -189,6 +195,19 @@ int main(int argc, char** argv) {
             m, s.steps, s.points, static_cast<unsigned long long>(s.states), s.gave_up ? "+" : "",
             static_cast<unsigned long long>(s.expanded), rate, s.dead_ends ? " dead-ends" : "",
             s.line.c_str());
+        if (check_ideas && m >= solver::kCurveFirstMap) {
+            // Each kind of piece made plain in turn: alike while none changes the fewest steps.
+            row.plain_alike = true;
+            for (const solver::PlainKind kind :
+                 {solver::PlainKind::kSwitches, solver::PlainKind::kIce,
+                  solver::PlainKind::kCabins}) {
+                bool has = false;
+                const game::PlayState plain = solver::Plain(start, rules, kind, &has);
+                if (!has) continue;
+                const solver::Solution p = solver::Solve(plain, rules, limits, false);
+                if (!p.solved || p.steps != s.steps) row.plain_alike = false;
+            }
+        }
         if (write_replays) WriteFileLine(game::ReplayFileName(), m, TextValue(s.line));
         for (const auto& [fm, d] : first_moves) {
             if (fm != m) continue;
@@ -238,8 +257,9 @@ int main(int argc, char** argv) {
             std::string moves;
             for (char c : r.solution.line)
                 if (c >= '0' && c <= '3') moves += c;
-            figures.push_back(
-                {r.map, r.solution.steps, r.solution.states, r.solution.dead_ends, moves});
+            figures.push_back({r.map, r.solution.steps, r.solution.states, r.solution.dead_ends,
+                               moves, maps[static_cast<size_t>(r.map)].substr(0, 256),
+                               r.plain_alike});
         }
         const std::vector<std::string> faults = solver::CurveFaults(figures);
         for (const auto& f : faults) std::printf("curve: refused: %s\n", f.c_str());

@@ -6,7 +6,8 @@
 namespace {
 
 // Forty teaching levels (no curve), then blocks climbing to a last level that just meets its
-// block's minimum, with dead ends on every other level.
+// block's minimum, with dead ends on every other level; every board differs from every other
+// in all its cells.
 std::vector<solver::LevelFigures> Keeping(int count = 50) {
     std::vector<solver::LevelFigures> set;
     for (int m = 0; m < count; ++m) {
@@ -14,7 +15,8 @@ std::vector<solver::LevelFigures> Keeping(int count = 50) {
         const int steps = m >= 70 ? 80 : 60;
         const uint64_t states = m >= 70 ? 50000 : 20000;
         set.push_back({m, last ? steps : 10 + m % 10, last ? states : 100u + m, m % 2 == 1,
-                       std::string(static_cast<size_t>(m + 1), '1')});
+                       std::string(static_cast<size_t>(m + 1), '1'),
+                       std::string(256, static_cast<char>(35 + m))});
     }
     return set;
 }
@@ -33,7 +35,7 @@ TEST(LevelCurve, KeptCurveHasNoFaultsAndTeachingLevelsAreFree) {
     set[3].states = 900000;
     EXPECT_TRUE(solver::CurveFaults(set).empty());
     // An unfinished last block is not judged.
-    set.push_back({50, 200, 999999, true, "2"});
+    set.push_back({50, 200, 999999, true, "2", std::string(256, 'z')});
     EXPECT_TRUE(solver::CurveFaults(set).empty());
 }
 
@@ -58,6 +60,27 @@ TEST(LevelCurve, EachBrokenRuleIsNamed) {
     twins[47].moves = twins[2].moves;
     EXPECT_TRUE(
         Mentions(solver::CurveFaults(twins), "map 47: the same shortest solution as map 2"));
+
+    // A board changed in nine cells from another is a near-copy; in ten it is a board of its own.
+    auto copy = Keeping(60);
+    copy[57].board = copy[12].board;
+    for (size_t i = 0; i < 9; ++i) copy[57].board[i * 20] = '$';
+    EXPECT_TRUE(Mentions(solver::CurveFaults(copy),
+                         "map 57: its board differs from map 12's in only 9 cells"));
+    copy[57].board[200] = '$';
+    EXPECT_TRUE(solver::CurveFaults(copy).empty());
+    // Among the teaching levels too, and a shorter board counts its missing cells.
+    copy[5].board = copy[4].board.substr(0, 250);
+    EXPECT_TRUE(
+        Mentions(solver::CurveFaults(copy), "map 5: its board differs from map 4's in only 6"));
+
+    // A level whose switches, ice and cabins play no part is refused from level 40 on only.
+    auto walk = Keeping();
+    walk[44].plain_alike = true;
+    walk[12].plain_alike = true;
+    const auto walk_faults = solver::CurveFaults(walk);
+    EXPECT_EQ(walk_faults.size(), 1u);
+    EXPECT_TRUE(Mentions(walk_faults, "map 44: its switches, ice and cabins play no part"));
 
     auto open = Keeping();
     open[41].dead_ends = false;

@@ -224,4 +224,26 @@ TEST_F(Solver, MechanicsNameThePiecesABoardUses) {
     EXPECT_EQ(words, expected);
 }
 
+// Each kind made plain floor on its own, the rest of the board untouched; a barrier that only
+// its switch opens then shuts the level.
+TEST_F(Solver, PlainTurnsOneKindOfPieceIntoFloor) {
+    const game::PlayState start = Load(Island({"%A.?C,5"}));
+    const uint8_t floor = rules_.floor;
+    bool changed = false;
+    const game::PlayState no_switch =
+        solver::Plain(start, rules_, solver::PlainKind::kSwitches, &changed);
+    EXPECT_TRUE(changed);
+    const game::PlayState no_ice = solver::Plain(start, rules_, solver::PlainKind::kIce);
+    const game::PlayState no_cabin = solver::Plain(start, rules_, solver::PlainKind::kCabins);
+    for (int x = 1; x < 7; ++x) {
+        EXPECT_EQ(no_switch.cells[x], x == 1 ? floor : start.cells[x]) << x;
+        EXPECT_EQ(no_ice.cells[x], x == 2 ? floor : start.cells[x]) << x;
+        EXPECT_EQ(no_cabin.cells[x], x == 3 ? floor : start.cells[x]) << x;
+    }
+    EXPECT_TRUE(solver::Solve(start, rules_, {}, false).solved);
+    EXPECT_FALSE(solver::Solve(no_switch, rules_, {}, false).solved);
+    solver::Plain(Load(Island({"%,5"})), rules_, solver::PlainKind::kIce, &changed);
+    EXPECT_FALSE(changed);
+}
+
 }  // namespace

@@ -16,6 +16,15 @@ foreach(f IN LISTS files)
   if(f MATCHES "Zolv-gioc\\.|-punti\\.|-memo\\.|-mappe\\.")
     if(NOT EXISTS "${DST}/${f}")
       file(COPY_FILE "${SRC}/${f}" "${DST}/${f}")
+    else()
+      # Kept, but not silently: after the shipped levels change, a build folder that was
+      # played in still holds the old ones.
+      file(SHA256 "${SRC}/${f}" shipped)
+      file(SHA256 "${DST}/${f}" kept)
+      if(NOT shipped STREQUAL kept)
+        message(STATUS "${DST}/${f} differs from the shipped one and is kept (it may hold saves "
+                       "or edited maps); delete it to get the shipped file")
+      endif()
     endif()
   else()
     file(COPY_FILE "${SRC}/${f}" "${DST}/${f}" ONLY_IF_DIFFERENT)

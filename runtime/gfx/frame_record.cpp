@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <unordered_map>
 
+#include "runtime/gfx/frame_list.h"
 #include "runtime/gfx/gl_check.h"
 #include "runtime/gfx/pipeline.h"
 #include "runtime/gfx/texture_io.h"
@@ -18,89 +19,7 @@
 
 namespace {
 
-enum class Code : uint8_t {
-    kEnable,
-    kDisable,
-    kBindTexture,
-    kTexParameter,
-    kFrontFace,
-    kBlendFunc,
-    kColor4f,
-    kColor4ub,
-    kMatrixMode,
-    kPushMatrix,
-    kPopMatrix,
-    kLoadIdentity,
-    kOrtho,
-    kTranslate,
-    kRotate,
-    kViewport,
-    kCullFace,
-    kAlphaFunc,
-    kShadeModel,
-    kClearColor,
-    kHint,
-    // The draws: what the comparison looks into.
-    kClear,
-    kQuads,
-    kFans,
-    kFlat,
-};
-
-bool IsDraw(Code c) {
-    return c >= Code::kClear;
-}
-
-// Half-open, in window pixels (y from the bottom).
-struct Box {
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    bool Empty() const { return x1 <= x0 || y1 <= y0; }
-    bool Meets(const Box& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
-    long Area() const { return Empty() ? 0 : long(x1 - x0) * (y1 - y0); }
-};
-
-Box Union(const Box& a, const Box& b) {
-    if (a.Empty()) return b;
-    if (b.Empty()) return a;
-    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
-}
-
-struct Op {
-    Code code = Code::kEnable;
-    uint32_t a = 0, b = 0;
-    std::array<double, 6> d{};
-    // Payload: floats from `first` (16 a quad, 2 a flat vertex); boxes from `box` (one a quad,
-    // one a flat draw); a draw's state: snapshot `state` of its list.
-    uint32_t first = 0, count = 0, box = 0, state = 0;
-    bool operator==(const Op&) const = default;
-};
-
-// One piece of OpenGL state as the commands left it: an enable, the binding, the colour, a
-// matrix, a texture's parameter and so on, keyed by what it is.
-struct Slot {
-    uint64_t key = 0;
-    std::array<double, 16> v{};
-    bool operator==(const Slot&) const = default;
-};
-using State = std::vector<Slot>;  // sorted by key
-
-struct FrameList {
-    std::vector<Op> ops;
-    std::vector<float> payload;
-    std::vector<Box> boxes;
-    std::vector<State> states;  // the state each draw was made in
-    bool parameters = false;    // a texture's parameters change in the frame
-    int width = 0, height = 0;
-    bool valid = false;  // a whole frame, drawn, that the screen shows now
-    void Clear() {
-        ops.clear();
-        payload.clear();
-        boxes.clear();
-        states.clear();
-        parameters = false;
-        valid = false;
-    }
-};
+using namespace recording;
 
 using Matrix = std::array<double, 16>;  // column-major, as OpenGL keeps it
 
@@ -164,28 +83,6 @@ Box Whole() {
     return {0, 0, g_rec.width, g_rec.height};
 }
 
-enum SlotKind : uint64_t {
-    kSlotEnable = 1,
-    kSlotTexture,
-    kSlotParameter,  // the bound texture's parameters
-    kSlotFrontFace,
-    kSlotBlendFunc,
-    kSlotColour,
-    kSlotMatrixMode,
-    kSlotProjection,
-    kSlotModelview,
-    kSlotViewport,
-    kSlotCullFace,
-    kSlotAlphaFunc,
-    kSlotShadeModel,
-    kSlotClearColour,
-    kSlotHint,
-};
-
-uint64_t Key(SlotKind kind, uint64_t detail = 0) {
-    return uint64_t(kind) << 56 | detail;
-}
-
 void SetSlot(uint64_t key, std::initializer_list<double> values) {
     Slot slot;
     slot.key = key;
@@ -246,12 +143,6 @@ void SetMatrixSlots() {
         }
         g_rec.state_changed = true;
     }
-}
-
-Slot SlotIn(const State& st, uint64_t key) {
-    auto it = std::lower_bound(st.begin(), st.end(), key,
-                               [](const Slot& a, uint64_t k) { return a.key < k; });
-    return it != st.end() && it->key == key ? *it : Slot{};
 }
 
 // Where the vertices land, one pixel wider all round, clipped to the screen.
@@ -375,79 +266,6 @@ void Play(const FrameList& list, const Op& op, const Box* only) {
 
 void PlayAll(const FrameList& list, const Box* only) {
     for (const Op& op : list.ops) Play(list, op, only);
-}
-
-// Where `now` differs from `before`, draw by draw (each with the state it was made in); false
-// when the frames differ in more than where some draws land or what they show.
-bool Differences(const FrameList& before, const FrameList& now, std::vector<Box>& out) {
-    if (!before.valid || before.width != now.width || before.height != now.height) return false;
-    // Kept from frame to frame: a frame allocates nothing to compare itself.
-    static std::vector<const Op*> a, b;
-    a.clear();
-    b.clear();
-    for (const Op& op : before.ops)
-        if (IsDraw(op.code)) a.push_back(&op);
-    for (const Op& op : now.ops)
-        if (IsDraw(op.code)) b.push_back(&op);
-    if (a.size() != b.size()) return false;
-    out.clear();
-    auto add = [&out](Box box) {
-        if (box.Empty()) return;
-        // Boxes that touch become one, until none touch.
-        for (size_t i = 0; i < out.size();) {
-            const Box& o = out[i];
-            if (o.x0 <= box.x1 && box.x0 <= o.x1 && o.y0 <= box.y1 && box.y0 <= o.y1) {
-                box = Union(box, o);
-                out.erase(out.begin() + static_cast<std::ptrdiff_t>(i));
-                i = 0;
-            } else {
-                ++i;
-            }
-        }
-        out.push_back(box);
-    };
-    auto floats = [](const Op& op) {
-        return op.code == Code::kFlat ? op.count * 2 : op.count * 16;
-    };
-    auto boxes = [](const Op& op) { return op.code == Code::kFlat ? 1u : op.count; };
-    // Most draws share their snapshot with the draws beside them: each pair is compared once.
-    uint32_t last_x = UINT32_MAX, last_y = UINT32_MAX;
-    bool last_same = false;
-    auto SameState = [&](uint32_t sx, uint32_t sy) {
-        if (sx != last_x || sy != last_y) {
-            last_x = sx;
-            last_y = sy;
-            last_same = before.states[sx] == now.states[sy];
-        }
-        return last_same;
-    };
-    for (size_t i = 0; i < a.size(); ++i) {
-        const Op &x = *a[i], &y = *b[i];
-        // A clear depends on nothing but its colour (no scissor is set while recording).
-        const bool same_state = x.code == Code::kClear && y.code == Code::kClear
-                                    ? SlotIn(before.states[x.state], Key(kSlotClearColour)) ==
-                                          SlotIn(now.states[y.state], Key(kSlotClearColour))
-                                    : SameState(x.state, y.state);
-        const bool same_head = x.code == y.code && x.a == y.a && x.count == y.count && same_state;
-        if (same_head &&
-            std::equal(now.payload.begin() + y.first, now.payload.begin() + y.first + floats(y),
-                       before.payload.begin() + x.first))
-            continue;
-        if (x.code == Code::kClear || y.code == Code::kClear) return false;
-        if (y.code == Code::kFlat || !same_head) {
-            for (size_t k = 0; k < boxes(x); ++k) add(before.boxes[x.box + k]);
-            for (size_t k = 0; k < boxes(y); ++k) add(now.boxes[y.box + k]);
-            continue;
-        }
-        for (size_t q = 0; q < y.count; ++q) {
-            const float* p = before.payload.data() + x.first + q * 16;
-            const float* r = now.payload.data() + y.first + q * 16;
-            if (std::equal(p, p + 16, r)) continue;
-            add(before.boxes[x.box + q]);
-            add(now.boxes[y.box + q]);
-        }
-    }
-    return true;
 }
 
 Op& Push(Code code, uint32_t a = 0, uint32_t b = 0) {

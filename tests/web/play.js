@@ -12,7 +12,7 @@
 // Every wait is bounded; the first failure ends the run with status 1 and the console's last
 // lines. Usage: node play.js URL PROFILE_FOLDER SHIPPED_MEDIA_FOLDER
 'use strict';
-const puppeteer = require('puppeteer-core');
+const {launch} = require('./browser');
 
 const fs = require('fs');
 const path = require('path');
@@ -111,13 +111,7 @@ function savedFiles(page) {
 }
 
 (async () => {
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: 'new',
-    userDataDir: profile,
-    args: ['--no-sandbox', '--use-gl=angle', '--use-angle=swiftshader',
-           '--enable-unsafe-swiftshader', '--autoplay-policy=no-user-gesture-required'],
-  });
+  const browser = await launch(profile, ['--autoplay-policy=no-user-gesture-required']);
   const stop = async (status) => {
     await browser.close().catch(() => {});
     process.exit(status);

@@ -4,7 +4,7 @@
 //   node replay_check.js URL PROFILE_FOLDER LINUX_PROGRAM MEDIA_COPY MAPS
 // MEDIA_COPY is a folder holding a copy of the shipped set (the Linux program runs in it).
 'use strict';
-const puppeteer = require('puppeteer-core');
+const {launch} = require('./browser');
 const {execFileSync} = require('child_process');
 const fs = require('fs');
 const path = require('path');
@@ -14,13 +14,7 @@ const memo = fs.readFileSync(path.join(folder, 'Media', 'Zolv-sch1-memo.txt'), '
                  .split('\n').map((l) => l.replace(/\r$/, ''));
 
 (async () => {
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: 'new',
-    userDataDir: profile,
-    args: ['--no-sandbox', '--use-gl=angle', '--use-angle=swiftshader',
-           '--enable-unsafe-swiftshader'],
-  });
+  const browser = await launch(profile);
   let failed = 0;
   const page = await browser.newPage();
   let out = [];

@@ -203,10 +203,10 @@ void SelectTarget(int target) {
     LeaveTarget();
     ResetViewport();
     if (target < 0) return;
-    NoteTexelChange();  // what is drawn now goes into the target's sprite
     g->active_target = target;
     const OffscreenTarget& t = g->targets[target];
     const SpriteImage& s = SpriteAt(t.sprite);
+    RecTexelsChange(s.texture);  // what is drawn now goes into the target's sprite
     if (t.renderbuffer_width != 0) {
         const GlExt& gl = Gl();
         gl.BindFramebuffer(GL_FRAMEBUFFER, t.framebuffer);
@@ -215,6 +215,7 @@ void SelectTarget(int target) {
                                    t.depth_renderbuffer);
         ResetViewport(0, 0, s.image_width, s.image_height);
         glViewport(0, 0, s.image_width, s.image_height);
+        RecViewportSet(0, 0, s.image_width, s.image_height);
     } else {
         ResetViewport(0, 0, s.image_width, s.image_height);
         CaptureSprite(OpenGLDirezaze::kScratchSprite, 0, 0, s.image_width, s.image_height);

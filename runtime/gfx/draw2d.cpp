@@ -11,26 +11,38 @@
 #include "runtime/gfx/sprite_atlas.h"
 
 namespace {
+using recording::Pen;
+
+void SetColour(Pen& p, float r, float g, float b, float a) {
+    p.colour[0] = r;
+    p.colour[1] = g;
+    p.colour[2] = b;
+    p.colour[3] = a;
+}
+void SetColourBytes(Pen& p, int r, int g, int b, int a) {
+    SetColour(p, r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f);
+}
+
 // Lines and boxes: untextured, no alpha test, the key colour written with alpha 0, and the
 // projection moved by 3/8 pixel so edges fall between pixel centres the same way everywhere.
 void BeginFlat(int rgb) {
     const OpenGLDirezaze* g = Gfx();
-    EndBatch();
-    UseAlphaTest(false);
-    const GLubyte a = rgb == g->key_colour ? 0 : static_cast<GLubyte>(g->alpha * 255);
-    RecColor4ub(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF, a);
-    UseTexturing(false);
-    RecMatrixMode(GL_PROJECTION);
-    RecPushMatrix();
-    RecTranslatef(0.375f, 0.375f, 0);
-    RecMatrixMode(GL_MODELVIEW);
+    Pen p = CurrentPen();
+    p.alpha_test = false;
+    const int a = rgb == g->key_colour ? 0 : static_cast<GLubyte>(g->alpha * 255);
+    SetColourBytes(p, rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF, a);
+    p.texturing = false;
+    p.nudged = true;
+    SetPen(p);
 }
 
-void EndFlat() {
-    RecMatrixMode(GL_PROJECTION);
-    RecPopMatrix();
-    RecMatrixMode(GL_MODELVIEW);
-    UseAlphaTest(true);
+// Back to sprites, in white of `colour`'s alpha.
+void EndFlat(const float (&colour)[4]) {
+    Pen p = CurrentPen();
+    std::copy(colour, colour + 4, p.colour);
+    p.nudged = false;
+    p.alpha_test = true;
+    SetPen(p);
 }
 }  // namespace
 
@@ -109,15 +121,19 @@ void DrawSpriteRotZoom(int n, int x, int y, double angle, double zoom) {
     const float hh = static_cast<float>(zoom * s.image_height / 2);
     const float tw = s.texture_width, th = s.texture_height;
     // The turn is in the matrix: this quad is drawn alone.
-    EndBatch();
-    RecPushMatrix();
-    RecTranslatef(float(x + (s.image_width >> 1)), float(y + (s.image_height >> 1)), 0);
-    RecRotatef(static_cast<float>(angle), 0, 0, -1);
+    Pen p = CurrentPen();
+    p.turned = true;
+    p.turn_x = float(x + (s.image_width >> 1));
+    p.turn_y = float(y + (s.image_height >> 1));
+    p.turn_angle = static_cast<float>(angle);
+    SetPen(p);
     // Half a texel in from the edges so linear filtering never reaches the unused texels.
     BatchQuadFan(s.texture, SpriteFilter(), -hw, -hh, hw, hh, 0.5f / tw, 0.5f / th,
                  (s.image_width - 0.5f) / tw, (s.image_height - 0.5f) / th);
-    EndBatch();
-    RecPopMatrix();
+    p = CurrentPen();
+    p.turned = false;
+    p.turn_x = p.turn_y = p.turn_angle = 0;
+    SetPen(p);
 }
 
 void DrawLine(int x1, int y1, int x2, int y2, int rgb) {
@@ -126,8 +142,8 @@ void DrawLine(int x1, int y1, int x2, int y2, int rgb) {
     const int line[4] = {x1, y1, x2, y2};
     RecDrawFlat(GL_LINES, line, 2);
     RecDrawFlat(GL_POINTS, line + 2, 1);
-    RecColor4ub(255, 255, 255, static_cast<GLubyte>(Gfx()->alpha * 255));
-    EndFlat();
+    const float after = static_cast<GLubyte>(Gfx()->alpha * 255) / 255.0f;
+    EndFlat({1, 1, 1, after});
 }
 
 void FillBox(int x, int y, int w, int h, int rgb) {
@@ -137,8 +153,7 @@ void FillBox(int x, int y, int w, int h, int rgb) {
     const int y0 = h >= 0 ? y : y + h + 1, y1 = h >= 0 ? y + h : y + 1;
     const int quad[8] = {x0, y1, x1, y1, x1, y0, x0, y0};
     RecDrawFlat(GL_QUADS, quad, 4);
-    RecColor4f(1, 1, 1, Gfx()->alpha);
-    EndFlat();
+    EndFlat({1, 1, 1, Gfx()->alpha});
 }
 
 void SpriteSize(double n, double& w, double& h) {
@@ -170,41 +185,41 @@ void ResetViewport(int x, int y, int w, int h) {
         g->viewport_h = h;
         g->filtering = 1;
     }
-    RecViewport(x, screen_h - h - y, w, h);
-    RecMatrixMode(GL_PROJECTION);
-    RecLoadIdentity();
-    RecOrtho(0, w, h, 0, -1, 1);
-    RecMatrixMode(GL_MODELVIEW);
-    RecLoadIdentity();
-
-    UseTexturing(true);
-    RecEnable(GL_CULL_FACE);
-    RecCullFace(GL_BACK);
-    UseFrontFaceClockwise(false);
-    UseAlphaTest(true);
-    RecAlphaFunc(GL_GREATER, 0.05f);
-    for (GLenum cap : {GL_DEPTH_TEST, GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
-                       GL_STENCIL_TEST, GL_NORMALIZE, GL_LIGHTING, GL_COLOR_MATERIAL, GL_DITHER,
-                       GL_POLYGON_OFFSET_POINT, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T})
-        RecDisable(cap);
-    RecShadeModel(GL_FLAT);
-    RecColor4f(1, 1, 1, 1);
-    RecClearColor(0, 0, 0, 1);
-    RecHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
-    RecHint(GL_POLYGON_SMOOTH_HINT, GL_FASTEST);
+    // The lines and boxes' nudge, a turn, the colour: all as a new viewport has them.
+    Pen p = CurrentPen();
+    p.viewport[0] = x;
+    p.viewport[1] = screen_h - h - y;
+    p.viewport[2] = w;
+    p.viewport[3] = h;
+    p.screen_w = w;
+    p.screen_h = h;
+    p.nudged = p.turned = false;
+    p.turn_x = p.turn_y = p.turn_angle = 0;
+    p.texturing = true;
+    p.front_cw = false;
+    p.alpha_test = true;
+    p.standard = true;
+    SetColour(p, 1, 1, 1, 1);
+    p.clear_known = true;
+    const float black[4] = {0, 0, 0, 1};
+    std::copy(black, black + 4, p.clear);
+    SetPen(p);
     UseTexture(0);
 }
 
 void SetBlendAlpha(double x) {
     OpenGLDirezaze* g = Gfx();
     const float a = static_cast<float>(x);
-    // The held quads were drawn with the colour and blend function of before.
-    EndBatch();
-    UseBlend(a != 0);
-    if (a != 0) RecBlendFunc(GL_SRC_ALPHA, a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    Pen p = CurrentPen();
+    p.blend = a != 0;
+    if (a != 0) {
+        p.blend_source = GL_SRC_ALPHA;
+        p.blend_destination = a > 0 ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA;
+    }
     const float alpha = a == 0 ? 1.0f : std::fmin(std::fabs(a), 1.0f);
     if (g) g->alpha = alpha;
-    RecColor4f(1, 1, 1, alpha);
+    SetColour(p, 1, 1, 1, alpha);
+    SetPen(p);
 }
 
 void SetFiltering(int on) {

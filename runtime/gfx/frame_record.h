@@ -1,22 +1,28 @@
-// The screen's frame as a list of OpenGL commands, drawn at the present only where it differs
-// from the frame before (not for game code).
+// The screen's frame as a list of drawing commands, drawn at the present only where it
+// differs from the frame before (not for game code).
 //
 // Under a software renderer a frame costs what its pixels cost, and most frames of play
-// repeat the one before but for a few sprites (the player's step, the clock). So while a frame
-// is recorded, the drawing files' state changes and draws go into a list instead of to OpenGL.
-// At the present the list is compared with the previous frame's, which the logical screen
-// still shows: where only draws differ, the list is played into those rectangles alone
-// (scissored, draws outside them skipped); anything else draws the whole list. The pictures
-// are the ones a whole redraw gives, pixel for pixel.
+// repeat the one before but for a few sprites (the player's step, the clock). So every draw of
+// the drawing files is a command here: a clear, textured quads, points, lines or boxes, with
+// its coordinates in the logical screen's pixels and the pen it is drawn with (texture and the
+// generation of its texels, filter, blend, colour, tests, viewport and turn; see
+// frame_list.h). While a frame is recorded the commands go into a list; at the present the
+// list is compared with the previous frame's, which the logical screen still shows: where
+// only draws differ, the list is played into those rectangles alone (scissored, draws outside
+// them left out); anything else draws the whole list. Played or drawn at once, a command
+// brings OpenGL to its pen first, setting only what differs from what OpenGL has: the
+// pictures are the ones a whole redraw gives, pixel for pixel.
 //
-// What a recorded list cannot hold (reading pixels, changing a texture, drawing into an
-// off-screen target, any OpenGL call not below) first draws the list as it stands through
+// What a recorded list cannot hold (reading pixels, drawing into an off-screen target,
+// changing or deleting a texture the list draws) first draws the list as it stands through
 // FrameRecordSync() (the drawing files' FlushBatch() does it); the rest of that frame goes
-// straight to OpenGL and the next frame is drawn whole.
+// straight to OpenGL and the next frame is drawn whole. A texture the list does not draw yet
+// is written without that: its new generation makes its later draws differ.
 #pragma once
 #include <cstdint>
 #include <vector>
 
+#include "runtime/gfx/frame_list.h"
 #include "runtime/platform/window.h"
 
 // Starts recording the next frame on a screen of width x height pixels (called right after a
@@ -38,15 +44,16 @@ FrameChanges FrameRecordFinish();
 void FrameRecordSwitch(bool on);
 bool FrameRecording();
 
-// Switched on, draws (textured quads, points, lines, boxes) go nowhere while every state
-// change still reaches OpenGL: for headless runs where nobody sees a pixel and nothing read
+// Switched on, draws (textured quads, points, lines, boxes) go nowhere, while clears, the pen
+// and textures still reach OpenGL: for headless runs where nobody sees a pixel and nothing read
 // back from the screen feeds anything but pictures.
 void FrameRecordSkipDraws(bool skip);
 
 // A capture of the screen while a frame is recorded: true when it would copy what the same
-// capture copied in the frame before (the same commands since the frame's first clear, with no
-// texels changed since), so the sprite holds it already and the capture is left out. Otherwise
-// false, and the commands so far are kept to compare the next frame's capture with.
+// capture copied in the frame before (the same commands since the frame's first clear, drawing
+// the same generations of the same textures), so the sprite holds it already and the capture is
+// left out. Otherwise false, and the commands so far are kept to compare the next frame's capture
+// with.
 bool FrameRecordCaptureUnchanged(int sprite, int x, int y, int w, int h, int key);
 // A capture was made (after its texels are written).
 void FrameRecordCaptureMade();
@@ -62,32 +69,32 @@ struct FrameRecordStats {
 };
 FrameRecordStats FrameRecordFigures();
 
-// The OpenGL calls of the drawing files: recorded while a frame is, called at once otherwise.
-// Each keeps the matrices and the viewport the recorder tracks to find where draws land.
-void RecEnable(uint32_t cap);
-void RecDisable(uint32_t cap);
-void RecBindTexture(uint32_t name);
-void RecTexParameteri(uint32_t parameter, int value);
-void RecFrontFace(uint32_t mode);
-void RecBlendFunc(uint32_t source, uint32_t destination);
-void RecColor4f(float r, float g, float b, float a);
-void RecColor4ub(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
-void RecMatrixMode(uint32_t mode);
-void RecPushMatrix();
-void RecPopMatrix();
-void RecLoadIdentity();
-void RecOrtho(double left, double right, double bottom, double top, double near_, double far_);
-void RecTranslatef(float x, float y, float z);
-void RecRotatef(float angle, float x, float y, float z);
-void RecViewport(int x, int y, int width, int height);
-void RecCullFace(uint32_t mode);
-void RecAlphaFunc(uint32_t function, float reference);
-void RecShadeModel(uint32_t mode);
-void RecClearColor(float r, float g, float b, float a);
-void RecHint(uint32_t target, uint32_t mode);
+// The pen the drawing files draw with now (gl_state.h's SetPen changes it).
+const recording::Pen& DrawingPen();
+recording::Pen& DrawingPenToChange();
+
+// The commands: recorded while a frame is, drawn at once otherwise, each with the pen.
+// A clear of the buffers in `mask` to the pen's clear colour.
 void RecClear(uint32_t mask);
 // `quads` textured quads of 16 floats (x, y, u, v four times); fans draws each quad as its own
-// triangle fan, else the list is drawn as GL_QUADS.
+// triangle fan (the same two triangles).
 void RecDrawQuads(const float* xyuv, int quads, bool fans);
 // Untextured points, lines or quads (GL_POINTS, GL_LINES, GL_QUADS) of whole-pixel vertices.
 void RecDrawFlat(uint32_t mode, const int* xy, int vertices);
+
+// OpenGL brought to the pen now, for code that calls the pipeline itself (after a sync).
+void RecApplyPen();
+// The pipeline's state was changed directly: the next command sets all of it again.
+void RecForgetApplied();
+// The viewport was set directly to this (window pixels, y from the bottom): the pen and what
+// OpenGL is known to have take it.
+void RecViewportSet(int x, int y, int width, int height);
+
+// Before a texture's texels change or it is deleted: a recorded list that draws it (or whose
+// binding it is) is drawn first; then its generation moves on. `deleting` also forgets what is
+// known of the texture's parameters.
+void RecTexelsChange(uint32_t name, bool deleting = false);
+// The generation of a texture's texels (0 before its first write).
+uint32_t TextureGeneration(uint32_t name);
+// A texture's parameters were set directly: nothing is known of them any more.
+void RecForgetParameters(uint32_t name);

@@ -1,4 +1,4 @@
-// The OpenGL state cache and the quad batch of the drawing files.
+// The pen and the quad batch of the drawing files.
 #include "runtime/gfx/gl_state.h"
 
 #include <GL/gl.h>
@@ -8,18 +8,13 @@
 #include <vector>
 
 #include "runtime/gfx/frame_record.h"
+#include "runtime/gfx/pipeline.h"
 #include "runtime/platform/gl_ext.h"
 
 namespace {
-// -1: not known, else 0 or 1.
-struct Known {
-    int texture_2d = -1;
-    int alpha_test = -1;
-    int blend = -1;
-    int front_cw = -1;
-    int64_t bound = -1;  // texture name bound to GL_TEXTURE_2D
-};
+using recording::Pen;
 
+// A texture's parameters as the draws left them (-1: as it was made).
 struct TextureParameters {
     int8_t filter = -1;   // 0 nearest, 1 linear
     int8_t clamped = -1;  // 1 when both axes clamp to the edge
@@ -33,37 +28,16 @@ struct Batch {
 };
 
 struct GlState {
-    Known known;
     std::unordered_map<uint32_t, TextureParameters> textures;
     Batch batch;
 } g_state;
 
-void SetCap(int& known, GLenum cap, bool on) {
-    if (known == (on ? 1 : 0)) return;
-    EndBatch();
-    if (on)
-        RecEnable(cap);
-    else
-        RecDisable(cap);
-    known = on ? 1 : 0;
-}
-
-// The bound texture's parameters as the batch's quads want them.
-void ApplyParameters(uint32_t texture, QuadFilter filter, QuadKind kind) {
-    TextureParameters& p = g_state.textures[texture];
-    if (filter != QuadFilter::kKeep && p.filter != static_cast<int8_t>(filter)) {
-        const GLint f = filter == QuadFilter::kLinear ? GL_LINEAR : GL_NEAREST;
-        RecTexParameteri(GL_TEXTURE_MIN_FILTER, f);
-        RecTexParameteri(GL_TEXTURE_MAG_FILTER, f);
-        p.filter = static_cast<int8_t>(filter);
-    }
-    // A quad at its own size leaves the wrap mode as it is; a fan clamps, and the texture
-    // keeps that for later quads.
-    if (kind == QuadKind::kFan && p.clamped != 1) {
-        RecTexParameteri(GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        RecTexParameteri(GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        p.clamped = 1;
-    }
+// The pen with the bound texture's parameters as known.
+void TakeParameters(Pen& pen) {
+    const auto it = g_state.textures.find(pen.texture);
+    const TextureParameters p = it == g_state.textures.end() ? TextureParameters{} : it->second;
+    pen.filter = p.filter;
+    pen.clamped = p.clamped;
 }
 }  // namespace
 
@@ -77,47 +51,72 @@ void EndBatch() {
 void FlushBatch() {
     EndBatch();
     FrameRecordSync();
+    RecApplyPen();
 }
 
 void ForgetGlState() {
     EndBatch();
-    g_state.known = Known{};
+    RecForgetApplied();
+}
+
+const Pen& CurrentPen() {
+    return DrawingPen();
+}
+
+void SetPen(const Pen& pen) {
+    if (pen == DrawingPen()) return;
+    EndBatch();
+    DrawingPenToChange() = pen;
 }
 
 void UseTexture(uint32_t name) {
-    if (g_state.known.bound == static_cast<int64_t>(name)) return;
-    EndBatch();
-    RecBindTexture(name);
-    g_state.known.bound = name;
+    if (DrawingPen().texture == name) return;
+    Pen p = DrawingPen();
+    p.texture = name;
+    TakeParameters(p);
+    SetPen(p);
 }
 
 void UseTexturing(bool on) {
-    SetCap(g_state.known.texture_2d, GL_TEXTURE_2D, on);
+    Pen p = DrawingPen();
+    p.texturing = on;
+    SetPen(p);
 }
 void UseAlphaTest(bool on) {
-    SetCap(g_state.known.alpha_test, GL_ALPHA_TEST, on);
+    Pen p = DrawingPen();
+    p.alpha_test = on;
+    SetPen(p);
 }
 void UseBlend(bool on) {
-    SetCap(g_state.known.blend, GL_BLEND, on);
+    Pen p = DrawingPen();
+    p.blend = on;
+    SetPen(p);
 }
 void UseFrontFaceClockwise(bool clockwise) {
-    if (g_state.known.front_cw == (clockwise ? 1 : 0)) return;
-    EndBatch();
-    RecFrontFace(clockwise ? GL_CW : GL_CCW);
-    g_state.known.front_cw = clockwise ? 1 : 0;
+    Pen p = DrawingPen();
+    p.front_cw = clockwise;
+    SetPen(p);
 }
 
 void ForgetTextureParameters(uint32_t name) {
     g_state.textures.erase(name);
+    RecForgetParameters(name);
+    if (DrawingPen().texture == name) {
+        Pen p = DrawingPen();
+        TakeParameters(p);
+        SetPen(p);
+    }
 }
 
 void DeleteTextureName(uint32_t& name) {
     if (!name) return;
-    FlushBatch();
+    EndBatch();
+    // A recorded list that draws it is drawn first; the pen no longer binds it.
+    RecTexelsChange(name, true);
     GLuint n = name;
     glDeleteTextures(1, &n);
     // Deleting the bound texture binds 0.
-    if (g_state.known.bound == static_cast<int64_t>(name)) g_state.known.bound = 0;
+    if (PipeBoundTexture() == name) PipeBindTexture(0);
     g_state.textures.erase(name);
     name = 0;
 }
@@ -126,8 +125,16 @@ void BatchQuad(uint32_t texture, QuadFilter filter, QuadKind kind, const float (
     Batch& b = g_state.batch;
     if (b.xyuv.empty() || b.texture != texture || b.filter != filter || b.kind != kind) {
         EndBatch();
-        UseTexture(texture);
-        ApplyParameters(texture, filter, kind);
+        // The bound texture's parameters as the quads want them: a quad at its own size leaves
+        // the wrap mode as it is; a fan clamps, and the texture keeps that for later quads.
+        TextureParameters& t = g_state.textures[texture];
+        if (filter != QuadFilter::kKeep) t.filter = static_cast<int8_t>(filter);
+        if (kind == QuadKind::kFan) t.clamped = 1;
+        Pen p = DrawingPen();
+        p.texture = texture;
+        p.filter = t.filter;
+        p.clamped = t.clamped;
+        SetPen(p);
         b.texture = texture;
         b.filter = filter;
         b.kind = kind;

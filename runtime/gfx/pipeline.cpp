@@ -64,15 +64,6 @@ struct Program {
     float sent_reference = -1;
 };
 
-// OpenGL's own state, kept by PipeSaveState.
-struct Saved {
-    Fixed fixed;
-    GLint viewport[4] = {}, scissor[4] = {};
-    GLfloat clear[4] = {};
-    GLint texture = 0, front = GL_CCW, cull = GL_BACK, source = GL_ONE, destination = GL_ZERO;
-    GLboolean enables[7] = {};
-};
-
 constexpr GLenum kPassed[] = {GL_BLEND,        GL_CULL_FACE, GL_SCISSOR_TEST,       GL_DEPTH_TEST,
                               GL_STENCIL_TEST, GL_DITHER,    GL_POLYGON_OFFSET_FILL};
 
@@ -84,7 +75,6 @@ struct Pipeline {
     Program* in_use = nullptr;
     Fixed fixed;
     std::vector<Matrix> projection{kIdentity}, modelview{kIdentity};
-    Saved saved;
     std::vector<float> vertices;  // x, y, u, v each
     std::vector<uint8_t> texels;
 } g_pipe;
@@ -317,6 +307,9 @@ void PipeBindTexture(uint32_t name) {
     glBindTexture(GL_TEXTURE_2D, name);
     g_pipe.fixed.bound = name;
 }
+uint32_t PipeBoundTexture() {
+    return g_pipe.fixed.bound;
+}
 void PipeTexParameter(uint32_t parameter, int value) {
     glTexParameteri(GL_TEXTURE_2D, parameter, value);
 }
@@ -347,10 +340,6 @@ void PipeAlphaFunc(uint32_t function, float reference) {
     g_pipe.fixed.alpha_function = function;
     g_pipe.fixed.alpha_reference = reference;
 }
-// Flat and smooth shading give the same pixels with one colour a draw; the hints are the fixed
-// functions' own.
-void PipeShadeModel(uint32_t) {}
-void PipeHint(uint32_t, uint32_t) {}
 void PipeViewport(int x, int y, int width, int height) {
     glViewport(x, y, width, height);
 }
@@ -377,10 +366,6 @@ void PipePopMatrix() {
 }
 void PipeLoadIdentity() {
     Top() = kIdentity;
-}
-void PipeLoadMatrix(const double* m) {
-    Matrix& top = Top();
-    for (int i = 0; i < 16; ++i) top[static_cast<size_t>(i)] = static_cast<float>(m[i]);
 }
 void PipeOrtho(double left, double right, double bottom, double top, double near_, double far_) {
     const float l = float(left), r = float(right), b = float(bottom), t = float(top);
@@ -425,37 +410,6 @@ void PipeRotate(float angle, float x, float y, float z) {
         r[10] = one_c * z * z + c;
     }
     Top() = Multiply(Top(), r);
-}
-
-void PipeSaveState() {
-    Saved& s = g_pipe.saved;
-    s.fixed = g_pipe.fixed;
-    glGetIntegerv(GL_VIEWPORT, s.viewport);
-    glGetIntegerv(GL_SCISSOR_BOX, s.scissor);
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, s.clear);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &s.texture);
-    glGetIntegerv(GL_FRONT_FACE, &s.front);
-    glGetIntegerv(GL_CULL_FACE_MODE, &s.cull);
-    glGetIntegerv(GL_BLEND_SRC_RGB, &s.source);
-    glGetIntegerv(GL_BLEND_DST_RGB, &s.destination);
-    for (size_t i = 0; i < std::size(kPassed); ++i) s.enables[i] = glIsEnabled(kPassed[i]);
-}
-void PipeRestoreState() {
-    const Saved& s = g_pipe.saved;
-    g_pipe.fixed = s.fixed;
-    glViewport(s.viewport[0], s.viewport[1], s.viewport[2], s.viewport[3]);
-    glScissor(s.scissor[0], s.scissor[1], s.scissor[2], s.scissor[3]);
-    glClearColor(s.clear[0], s.clear[1], s.clear[2], s.clear[3]);
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(s.texture));
-    glFrontFace(static_cast<GLenum>(s.front));
-    glCullFace(static_cast<GLenum>(s.cull));
-    glBlendFunc(static_cast<GLenum>(s.source), static_cast<GLenum>(s.destination));
-    for (size_t i = 0; i < std::size(kPassed); ++i) {
-        if (s.enables[i])
-            glEnable(kPassed[i]);
-        else
-            glDisable(kPassed[i]);
-    }
 }
 
 void PipeDrawQuads(const float* xyuv, int quads, bool) {

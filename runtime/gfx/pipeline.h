@@ -15,11 +15,14 @@ void PipeStop();
 // Enables: GL_TEXTURE_2D and GL_ALPHA_TEST (kept by the pipeline), GL_BLEND, GL_CULL_FACE,
 // GL_SCISSOR_TEST, GL_DEPTH_TEST, GL_STENCIL_TEST, GL_DITHER and GL_POLYGON_OFFSET_FILL
 // (OpenGL's own); the fixed functions' others (fog, lighting, smoothing, texture coordinate
-// generation) are ignored, as nothing here draws with them.
+// generation) are ignored, as nothing here draws with them. Flat and smooth shading give the
+// same pixels with one colour a draw, so there is no shading model to choose.
 void PipeEnable(uint32_t cap);
 void PipeDisable(uint32_t cap);
 bool PipeEnabled(uint32_t cap);
 void PipeBindTexture(uint32_t name);
+// The texture PipeBindTexture bound last.
+uint32_t PipeBoundTexture();
 void PipeTexParameter(uint32_t parameter, int value);
 void PipeFrontFace(uint32_t mode);
 void PipeCullFace(uint32_t mode);
@@ -29,8 +32,6 @@ void PipeColour(float r, float g, float b, float a);
 void PipeColourBytes(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
 void PipeCurrentColour(float (&rgba)[4]);
 void PipeAlphaFunc(uint32_t function, float reference);
-void PipeShadeModel(uint32_t mode);
-void PipeHint(uint32_t target, uint32_t mode);
 void PipeViewport(int x, int y, int width, int height);
 void PipeScissor(int x, int y, int width, int height);
 void PipeClearColour(float r, float g, float b, float a);
@@ -41,15 +42,9 @@ void PipeMatrixMode(uint32_t mode);
 void PipePushMatrix();
 void PipePopMatrix();
 void PipeLoadIdentity();
-// 16 values, column-major as OpenGL keeps matrices.
-void PipeLoadMatrix(const double* m);
 void PipeOrtho(double left, double right, double bottom, double top, double near_, double far_);
 void PipeTranslate(float x, float y, float z);
 void PipeRotate(float angle, float x, float y, float z);
-
-// Everything the calls above set except the matrices, kept and put back (one level).
-void PipeSaveState();
-void PipeRestoreState();
 
 // `quads` textured quads of 16 floats (x, y, u, v four times); fans draws each quad as its own
 // triangle fan, else the list is drawn as quads. Texturing is whatever PipeEnable left.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/base/log.h"
+#include "runtime/gfx/frame_record.h"
 #include "runtime/gfx/gl_state.h"
 #include "runtime/gfx/pipeline.h"
 #include "runtime/gfx/texture_io.h"
@@ -56,6 +57,7 @@ bool ShowMirror(const PresentRect* rects, int count) {
 void DrawOnTheScreenAgain() {
     BindLogicalScreen();
     glViewport(0, 0, g_screen.width, g_screen.height);
+    RecViewportSet(0, 0, g_screen.width, g_screen.height);
 }
 }  // namespace
 
@@ -79,6 +81,7 @@ bool CreateLogicalScreen(int width, int height) {
                                    g_screen.depth);
         if (gl.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
         glViewport(0, 0, width, height);
+        RecViewportSet(0, 0, width, height);
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     }

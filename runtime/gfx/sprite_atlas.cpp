@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/gfx/frame_record.h"
 #include "runtime/gfx/gl_state.h"
 #include "runtime/gfx/texture_io.h"
 #include "runtime/platform/gl_ext.h"
@@ -65,8 +66,8 @@ void AtlasStore(SpriteImage& s) {
         s.atlas_x = static_cast<int16_t>(x);
         s.atlas_y = static_cast<int16_t>(y);
     }
-    FlushBatch();
-    NoteTexelChange();
+    EndBatch();
+    RecTexelsChange(s.atlas);
     gl.CopyImageSubData(s.texture, GL_TEXTURE_2D, 0, 0, 0, 0, s.atlas, GL_TEXTURE_2D, 0, s.atlas_x,
                         s.atlas_y, 0, s.texture_width, s.texture_height, 1);
 }

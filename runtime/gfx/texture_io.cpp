@@ -6,11 +6,11 @@
 #include <cstddef>
 #include <vector>
 
+#include "runtime/gfx/frame_record.h"
 #include "runtime/gfx/gl_state.h"
 #include "runtime/gfx/pipeline.h"
 
 namespace {
-uint64_t g_texel_changes = 0;
 
 // Rows of 4-byte texels are aligned by themselves; the read-back's RGB rows are packed tight.
 void Unpacking() {
@@ -19,16 +19,32 @@ void Unpacking() {
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
 }
+
+// Binds `name` to write it, and puts the binding the draws left back afterwards: a texture can
+// be written while a frame is recorded.
+class Writing {
+  public:
+    explicit Writing(uint32_t name) : was_(PipeBoundTexture()) {
+        EndBatch();
+        RecTexelsChange(name);
+        glBindTexture(GL_TEXTURE_2D, name);
+        Unpacking();
+    }
+    ~Writing() { glBindTexture(GL_TEXTURE_2D, was_); }
+    Writing(const Writing&) = delete;
+    Writing& operator=(const Writing&) = delete;
+
+  private:
+    uint32_t was_;
+};
 }  // namespace
 
 uint32_t NewTexture(int w, int h, TexelFilter filter, TexelWrap wrap, PixelOrder order,
                     const void* texels) {
-    FlushBatch();
-    NoteTexelChange();
     GLuint name = 0;
     glGenTextures(1, &name);
     ForgetTextureParameters(name);
-    UseTexture(name);
+    const Writing writing(name);
     const GLint f = filter == TexelFilter::kLinear ? GL_LINEAR : GL_NEAREST;
     const GLint edge = wrap == TexelWrap::kRepeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
     // Without mipmaps the default filter leaves the texture incomplete, and copies into an
@@ -37,17 +53,12 @@ uint32_t NewTexture(int w, int h, TexelFilter filter, TexelWrap wrap, PixelOrder
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, edge);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, edge);
-    ForgetTextureParameters(name);
-    Unpacking();
     PipeTexImage(w, h, order == PixelOrder::kBgra, texels);
     return name;
 }
 
 void WriteTexture(uint32_t name, int w, int h, PixelOrder order, const void* texels) {
-    FlushBatch();
-    NoteTexelChange();
-    UseTexture(name);
-    Unpacking();
+    const Writing writing(name);
     PipeTexImage(w, h, order == PixelOrder::kBgra, texels);
 }
 
@@ -58,9 +69,7 @@ void CopyIntoTexture(uint32_t name, int tx, int ty, int x, int y, int w, int h) 
     static std::vector<uint8_t> pixels;
     pixels.resize(static_cast<size_t>(w) * h * 4);
     ReadPixels(x, y, w, h, PixelOrder::kRgba, pixels.data());
-    NoteTexelChange();
-    UseTexture(name);
-    Unpacking();
+    const Writing writing(name);
     glTexSubImage2D(GL_TEXTURE_2D, 0, tx, ty, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
 }
 
@@ -68,12 +77,4 @@ void ReadPixels(int x, int y, int w, int h, PixelOrder order, void* out, int row
     FlushBatch();
     PipeReadPixels(x, y, w, h, order == PixelOrder::kBgra, order == PixelOrder::kRgb, out,
                    row_length);
-}
-
-uint64_t TexelChanges() {
-    return g_texel_changes;
-}
-
-void NoteTexelChange() {
-    ++g_texel_changes;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "gfx_fixture.h"
+#include "runtime/gfx/gl_state.h"
 #include "runtime/gfx/pipeline.h"
 
 namespace {
@@ -41,13 +42,11 @@ TEST_F(GfxTest, BlendModesMixTheSpriteWithTheScreen) {
     DrawSprite(1, 10, 10);
     SetBlendAlpha(0);
     EXPECT_FLOAT_EQ(Gfx()->alpha, 1.0f);
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(CurrentPen().blend);
     DrawSprite(1, 50, 10);
     SetBlendAlpha(3);
     EXPECT_FLOAT_EQ(Gfx()->alpha, 1.0f);
-    GLint dst = 0;
-    glGetIntegerv(GL_BLEND_DST_RGB, &dst);
-    EXPECT_EQ(dst, GL_ONE);
+    EXPECT_EQ(CurrentPen().blend_destination, static_cast<uint32_t>(GL_ONE));
     DrawSprite(1, 90, 10);
     SetBlendAlpha(0);
     const RgbImage s = ReadScreen();

@@ -1,5 +1,7 @@
 #include "game/maps/tile_read.h"
 
+#include <string_view>
+
 #include "game/state/game_state.h"
 
 namespace game {
@@ -16,9 +18,12 @@ void ReadCell(double column, double row, double& stored, double& shown, TextValu
               TextValue& kind2_Str) {
     stored = CharAt(mappa_Str, static_cast<int>(row * 16 + column)) - chrdiff;
     shown = CharAt(pezzi_Str(stored), static_cast<int>(rotazione)) - chrdiff;
-    const TextValue& entry_Str = pezzi_Str(shown);
-    kind_Str = Substring(entry_Str, kKindLetter, 1);
-    kind2_Str = Substring(entry_Str, kSecondKindLetter, 1);
+    // Each letter, or "" where the entry is shorter, written into the kind texts' own buffers
+    // (every cell of every frame reads them).
+    const std::string_view entry = pezzi_Str(shown).view();
+    kind_Str = entry.size() > kKindLetter ? entry.substr(kKindLetter, 1) : std::string_view();
+    kind2_Str =
+        entry.size() > kSecondKindLetter ? entry.substr(kSecondKindLetter, 1) : std::string_view();
 }
 
 }  // namespace

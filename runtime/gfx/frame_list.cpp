@@ -62,10 +62,34 @@ bool CaptureRepeats(CaptureMemo& memo, const FrameList& now, const std::array<in
     return false;
 }
 
-bool Differences(const FrameList& before, const FrameList& now, std::vector<Box>& out) {
+void Land(FrameList& list) {
+    if (list.landed) return;
+    list.boxes.clear();
+    for (Command& c : list.commands) {
+        c.box = static_cast<uint32_t>(list.boxes.size());
+        if (c.kind == Kind::kClear) continue;
+        const Pen& pen = list.pens[c.pen];
+        const float* data = list.payload.data() + c.first;
+        if (c.kind >= Kind::kPoints) {
+            list.boxes.push_back(
+                Landing(pen, data, static_cast<int>(c.count), 2, list.width, list.height));
+            continue;
+        }
+        for (uint32_t q = 0; q < c.count; ++q)
+            list.boxes.push_back(Landing(pen, data + q * 16, 4, 4, list.width, list.height));
+    }
+    list.landed = true;
+}
+
+bool Differences(FrameList& before, FrameList& now, std::vector<Box>& out) {
+    out.clear();
     if (!before.valid || before.width != now.width || before.height != now.height) return false;
     if (before.commands.size() != now.commands.size()) return false;
-    out.clear();
+    // A frame that repeats the one before (most frames of play) is found without a box.
+    if (before.commands == now.commands && before.pens == now.pens && before.payload == now.payload)
+        return true;
+    Land(before);
+    Land(now);
     auto add = [&out](Box box) {
         if (box.Empty()) return;
         // Boxes that touch become one, until none touch.

@@ -58,8 +58,13 @@ struct Command {
     // Coordinates from `first` of the payload: 16 floats a quad (x, y, u, v four times), 2 a
     // flat vertex; `count` quads or vertices. A clear: `first` is its mask of buffers.
     uint32_t first = 0, count = 0;
-    uint32_t box = 0;  // where it lands from `box` of the boxes: one a quad, one a flat draw
-    bool operator==(const Command&) const = default;
+    // Where it lands from `box` of the boxes, once the list is landed: one a quad, one a flat
+    // draw.
+    uint32_t box = 0;
+    // The same command, wherever the lists have worked out their boxes.
+    bool operator==(const Command& o) const {
+        return kind == o.kind && pen == o.pen && first == o.first && count == o.count;
+    }
 };
 
 struct FrameList {
@@ -68,13 +73,14 @@ struct FrameList {
     std::vector<float> payload;
     std::vector<Box> boxes;
     int width = 0, height = 0;
-    bool valid = false;  // a whole frame, drawn, that the screen shows now
+    bool valid = false;   // a whole frame, drawn, that the screen shows now
+    bool landed = false;  // the boxes are worked out
     void Clear() {
         commands.clear();
         pens.clear();
         payload.clear();
         boxes.clear();
-        valid = false;
+        valid = landed = false;
     }
 };
 
@@ -106,10 +112,14 @@ bool CaptureRepeats(CaptureMemo& memo, const FrameList& now, const std::array<in
 // width x height window pixels: their bounds one pixel wider all round, clipped to the screen.
 Box Landing(const Pen& pen, const float* xy, int vertices, int stride, int width, int height);
 
+// Works out where every draw of the list lands (its boxes), if not done yet: only a frame that
+// differs from the one before needs them.
+void Land(FrameList& list);
+
 // Where `now` differs from `before`, command by command (each with its pen): the rectangles
-// in `out`, touching ones joined, true; false when the frames differ in more than where some
-// draws land or what they show (draws added or taken away, a clear of another colour, another
-// size), so that only a whole redraw gives `now`.
-bool Differences(const FrameList& before, const FrameList& now, std::vector<Box>& out);
+// in `out`, touching ones joined, true (both lists landed when they differ); false when the frames
+// differ in more than where some draws land or what they show (draws added or taken away, a clear
+// of another colour, another size), so that only a whole redraw gives `now`.
+bool Differences(FrameList& before, FrameList& now, std::vector<Box>& out);
 
 }  // namespace recording

@@ -34,12 +34,22 @@ struct Recorder {
     Pen applied;  // what OpenGL has, when `known`
     bool known = false;
     std::unordered_map<uint32_t, TextureFacts> textures;
+    uint32_t facts_name = 0;  // the texture looked up last, and its facts (entries stay put)
+    TextureFacts* facts = nullptr;
     uint32_t generations = 0;
     std::vector<float> scratch;  // the quads of a command that meet a rectangle
     FrameRecordStats stats;
     bool skip_draws = false;
     CaptureMemo capture;
 } g_rec;
+
+TextureFacts& Facts(uint32_t name) {
+    if (!g_rec.facts || g_rec.facts_name != name) {
+        g_rec.facts = &g_rec.textures[name];
+        g_rec.facts_name = name;
+    }
+    return *g_rec.facts;
+}
 
 Box Whole() {
     return {0, 0, g_rec.width, g_rec.height};
@@ -70,7 +80,7 @@ void Apply(const Pen& p) {
         PipeBlendFunc(p.blend_source, p.blend_destination);
     if (all || p.texture != o.texture) PipeBindTexture(p.texture);
     if (p.texture != 0 && (p.filter >= 0 || p.clamped == 1)) {
-        TextureFacts& t = g_rec.textures[p.texture];
+        TextureFacts& t = Facts(p.texture);
         if (p.filter >= 0 && t.filter != p.filter) {
             const int f = p.filter ? GL_LINEAR : GL_NEAREST;
             PipeTexParameter(GL_TEXTURE_MIN_FILTER, f);
@@ -160,7 +170,6 @@ Command& Push(Kind kind, const Pen& pen) {
     c.kind = kind;
     c.pen = static_cast<uint32_t>(f.pens.size() - 1);
     c.first = static_cast<uint32_t>(f.payload.size());
-    c.box = static_cast<uint32_t>(f.boxes.size());
     f.commands.push_back(c);
     return f.commands.back();
 }
@@ -173,7 +182,7 @@ void StampTexture() {
         p.generation = 0;
         return;
     }
-    TextureFacts& t = g_rec.textures[p.texture];
+    TextureFacts& t = Facts(p.texture);
     p.generation = t.generation;
     if (g_rec.recording) t.drawn_in = g_rec.frame;
 }
@@ -306,7 +315,7 @@ void RecViewportSet(int x, int y, int width, int height) {
 
 void RecTexelsChange(uint32_t name, bool deleting) {
     if (!name) return;
-    TextureFacts& t = g_rec.textures[name];
+    TextureFacts& t = Facts(name);
     if (g_rec.recording &&
         (t.drawn_in == g_rec.frame || (deleting && g_rec.applied.texture == name)))
         FrameRecordSync();
@@ -355,8 +364,6 @@ void RecDrawQuads(const float* xyuv, int quads, bool fans) {
     Command& c = Push(fans ? Kind::kFans : Kind::kQuads, g_rec.pen);
     c.count = static_cast<uint32_t>(quads);
     f.payload.insert(f.payload.end(), xyuv, xyuv + quads * 16);
-    for (int q = 0; q < quads; ++q)
-        f.boxes.push_back(Landing(g_rec.pen, xyuv + q * 16, 4, 4, g_rec.width, g_rec.height));
 }
 
 void RecDrawFlat(uint32_t mode, const int* xy, int vertices) {
@@ -379,6 +386,4 @@ void RecDrawFlat(uint32_t mode, const int* xy, int vertices) {
     Command& c = Push(kind, g_rec.pen);
     c.count = static_cast<uint32_t>(vertices);
     for (int i = 0; i < vertices * 2; ++i) f.payload.push_back(static_cast<float>(xy[i]));
-    f.boxes.push_back(
-        Landing(g_rec.pen, f.payload.data() + c.first, vertices, 2, g_rec.width, g_rec.height));
 }

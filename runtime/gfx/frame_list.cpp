@@ -81,10 +81,25 @@ void Land(FrameList& list) {
     list.landed = true;
 }
 
+namespace {
+// One draw of a list: a command, and the quad of it (0 for a clear or a flat draw).
+struct Element {
+    uint32_t command, quad;
+};
+
+void Elements(const FrameList& list, std::vector<Element>& out) {
+    out.clear();
+    for (uint32_t i = 0; i < list.commands.size(); ++i) {
+        const Command& c = list.commands[i];
+        const uint32_t n = c.kind == Kind::kQuads || c.kind == Kind::kFans ? c.count : 1;
+        for (uint32_t q = 0; q < n; ++q) out.push_back({i, q});
+    }
+}
+}  // namespace
+
 bool Differences(FrameList& before, FrameList& now, std::vector<Box>& out) {
     out.clear();
     if (!before.valid || before.width != now.width || before.height != now.height) return false;
-    if (before.commands.size() != now.commands.size()) return false;
     // A frame that repeats the one before (most frames of play) is found without a box.
     if (before.commands == now.commands && before.pens == now.pens && before.payload == now.payload)
         return true;
@@ -117,29 +132,72 @@ bool Differences(FrameList& before, FrameList& now, std::vector<Box>& out) {
         }
         return last_same;
     };
-    for (size_t i = 0; i < now.commands.size(); ++i) {
-        const Command &x = before.commands[i], &y = now.commands[i];
-        if (x.kind == Kind::kClear || y.kind == Kind::kClear) {
-            // A clear depends on nothing but its buffers and colour (no scissor is set while
-            // recording).
+    auto flat_floats = [&flat](const Command& c) { return flat(c) ? c.count * 2 : c.count * 16; };
+    // The same command: a clear of the same buffers and colour, or a draw of the same kind and
+    // pen at the same coordinates.
+    auto same = [&](const Command& x, const Command& y) {
+        if (x.kind != y.kind || x.count != y.count) return false;
+        if (x.kind == Kind::kClear) {
             const Pen &p = before.pens[x.pen], &q = now.pens[y.pen];
-            if (x.kind != y.kind || x.first != y.first || p.clear_known != q.clear_known ||
-                !std::equal(p.clear, p.clear + 4, q.clear))
-                return false;
+            return x.first == y.first && p.clear_known == q.clear_known &&
+                   std::equal(p.clear, p.clear + 4, q.clear);
+        }
+        return same_pen(x.pen, y.pen) && std::equal(now.payload.begin() + y.first,
+                                                    now.payload.begin() + y.first + flat_floats(y),
+                                                    before.payload.begin() + x.first);
+    };
+    auto add_all = [&](const FrameList& list, const Command& c) {
+        for (uint32_t k = 0; k < (flat(c) ? 1 : c.count); ++k) add(list.boxes[c.box + k]);
+    };
+    const size_t nb = before.commands.size(), nn = now.commands.size();
+    if (nb != nn) {
+        // Draws added or taken away (a label, a box in the middle of a batch of sprites): the
+        // frames as runs of single draws, each quad of a batch one (a batch draws its quads in
+        // turn). The draws from the first that differs to the last that differs, counted from
+        // each end, are redrawn where they land in either frame. Every draw outside that run is
+        // the same in both and in the same order, so a pixel none of the run touches shows the
+        // same in both.
+        static std::vector<Element> eb, en;
+        Elements(before, eb);
+        Elements(now, en);
+        auto same_draw = [&](const Element& x, const Element& y) {
+            const Command &cx = before.commands[x.command], &cy = now.commands[y.command];
+            if (cx.kind == Kind::kClear || cy.kind == Kind::kClear || flat(cx) || flat(cy))
+                return same(cx, cy);
+            return cx.kind == cy.kind && same_pen(cx.pen, cy.pen) &&
+                   std::equal(before.payload.begin() + cx.first + x.quad * 16,
+                              before.payload.begin() + cx.first + x.quad * 16 + 16,
+                              now.payload.begin() + cy.first + y.quad * 16);
+        };
+        const size_t mb = eb.size(), mn = en.size();
+        size_t head = 0;
+        while (head < mb && head < mn && same_draw(eb[head], en[head])) ++head;
+        size_t tail = 0;
+        while (tail < mb - head && tail < mn - head &&
+               same_draw(eb[mb - 1 - tail], en[mn - 1 - tail]))
+            ++tail;
+        auto add_run = [&](const FrameList& list, const std::vector<Element>& run, size_t end) {
+            for (size_t i = head; i < end; ++i) {
+                const Command& c = list.commands[run[i].command];
+                if (c.kind == Kind::kClear) return false;
+                add(list.boxes[c.box + (flat(c) ? 0 : run[i].quad)]);
+            }
+            return true;
+        };
+        return add_run(before, eb, mb - tail) && add_run(now, en, mn - tail);
+    }
+    for (size_t i = 0; i < nn; ++i) {
+        const Command &x = before.commands[i], &y = now.commands[i];
+        if (same(x, y)) continue;
+        // A clear of another colour, or a clear where a draw was: the whole screen.
+        if (x.kind == Kind::kClear || y.kind == Kind::kClear) return false;
+        if (flat(x) || flat(y) || x.kind != y.kind || x.count != y.count ||
+            !same_pen(x.pen, y.pen)) {
+            add_all(before, x);
+            add_all(now, y);
             continue;
         }
-        const bool same_head = x.kind == y.kind && x.count == y.count && same_pen(x.pen, y.pen);
-        const uint32_t floats = flat(y) ? y.count * 2 : y.count * 16;
-        if (same_head &&
-            std::equal(now.payload.begin() + y.first, now.payload.begin() + y.first + floats,
-                       before.payload.begin() + x.first))
-            continue;
-        if (flat(x) || flat(y) || !same_head) {
-            const uint32_t boxes_x = flat(x) ? 1 : x.count, boxes_y = flat(y) ? 1 : y.count;
-            for (uint32_t k = 0; k < boxes_x; ++k) add(before.boxes[x.box + k]);
-            for (uint32_t k = 0; k < boxes_y; ++k) add(now.boxes[y.box + k]);
-            continue;
-        }
+        // The same quads but for some: those alone.
         for (uint32_t q = 0; q < y.count; ++q) {
             const float* p = before.payload.data() + x.first + q * 16;
             const float* r = now.payload.data() + y.first + q * 16;

@@ -176,12 +176,41 @@ TEST(FrameDifferences, OnlyChangedDrawsAreRedrawnWhereTheyWereAndWhereTheyAre) {
     EXPECT_EQ(out[0].x1, 317);
 }
 
+TEST(FrameDifferences, DrawsAddedOrTakenAwayAreRedrawnAlone) {
+    const FrameList before = Frame().Clear().Sprite(10, 10, 16, 16).Sprite(300, 200, 16, 16).list;
+    std::vector<Box> out;
+    // A label appearing between the two: its box alone.
+    ASSERT_TRUE(Diff(before,
+                     Frame()
+                         .Clear()
+                         .Sprite(10, 10, 16, 16)
+                         .Sprite(100, 100, 40, 8)
+                         .Sprite(300, 200, 16, 16)
+                         .list,
+                     out));
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].x0, 99);
+    EXPECT_EQ(out[0].x1, 141);
+    EXPECT_EQ(out[0].y0, 480 - 108 - 1);
+    // The first sprite gone: where it was, and nothing of the second.
+    ASSERT_TRUE(Diff(before, Frame().Clear().Sprite(300, 200, 16, 16).list, out));
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].x0, 9);
+    EXPECT_EQ(out[0].x1, 27);
+    // One more and one moved: the run between the first and the last difference.
+    ASSERT_TRUE(Diff(
+        before,
+        Frame().Clear().Sprite(12, 10, 16, 16).Sprite(300, 200, 16, 16).Sprite(500, 20, 8, 8).list,
+        out));
+    EXPECT_EQ(out.size(), 3u);
+}
+
 TEST(FrameDifferences, WhatARectangleCannotMendAsksForTheWholeFrame) {
     const FrameList before = Frame().Clear().Sprite(10, 10, 16, 16).list;
     std::vector<Box> out;
-    // A label appearing: a draw more.
-    EXPECT_FALSE(
-        Diff(before, Frame().Clear().Sprite(10, 10, 16, 16).Sprite(100, 100, 40, 8).list, out));
+    // A second clear appearing after the draws (a screen drawn anew in the frame).
+    EXPECT_FALSE(Diff(
+        before, Frame().Clear().Sprite(10, 10, 16, 16).Clear().Sprite(10, 10, 16, 16).list, out));
     // The screen cleared to another colour.
     Pen grey = ScreenPen();
     grey.clear[0] = 0.25f;

@@ -280,13 +280,13 @@ double FrameWait() {
         g_engine.due = AdvanceDueTime(g_engine.due, g_engine.interval, Clock());
         return Clock() - t0 + 1.0;
     }
-    // Events are pumped before each sleep and once the sleeping is over, not on every turn
-    // of the spin: each pump asks the window system.
+    // Events are pumped after each sleep, not on every turn of the spin: each pump asks the
+    // window system (ShowFrame pumps them just before).
     for (;;) {
-        PlatformPumpAll();
         const double now = Clock();
         if (g_engine.due - now <= kSpinMs) break;
         PlatformSleepUntilMs(g_engine.due - kSpinMs);
+        PlatformPumpAll();
     }
     double now = Clock();
     while (now <= g_engine.due) now = Clock();

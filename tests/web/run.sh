@@ -2,7 +2,10 @@
 # Plays the web build in headless Chromium: serves BUILD (build-web/ by default) on 127.0.0.1,
 # runs play.js against it and stops the server again. puppeteer-core is installed once into
 # build-web-deps/node (no browser download: Debian's chromium is used).
-# Usage: tests/web/run.sh [BUILD]   (ZOLV_WEB_TIMEOUT=SECONDS bounds the whole run, 240 default)
+# Given the Linux build folder, the page's first board is compared with the Linux program's
+# pictures and every level's replay check with its reports.
+# Usage: tests/web/run.sh [BUILD [LINUX_BUILD]]   (ZOLV_WEB_TIMEOUT=SECONDS bounds each run,
+# 240 by default)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -27,9 +30,25 @@ done
 profile=$(mktemp -d)
 trap 'kill "$server" 2>/dev/null || true; rm -rf "$profile"' EXIT
 export NODE_PATH=$node_dir/node_modules
+# Given the Linux program, its pictures of level 0's first 160 frames (headless, reached by
+# the keys a player would press), for the page's first board to be compared with.
+pictures=()
+if [ -n "$linux_build" ]; then
+  desktop=$profile/desktop
+  mkdir -p "$desktop/run" "$desktop/pictures"
+  cp -r "$root/media/." "$desktop/run/"
+  {
+    printf 'wait 20\npress Space\nwait 3\npress Up\nwait 2\npress Enter\n'
+    for i in $(seq -w 1 160); do printf 'picture %s/f%s.ppm\nwait 1\n' "$desktop/pictures" "$i"; done
+    echo end
+  } > "$desktop/script"
+  "$linux_build/app/zolv" --headless --pictures --script "$desktop/script" --dir "$desktop/run" \
+    > "$desktop/summary" || { echo "the desktop program's pictures failed"; cat "$desktop/summary"; exit 1; }
+  pictures=("$desktop/pictures")
+fi
 echo "== playing the page in headless Chromium"
 timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/play.js" \
-  "http://127.0.0.1:$port/" "$profile/play" "$root/media/Media"
+  "http://127.0.0.1:$port/" "$profile/play" "$root/media/Media" "${pictures[@]}"
 if [ -n "$linux_build" ]; then
   echo "== every level's replay check, in the page and in the Linux program"
   mkdir -p "$profile/media"

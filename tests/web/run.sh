@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays the web build in headless Chromium: serves BUILD (build-web/ by default) on 127.0.0.1,
-# runs play.js against it and stops the server again. puppeteer-core is installed once into
+# runs play.js and devices.js against it and stops the server again. puppeteer-core is installed once into
 # build-web-deps/node (no browser download: Debian's chromium is used).
 # Given the Linux build folder, the page's first board is compared with the Linux program's
 # pictures and every level's replay check with its reports.
@@ -49,6 +49,9 @@ fi
 echo "== playing the page in headless Chromium"
 timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/play.js" \
   "http://127.0.0.1:$port/" "$profile/play" "$root/media/Media" "${pictures[@]}"
+echo "== sound, game pads and full screen in headless Chromium"
+timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/devices.js" \
+  "http://127.0.0.1:$port/" "$profile/devices" "$root/media/Media"
 if [ -n "$linux_build" ]; then
   echo "== every level's replay check, in the page and in the Linux program"
   mkdir -p "$profile/media"

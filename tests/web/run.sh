@@ -46,12 +46,17 @@ if [ -n "$linux_build" ]; then
     > "$desktop/summary" || { echo "the desktop program's pictures failed"; cat "$desktop/summary"; exit 1; }
   pictures=("$desktop/pictures")
 fi
+t=$(date +%s)
 echo "== playing the page in headless Chromium"
 timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/play.js" \
   "http://127.0.0.1:$port/" "$profile/play" "$root/media/Media" "${pictures[@]}"
+echo "   took $(( $(date +%s) - t )) s"
+t=$(date +%s)
 echo "== sound, game pads and full screen in headless Chromium"
 timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/devices.js" \
   "http://127.0.0.1:$port/" "$profile/devices" "$root/media/Media"
+echo "   took $(( $(date +%s) - t )) s"
+t=$(date +%s)
 if [ -n "$linux_build" ]; then
   echo "== every level's replay check, in the page and in the Linux program"
   mkdir -p "$profile/media"
@@ -59,4 +64,5 @@ if [ -n "$linux_build" ]; then
   maps=$(grep -c '' "$root/media/Media/Zolv-sch1-mappe.txt")
   timeout "${ZOLV_WEB_TIMEOUT:-240}" node --no-experimental-fetch "$here/replay_check.js" \
     "http://127.0.0.1:$port/" "$profile/replay" "$linux_build/app/zolv" "$profile/media" "$maps"
+  echo "   took $(( $(date +%s) - t )) s"
 fi

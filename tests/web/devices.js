@@ -1,15 +1,14 @@
 // The page's sound, game pads and full screen in headless Chromium, under the browser's own
 // rule for sound (no switch relaxes it):
-//   1. until the first key nothing is on the console but the program's notes: no warning or
-//      error (a sound context made before a key or click is refused with a warning), and no
-//      sound context is made;
+//   1. until the first key the console has no warning and no error (a sound context made
+//      before a key or click is refused with a warning), and no sound context is made;
 //   2. after the first key the sound context runs and SDL's audio callback fills its buffers;
 //      the game's sounds reach them (a sample that is not silence, by the end of 3);
 //   3. a synthetic game pad ("standard" mapping, through navigator.getGamepads and the
 //      gamepadconnected event) is taken as a game pad; its d-pad and B start level 0 from the
 //      menu and its d-pad plays the level's shipped solution to its end;
 //   4. F11 puts the page in full screen and takes it out again, once each (the game does not
-//      switch as well), and so do Alt+Enter.
+//      switch as well); Alt+Enter does the same.
 // Usage: node devices.js URL PROFILE_FOLDER SHIPPED_MEDIA_FOLDER
 'use strict';
 const {launch} = require('./browser');

@@ -7,8 +7,8 @@
 //   3. a synthetic game pad ("standard" mapping, through navigator.getGamepads and the
 //      gamepadconnected event) is taken as a game pad; its d-pad and B start level 0 from the
 //      menu and its d-pad plays the level's shipped solution to its end;
-//   4. F11 puts the page in full screen and takes it out again, once each (the game does not
-//      switch as well); Alt+Enter does the same.
+//   4. F11 puts the page in full screen and takes it out again, once each, and the game does
+//      not switch as well (its canvas keeps its size, no warning); Alt+Enter does the same.
 // Usage: node devices.js URL PROFILE_FOLDER SHIPPED_MEDIA_FOLDER
 'use strict';
 const {launch} = require('./browser');
@@ -148,6 +148,11 @@ async function padPress(page, button, ms = 120) {
       if ((await fullScreen()) !== wanted) fail(`${what}: full screen switched twice`);
     };
     if (await fullScreen()) fail('the page starts in full screen');
+    // The game's own switch, were it to see the keys, would resize the canvas's drawing
+    // buffer and ask for the canvas's full screen outside a gesture (a console warning).
+    const bufferSize = () => page.evaluate(() => `${canvas.width} x ${canvas.height}`);
+    const size = await bufferSize();
+    const alertsBefore = out.alerts.length;
     await page.keyboard.press('F11');
     await waitFullScreen(true, 'F11');
     await page.keyboard.press('F11');
@@ -158,6 +163,11 @@ async function padPress(page, button, ms = 120) {
     await waitFullScreen(true, 'Alt+Enter');
     await page.keyboard.press('F11');
     await waitFullScreen(false, 'F11 after Alt+Enter');
+    if ((await bufferSize()) !== size)
+      fail(`the canvas's drawing buffer went from ${size} to ${await bufferSize()}`);
+    if (out.alerts.length > alertsBefore)
+      fail('the switches left on the console: ' +
+           out.alerts.slice(alertsBefore).map((a) => a.text).join(' | '));
     console.log('F11 and Alt+Enter switch the page to full screen and back, once each');
     console.log('PASS');
     await browser.close();

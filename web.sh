@@ -9,8 +9,9 @@
 # Usage: ./web.sh [--serve [PORT]] [--test]   (JOBS=N sets the parallel jobs, 2 by default)
 #   --serve  serves build-web/ on 127.0.0.1 (port 8023 by default) until stopped
 #   --test   runs the page in headless Chromium (tests/web/), installing chromium and
-#            puppeteer-core first when missing; with the Linux program in build/app, every
-#            level's replay check is compared with its report (unless ZOLV_WEB_REPLAYS=0)
+#            puppeteer-core first when missing; with the Linux program in build/app, the
+#            first board is compared with its picture and every level's replay check with
+#            its report (unless ZOLV_WEB_REPLAYS=0)
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -145,11 +146,11 @@ if [ "$test" = ON ]; then
   # ZOLV_WEB_REPLAYS=0 leaves that comparison out.
   linux=()
   if [ "${ZOLV_WEB_REPLAYS:-1}" = 0 ]; then
-    echo "== ZOLV_WEB_REPLAYS=0: the replay checks are not compared"
+    echo "== ZOLV_WEB_REPLAYS=0: the first board and the replay checks are not compared"
   elif [ -x "$root/build/app/zolv" ]; then
     linux=("$root/build")
   else
-    echo "== no Linux program in build/app: the replay checks are not compared"
+    echo "== no Linux program in build/app: the first board and the replay checks are not compared"
   fi
   tests/web/run.sh "$build" "${linux[@]}"
 fi

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "runtime/audio/sound.h"
@@ -17,6 +18,7 @@
 #include "runtime/gfx/gl_state.h"
 #include "runtime/gfx/screen.h"
 #include "runtime/gfx/sprite_atlas.h"
+#include "runtime/gfx/texture_io.h"
 #include "runtime/headless/headless.h"
 #include "runtime/input/input.h"
 #include "runtime/input/key_codes.h"
@@ -243,6 +245,27 @@ int EngineInit(const std::string& command_line, int show_command, const std::str
     return 0;
 }
 
+namespace {
+// The logical screen as drawn so far, to `file` as a binary PPM (rows from the top); logged
+// when it cannot be written.
+void WriteScreenPicture(const std::string& file) {
+    const int w = PlatformLogicalWidth(), h = PlatformLogicalHeight();
+    std::vector<uint8_t> rgb(static_cast<size_t>(w) * h * 3);
+    BindLogicalScreen();
+    ReadPixels(0, 0, w, h, PixelOrder::kRgb, rgb.data());
+    FILE* out = std::fopen(file.c_str(), "wb");
+    bool ok = out != nullptr;
+    if (ok) {
+        ok = std::fprintf(out, "P6\n%d %d\n255\n", w, h) > 0;
+        const size_t row = static_cast<size_t>(w) * 3;
+        for (int y = h - 1; ok && y >= 0; --y)
+            ok = std::fwrite(rgb.data() + static_cast<size_t>(y) * row, 1, row, out) == row;
+        ok = std::fclose(out) == 0 && ok;
+    }
+    if (!ok) AppendLog("picture not written: " + file);
+}
+}  // namespace
+
 double AdvanceDueTime(double due, double interval, double now) {
     due += interval;
     while (due < now) due += interval;
@@ -256,6 +279,7 @@ double FrameWait() {
         // Nobody looks: nothing is presented and the due time comes at once. The frame's
         // drawing is still finished, so the renderer frees what it used (without a present
         // nothing else flushes it, and a software renderer keeps every frame's work).
+        for (const std::string& file : HeadlessPicturesOfFrame()) WriteScreenPicture(file);
         FinishUnshownFrame();
         const double t0 = Clock();
         HeadlessSetFrameInterval(g_engine.interval);

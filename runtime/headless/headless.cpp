@@ -46,6 +46,8 @@ struct Script {
     // "pad off" and "pad on": the frame from which the virtual pad is unplugged or plugged in
     // again, in script order.
     std::vector<std::pair<long, bool>> pad_plugs;
+    // "picture FILE": the frame whose picture goes to FILE, in script order.
+    std::vector<std::pair<long, std::string>> pictures;
 };
 
 struct Headless {
@@ -216,6 +218,9 @@ bool Parse(const std::string& text, Script* script, std::string* error) {
             ok = ok && b.empty() && (a == "off" || a == "on");
             s.pad_plugs.emplace_back(cursor, a == "on");
             s.uses_pad = true;
+        } else if (command == "picture") {
+            ok = ok && !a.empty() && b.empty();
+            if (ok) s.pictures.emplace_back(cursor, a);
         } else if (command == "end") {
             ok = ok && a.empty();
             if (ok && s.end_frame < 0) s.end_frame = cursor;
@@ -366,6 +371,13 @@ void HeadlessNextFrame() {
     if (h.frame > h.options.max_frames)
         FailRun("headless run passed " + std::to_string(h.options.max_frames) + " frames");
     LoadKeysOfFrame();
+}
+
+std::vector<std::string> HeadlessPicturesOfFrame() {
+    std::vector<std::string> files;
+    for (const auto& [frame, file] : g_headless.script.pictures)
+        if (frame == g_headless.frame) files.push_back(file);
+    return files;
 }
 
 const uint8_t* HeadlessKeys() {

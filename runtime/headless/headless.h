@@ -13,6 +13,8 @@
 //   end              the program ends here as if the window were closed (error 0)
 //   pad off|on       the virtual game pad is unplugged, or plugged in again, from this
 //                    frame on (no frame passes)
+//   picture FILE     the logical screen of the frame shown at this point goes to FILE, a
+//                    binary PPM (no frame passes); whole pictures need --pictures
 // The mouse, in pixels of the logical screen (320 x 240 once the game has switched), starts
 // at (100, 100):
 //   mouse X Y        the pointer moves to (X, Y) from this frame on (no frame passes)
@@ -32,6 +34,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 struct HeadlessOptions {
     std::string script;             // the script's text
@@ -73,6 +76,9 @@ void HeadlessSetFrameInterval(double ms);
 // take effect. Ends the program at the script's "end", fails it past the frame limit.
 void HeadlessNextFrame();
 long HeadlessFrame();
+
+// The files the script wants the current frame's picture in (none on most frames).
+std::vector<std::string> HeadlessPicturesOfFrame();
 
 // The keys held in the current frame, 0x80 for a held key, indexed by key code.
 const uint8_t* HeadlessKeys();

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -12,17 +13,20 @@ void* g_render_user = nullptr;
 bool g_started_audio = false;
 // Silent frames (at the sound's rate) that push a sound's end through the resampler.
 constexpr size_t kResamplerTail = 4096;
+#ifdef __EMSCRIPTEN__
+// A browser lets a page make sound only once the visitor has pressed a key or clicked (its
+// autoplay rule: a sound context made before that is refused, with a warning on the console).
+// There the device opens at the first key or click; until then the game runs as with sound.
+bool g_gesture_seen = false;
+bool g_open_at_gesture = false;
+#endif
 
 void Callback(void*, Uint8* stream, int len) {
     const int frames = len / static_cast<int>(sizeof(int16_t) * kDeviceChannels);
     g_render(g_render_user, reinterpret_cast<int16_t*>(stream), frames);
 }
-}  // namespace
 
-bool PlatformAudioOpen(AudioRender render, void* user) {
-    if (g_device) return true;
-    g_render = render;
-    g_render_user = user;
+bool OpenDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     g_started_audio = true;
     SDL_AudioSpec want{};
@@ -42,8 +46,34 @@ bool PlatformAudioOpen(AudioRender render, void* user) {
     SDL_PauseAudioDevice(g_device, 0);
     return true;
 }
+}  // namespace
+
+bool PlatformAudioOpen(AudioRender render, void* user) {
+    if (g_device) return true;
+    g_render = render;
+    g_render_user = user;
+#ifdef __EMSCRIPTEN__
+    if (!g_gesture_seen) {
+        g_open_at_gesture = true;
+        return true;
+    }
+#endif
+    return OpenDevice();
+}
+
+void PlatformAudioUserGesture() {
+#ifdef __EMSCRIPTEN__
+    g_gesture_seen = true;
+    if (!g_open_at_gesture) return;
+    g_open_at_gesture = false;
+    if (!OpenDevice()) std::fprintf(stderr, "zolv: no sound: %s\n", SDL_GetError());
+#endif
+}
 
 void PlatformAudioClose() {
+#ifdef __EMSCRIPTEN__
+    g_open_at_gesture = false;
+#endif
     if (g_device) {
         SDL_CloseAudioDevice(g_device);
         g_device = 0;

@@ -19,8 +19,12 @@ constexpr int kDeviceRate = 22050;
 constexpr int kDeviceChannels = 2;
 
 // Opens the default output device and starts pulling frames from `render` on the audio
-// thread. False when no device opens (there is then no sound).
+// thread. False when no device opens (there is then no sound). In a browser the device opens
+// at the first key or click instead (PlatformAudioUserGesture), as browsers allow a page's
+// sound to start only then.
 bool PlatformAudioOpen(AudioRender render, void* user);
+// A key pressed or a button clicked: in a browser, the device asked for before opens now.
+void PlatformAudioUserGesture();
 void PlatformAudioClose();
 bool PlatformAudioIsOpen();
 

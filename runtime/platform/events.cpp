@@ -1,6 +1,7 @@
 // The event pump: window, keyboard and pad events, and the end signals.
 #include <SDL2/SDL.h>
 
+#include "runtime/platform/audio.h"
 #include "runtime/platform/gamepad.h"
 #include "runtime/platform/keyboard.h"
 #include "runtime/platform/signals.h"
@@ -29,9 +30,18 @@ void HandleEvent(const SDL_Event& e) {
                 if (h.on_focus) h.on_focus(false);
             }
             break;
+#ifdef __EMSCRIPTEN__
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_FINGERDOWN:
+            PlatformAudioUserGesture();
+            break;
+#endif
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             const bool down = e.type == SDL_KEYDOWN;
+#ifdef __EMSCRIPTEN__
+            if (down) PlatformAudioUserGesture();
+#endif
             const SDL_Scancode sc = e.key.keysym.scancode;
             const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0;
             if (down && !e.key.repeat) {

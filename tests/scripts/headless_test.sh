@@ -8,6 +8,9 @@
 #                 played to its end and the editor
 #   key-wait      a key wait with no scripted key fails within its frame limit
 #   memory        a long run in play holds no more memory at its end than after a short one
+#   pictures      "picture" writes the frame shown at its place in the script as a 320 x 240
+#                 PPM: the same bytes in two runs, the menu's and a board's pictures differ,
+#                 and two pictures of one frame are the same
 set -u
 program="$1"
 check="$2"
@@ -105,6 +108,25 @@ memory)
   echo "peak memory: $short KB after 300 frames, $long KB after 3000"
   # A frame's drawing kept in memory more than doubled the peak by frame 3000.
   [ $((long * 2)) -le $((short * 3)) ] || { echo "memory grows with the frames played"; exit 1; }
+  ;;
+pictures)
+  for run in a b; do
+    printf 'wait 20\npress Space\nwait 3\npicture %s/menu.ppm\npress Up\nwait 2\npress Enter\nwait 30\npicture %s/board.ppm\npicture %s/again.ppm\nwait 1\nend\n' \
+      "$tmp/$run" "$tmp/$run" "$tmp/$run" > "$tmp/script"
+    TMPDIR="$tmp/$run" "$program" --headless --pictures --script "$tmp/script" --seed 3 \
+      > "$tmp/$run.summary" || { echo "run $run failed"; cat "$tmp/$run.summary"; exit 1; }
+  done
+  for name in menu board; do
+    [ -f "$tmp/a/$name.ppm" ] || { echo "no picture $name"; exit 1; }
+    [ "$(head -c 15 "$tmp/a/$name.ppm" | tr '\n' ' ')" = "P6 320 240 255 " ] ||
+      { echo "$name is no 320 x 240 PPM"; exit 1; }
+    [ "$(stat -c %s "$tmp/a/$name.ppm")" -eq $((15 + 320 * 240 * 3)) ] ||
+      { echo "$name has the wrong size"; exit 1; }
+    cmp "$tmp/a/$name.ppm" "$tmp/b/$name.ppm" || { echo "$name differs between two runs"; exit 1; }
+  done
+  ! cmp -s "$tmp/a/menu.ppm" "$tmp/a/board.ppm" || { echo "the menu's picture is the board's"; exit 1; }
+  cmp "$tmp/a/board.ppm" "$tmp/a/again.ppm" || { echo "two pictures of one frame differ"; exit 1; }
+  grep -qx 'entry=frame' "$tmp/a.summary" || { echo "the run did not play"; cat "$tmp/a.summary"; exit 1; }
   ;;
 *) echo "unknown check $check"; exit 2 ;;
 esac

@@ -90,4 +90,12 @@ TEST(HeadlessKeyScript, PadPlugLinesTakeOnOrOffAlone) {
         << error;
 }
 
+TEST(HeadlessKeyScript, PictureLinesNameOneFile) {
+    std::string error;
+    for (const char* line : {"picture", "picture a.ppm b.ppm"})
+        EXPECT_FALSE(ParseKeyScript(line, &error)) << line;
+    EXPECT_TRUE(ParseKeyScript("wait 3\npicture shot.ppm\npicture again.ppm\nwait 1\n", &error))
+        << error;
+}
+
 }  // namespace

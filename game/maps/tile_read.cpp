@@ -1,7 +1,5 @@
 #include "game/maps/tile_read.h"
 
-#include <string_view>
-
 #include "game/state/game_state.h"
 
 namespace game {
@@ -18,12 +16,10 @@ void ReadCell(double column, double row, double& stored, double& shown, TextValu
               TextValue& kind2_Str) {
     stored = CharAt(mappa_Str, static_cast<int>(row * 16 + column)) - chrdiff;
     shown = CharAt(pezzi_Str(stored), static_cast<int>(rotazione)) - chrdiff;
-    // Each letter, or "" where the entry is shorter, written into the kind texts' own buffers
-    // (every cell of every frame reads them).
-    const std::string_view entry = pezzi_Str(shown).view();
-    kind_Str = entry.size() > kKindLetter ? entry.substr(kKindLetter, 1) : std::string_view();
-    kind2_Str =
-        entry.size() > kSecondKindLetter ? entry.substr(kSecondKindLetter, 1) : std::string_view();
+    // Written into the kind texts' own buffers: every cell of every frame reads them.
+    const TextValue& entry_Str = pezzi_Str(shown);
+    AssignSubstring(kind_Str, entry_Str, kKindLetter, 1);
+    AssignSubstring(kind2_Str, entry_Str, kSecondKindLetter, 1);
 }
 
 }  // namespace

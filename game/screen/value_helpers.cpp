@@ -17,7 +17,7 @@ double SpritePEZZO(double valore) {
     LocalVars locals(table);
     locals.Number("valore", valore);
     locals.Note();
-    numero_Str = Substring(pezzi_Str(valore), kSpriteDigits, 3);
+    AssignSubstring(numero_Str, pezzi_Str(valore), kSpriteDigits, 3);
     return TextToNumber(numero_Str);
 }
 

@@ -310,13 +310,25 @@ TextValue CharText(int code) {
     return result;
 }
 
-TextValue Substring(const TextValue& text, int start, int count) {
+namespace {
+// The part of `text` that Substring gives.
+std::string_view SubstringPart(const TextValue& text, int start, int count) {
     const long long length = text.length();
     long long n = count < 0 ? length : count;
     if (static_cast<long long>(start) + n > length) n = length - start;
     if (n > 0 && start >= 0 && start <= length)
-        return TextValue(std::string_view(text.c_str() + start, static_cast<size_t>(n)));
-    return TextValue();
+        return std::string_view(text.c_str() + start, static_cast<size_t>(n));
+    return {};
+}
+}  // namespace
+
+TextValue Substring(const TextValue& text, int start, int count) {
+    const std::string_view part = SubstringPart(text, start, count);
+    return part.empty() ? TextValue() : TextValue(part);
+}
+
+void AssignSubstring(TextValue& out, const TextValue& text, int start, int count) {
+    out = SubstringPart(text, start, count);
 }
 
 TextValue UpperCase(const TextValue& text) {

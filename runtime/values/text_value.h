@@ -152,6 +152,9 @@ TextValue CharText(int code);
 // Up to `count` characters from position `start` (from 0); a negative count means the rest.
 // A start outside the text, or nothing left, gives the empty text.
 TextValue Substring(const TextValue& text, int start, int count);
+// The same characters written into `out`'s own buffer (no new text made: for texts read every
+// frame). `out` and `text` may be the same.
+void AssignSubstring(TextValue& out, const TextValue& text, int start, int count);
 // ASCII case change; other bytes stay as they are.
 TextValue UpperCase(const TextValue& text);
 TextValue LowerCase(const TextValue& text);

@@ -125,6 +125,16 @@ TEST(TextValue, ComparesWithNumbersByNumericValue) {
 
 TEST(TextValue, SubstringClampsToTheText) {
     const TextValue t("ABCDEF");
+    // Written into a text that held something longer, the same characters and length.
+    for (int start : {-1, 0, 1, 4, 6, 7})
+        for (int count : {-1, 0, 1, 3, 5, 2147483647}) {
+            TextValue into("a text longer than the one cut");
+            AssignSubstring(into, t, start, count);
+            EXPECT_EQ(into.view(), Substring(t, start, count).view()) << start << " " << count;
+        }
+    TextValue self("ABCDEF");
+    AssignSubstring(self, self, 2, 3);
+    EXPECT_STREQ(self.c_str(), "CDE");
     EXPECT_STREQ(Substring(t, 4, 5).c_str(), "EF");
     EXPECT_STREQ(Substring(t, 6, 1).c_str(), "");
     EXPECT_STREQ(Substring(t, 2, -1).c_str(), "CDEF");

@@ -33,9 +33,10 @@ struct Recorder {
     Pen pen;      // the pen the drawing files draw with now
     Pen applied;  // what OpenGL has, when `known`
     bool known = false;
-    std::unordered_map<uint32_t, TextureFacts> textures;
-    uint32_t facts_name = 0;  // the texture looked up last, and its facts (entries stay put)
-    TextureFacts* facts = nullptr;
+    // By name: the names OpenGL gives are small numbers counted up; any larger one is kept
+    // aside.
+    std::vector<TextureFacts> textures;
+    std::unordered_map<uint32_t, TextureFacts> large_names;
     uint32_t generations = 0;
     std::vector<float> scratch;  // the quads of a command that meet a rectangle
     FrameRecordStats stats;
@@ -43,12 +44,12 @@ struct Recorder {
     CaptureMemo capture;
 } g_rec;
 
+constexpr uint32_t kNamesKept = 1 << 16;
+
 TextureFacts& Facts(uint32_t name) {
-    if (!g_rec.facts || g_rec.facts_name != name) {
-        g_rec.facts = &g_rec.textures[name];
-        g_rec.facts_name = name;
-    }
-    return *g_rec.facts;
+    if (name >= kNamesKept) return g_rec.large_names[name];
+    if (name >= g_rec.textures.size()) g_rec.textures.resize(name + 1);
+    return g_rec.textures[name];
 }
 
 Box Whole() {
@@ -315,10 +316,10 @@ void RecViewportSet(int x, int y, int width, int height) {
 
 void RecTexelsChange(uint32_t name, bool deleting) {
     if (!name) return;
-    TextureFacts& t = Facts(name);
     if (g_rec.recording &&
-        (t.drawn_in == g_rec.frame || (deleting && g_rec.applied.texture == name)))
+        (Facts(name).drawn_in == g_rec.frame || (deleting && g_rec.applied.texture == name)))
         FrameRecordSync();
+    TextureFacts& t = Facts(name);  // after the sync, which may look up other textures
     t.generation = ++g_rec.generations;
     if (deleting) {
         t.filter = t.clamped = -1;
@@ -327,14 +328,9 @@ void RecTexelsChange(uint32_t name, bool deleting) {
     }
 }
 
-uint32_t TextureGeneration(uint32_t name) {
-    const auto it = g_rec.textures.find(name);
-    return it == g_rec.textures.end() ? 0 : it->second.generation;
-}
-
 void RecForgetParameters(uint32_t name) {
-    const auto it = g_rec.textures.find(name);
-    if (it != g_rec.textures.end()) it->second.filter = it->second.clamped = -1;
+    TextureFacts& t = Facts(name);
+    t.filter = t.clamped = -1;
 }
 
 void RecClear(uint32_t mask) {

@@ -94,7 +94,5 @@ void RecViewportSet(int x, int y, int width, int height);
 // binding it is) is drawn first; then its generation moves on. `deleting` also forgets what is
 // known of the texture's parameters.
 void RecTexelsChange(uint32_t name, bool deleting = false);
-// The generation of a texture's texels (0 before its first write).
-uint32_t TextureGeneration(uint32_t name);
 // A texture's parameters were set directly: nothing is known of them any more.
 void RecForgetParameters(uint32_t name);

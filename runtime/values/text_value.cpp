@@ -213,7 +213,17 @@ double TextToNumber(const char* text) {
     if (*p == '+' || *p == '-') ++p;
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     int digits = 0;
-    while (digit(*p)) ++p, ++digits;
+    long long whole = 0;
+    while (digit(*p)) {
+        if (digits < 18) whole = whole * 10 + (*p - '0');
+        ++p, ++digits;
+    }
+    // A whole number of up to 15 digits is exact in a double: no conversion needed (the board
+    // reads its sprite numbers this way every frame).
+    if (digits > 0 && digits <= 15 && *p != '.' && *p != 'e' && *p != 'E') {
+        const double value = static_cast<double>(whole);
+        return *start == '-' ? -value : value;
+    }
     if (*p == '.') {
         ++p;
         while (digit(*p)) ++p, ++digits;

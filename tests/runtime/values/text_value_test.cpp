@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -44,6 +45,15 @@ TEST(TextToNumber, FollowsAtofAndAtoi) {
     EXPECT_EQ(TextToNumber("-1 0"), -1);
     EXPECT_EQ(TextToNumber("  2.5e2x"), 250);
     EXPECT_EQ(TextToNumber(TextValue("")), 0);
+    // Whole numbers, read without the C library up to 15 digits: the same values, the sign of
+    // a negative zero included.
+    for (const char* text : {"0", "007", "-0", "+42", "950", "123456789012345", "-999999999999999",
+                             "1234567890123456", "12345678901234567890", " 3x", "65\n"}) {
+        const double read = TextToNumber(text);
+        const double library = std::strtod(text, nullptr);
+        EXPECT_EQ(read, library) << text;
+        EXPECT_EQ(std::signbit(read), std::signbit(library)) << text;
+    }
     EXPECT_EQ(TextToInteger(" 7"), 7);
     EXPECT_EQ(TextToInteger("-12.9"), -12);
     EXPECT_EQ(TextToInteger("x1"), 0);

@@ -3,6 +3,7 @@
 #include "runtime/gfx/frame_record.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <algorithm>
 #include <array>

@@ -103,23 +103,8 @@ build_sdl2() {
   cmake --install "$out" >/dev/null
 }
 
-declare -A package_of=([zlib]=zlib- [libpng]=libpng1.6- [sdl2]=libsdl2-)
 start=$(date +%s)
-need=()
-for lib in zlib libpng sdl2; do [ -e "$prefix/.built-$lib" ] || need+=("$lib"); done
-if [ ${#need[@]} -gt 0 ]; then
-  [ -n "$(source_dir libsdl2-)" ] && [ -n "$(source_dir zlib-)" ] &&
-    [ -n "$(source_dir libpng1.6-)" ] || { echo "== fetching library sources"; fetch_sources; }
-  for lib in "${need[@]}"; do
-    echo "== building $lib for the web ($(basename "$(source_dir "${package_of[$lib]}")"))"
-    t=$(date +%s)
-    "build_$lib"
-    touch "$prefix/.built-$lib"
-    echo "   $lib took $(( $(date +%s) - t )) s"
-  done
-else
-  echo "== reusing the web libraries in $prefix"
-fi
+build_libraries "for the web"
 
 # --- the game ---------------------------------------------------------------------------------
 echo "== building the page in $build"

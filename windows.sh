@@ -119,7 +119,6 @@ build_gtest() {
   cp -r "$src/include/gtest" "$prefix/include/"
 }
 
-declare -A package_of=([zlib]=zlib- [libpng]=libpng1.6- [sdl2]=libsdl2-)
 start=$(date +%s)
 if [ "$tests" = ON ] && [ ! -e "$prefix/.built-gtest" ]; then
   echo "== building GoogleTest for Windows"
@@ -128,21 +127,7 @@ if [ "$tests" = ON ] && [ ! -e "$prefix/.built-gtest" ]; then
   touch "$prefix/.built-gtest"
   echo "   gtest took $(( $(date +%s) - t )) s"
 fi
-need=()
-for lib in zlib libpng sdl2; do [ -e "$prefix/.built-$lib" ] || need+=("$lib"); done
-if [ ${#need[@]} -gt 0 ]; then
-  [ -n "$(source_dir libsdl2-)" ] && [ -n "$(source_dir zlib-)" ] &&
-    [ -n "$(source_dir libpng1.6-)" ] || { echo "== fetching library sources"; fetch_sources; }
-  for lib in "${need[@]}"; do
-    echo "== building $lib for Windows ($(basename "$(source_dir "${package_of[$lib]}")"))"
-    t=$(date +%s)
-    "build_$lib"
-    touch "$prefix/.built-$lib"
-    echo "   $lib took $(( $(date +%s) - t )) s"
-  done
-else
-  echo "== reusing the Windows libraries in $prefix"
-fi
+build_libraries "for Windows"
 
 # --- the game ---------------------------------------------------------------------------------
 echo "== building zolv.exe"
